@@ -1,0 +1,23 @@
+// AppState: the one owner of the process-wide records (program folder,
+// settings, album table, shared image buffers). Windows receive it by
+// reference; tests build their own.
+#pragma once
+
+#include "core/album/album_table.h"
+#include "core/image/image_record.h"
+#include "core/settings/work_mode_settings.h"
+
+#include <memory>
+#include <string>
+
+namespace pictra {
+
+struct AppState {
+    std::string programFolder;
+    WorkModeSettings settings;
+    std::unique_ptr<AlbumTable> albums = makeAlbumTable();
+    // The shared picture; made on first use with the image-buffer setting.
+    std::unique_ptr<ImageBuffers> sharedImage;
+};
+
+} // namespace pictra

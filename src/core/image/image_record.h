@@ -1,0 +1,120 @@
+// ImageRecord: the in-memory picture every reader fills and every writer,
+// filter and painter works on. A device-independent bitmap: 14-byte file
+// header, 40-byte info header, a palette of 4-byte entries (blue, green,
+// red, 0) and pixel rows stored bottom-up, each padded to 4 bytes:
+//
+//   pixels: [row 0 = bottom line][row 1]...[row H-1 = top line]
+//
+// The record does not own its buffers; ImageBuffers (below) does.
+#pragma once
+
+#include "core/util/result.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace pictra {
+
+class ByteReader;
+class ByteWriter;
+
+struct PointD {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const PointD&, const PointD&) = default;
+};
+
+// The four corners p0..p3 of a picture: (0, 0), (w, 0), (w, -h), (0, -h)
+// for a fresh picture, in pixels (or millimetres for a BMP with a resolution).
+using Outline = std::array<PointD, 4>;
+
+Outline pixelOutline(double width, double height);
+
+inline constexpr std::size_t kBitmapFileHeaderBytes = 14;
+inline constexpr std::size_t kBitmapInfoHeaderBytes = 40;
+inline constexpr std::size_t kPaletteBytes = 1024;
+inline constexpr std::uint16_t kBitmapType = 0x4D42; // "BM"
+
+struct BitmapFileHeader {
+    std::uint16_t type = 0;
+    std::uint32_t size = 0;
+    std::uint16_t reserved1 = 0;
+    std::uint16_t reserved2 = 0;
+    std::uint32_t offBits = 0;
+    friend bool operator==(const BitmapFileHeader&, const BitmapFileHeader&) = default;
+};
+
+struct BitmapInfoHeader {
+    std::uint32_t size = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t planes = 0;
+    std::uint16_t bitCount = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t sizeImage = 0;
+    std::int32_t xPelsPerMeter = 0;
+    std::int32_t yPelsPerMeter = 0;
+    std::uint32_t clrUsed = 0;
+    std::uint32_t clrImportant = 0;
+    friend bool operator==(const BitmapInfoHeader&, const BitmapInfoHeader&) = default;
+};
+
+BitmapFileHeader readFileHeader(ByteReader& in);
+BitmapInfoHeader readInfoHeader(ByteReader& in);
+void writeFileHeader(ByteWriter& out, const BitmapFileHeader& header);
+void writeInfoHeader(ByteWriter& out, const BitmapInfoHeader& header);
+
+struct ImageRecord {
+    Outline outline{};
+    BitmapFileHeader fileHeader;
+    BitmapInfoHeader infoHeader;
+    std::span<std::uint8_t> palette; // kPaletteBytes, owned elsewhere
+    std::span<std::uint8_t> pixels;  // the pixel buffer, owned elsewhere
+
+    // Clears outline and headers; the buffers stay.
+    void clearHeaders();
+
+    int width() const { return infoHeader.width; }
+    int height() const { return infoHeader.height; }
+    int bitCount() const { return infoHeader.bitCount; }
+    // Bytes per padded row for the current width and bit count (0 if invalid).
+    std::size_t stride() const;
+    // Bytes of all rows (0 if invalid).
+    std::size_t imageBytes() const;
+    // Row y counted bottom-up (row 0 is the bottom line of the picture).
+    std::uint8_t* row(int y) { return pixels.data() + stride() * static_cast<std::size_t>(y); }
+    const std::uint8_t* row(int y) const { return pixels.data() + stride() * static_cast<std::size_t>(y); }
+
+    // Makes the record a fresh 24-bit w × h picture: "BM" file header (size =
+    // pixel bytes + 54, offset 54), 40-byte info header, outline in pixels.
+    // Pixels are not touched. TooLarge when the rows do not fit the pixel
+    // buffer, InvalidArgument for non-positive sizes; the record is then unchanged.
+    Status setup24(int width, int height);
+};
+
+// Owner of a palette and a pixel buffer, with a record that points into them.
+// The program's one shared instance lives in AppState; tests make their own.
+class ImageBuffers {
+public:
+    explicit ImageBuffers(std::size_t pixelBufferBytes);
+    ImageBuffers(const ImageBuffers&) = delete;
+    ImageBuffers& operator=(const ImageBuffers&) = delete;
+
+    ImageRecord& record() { return m_record; }
+    const ImageRecord& record() const { return m_record; }
+    std::size_t capacity() const { return m_pixels.size(); }
+
+    // Re-makes the pixel buffer with a new size (the image-buffer setting
+    // changed); the record's headers are cleared.
+    void resize(std::size_t pixelBufferBytes);
+
+private:
+    std::vector<std::uint8_t> m_palette;
+    std::vector<std::uint8_t> m_pixels;
+    ImageRecord m_record;
+};
+
+} // namespace pictra
