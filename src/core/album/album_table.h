@@ -21,6 +21,13 @@ struct AlbumTable {
 
 std::unique_ptr<AlbumTable> makeAlbumTable();
 
+// The slot of the window whose view is `viewId`, or -1.
+int findSlot(const AlbumTable& table, std::uint64_t viewId);
+// The slot of the active window (the one whose view the working copy names), or nullptr.
+AlbumRecord* activeSlot(AlbumTable& table);
+// Copies the whole working copy into the active window's slot (no-op without one).
+void mirrorToActiveSlot(AlbumTable& table);
+
 // Empties the table: no windows, zeroed working copy and slots.
 void clearAlbumTable(AlbumTable& table);
 

@@ -1,0 +1,44 @@
+// QtUserPrompts: the real dialogs.
+#include "ui/prompts/user_prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace pictra::ui {
+
+bool QtUserPrompts::askYesNo(QWidget* parent, const QString& text)
+{
+    return QMessageBox::warning(parent, QString::fromUtf8(kPromptCaption), text,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtUserPrompts::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, QString::fromUtf8(kPromptCaption), text);
+}
+
+QString QtUserPrompts::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                    const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QStringList QtUserPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                         const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, folder, filter);
+}
+
+QString QtUserPrompts::saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
+                                    const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, pathSuggestion, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtUserPrompts::chooseFolder(QWidget* parent, const QString& caption, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+} // namespace pictra::ui

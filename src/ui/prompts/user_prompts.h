@@ -1,0 +1,50 @@
+// UserPrompts: every question the program asks the user (Yes/No boxes, file
+// and folder choices, messages) goes through this interface. The program
+// uses QtUserPrompts; tests script the answers, so no test sits in a modal loop.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace pictra::ui {
+
+inline constexpr const char* kPromptCaption = "注意";
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // A Yes/No question with the warning icon and the caption "注意".
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // A message with an OK button (errors the user must know about).
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A file to open; empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // Several files to open; empty when cancelled.
+    virtual QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter) = 0;
+    // A file name to save under; empty when cancelled. Implementations do not
+    // ask about overwriting: the caller does, through askYesNo.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
+                                 const QString& filter) = 0;
+    // A folder; empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
+};
+
+class QtUserPrompts final : public UserPrompts {
+public:
+    bool askYesNo(QWidget* parent, const QString& text) override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
+                         const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
+};
+
+} // namespace pictra::ui

@@ -1,0 +1,37 @@
+// Scripted answers for UserPrompts in ui tests: answers are queued in order
+// and every question is recorded so a test can check what was asked.
+#pragma once
+
+#include "ui/prompts/user_prompts.h"
+
+#include <QQueue>
+#include <QStringList>
+
+namespace pictra::test {
+
+class ScriptedPrompts final : public ui::UserPrompts {
+public:
+    QQueue<bool> yesNoAnswers;      // default when empty: true
+    QQueue<QString> fileAnswers;    // for open/save/folder questions; default: ""
+    QQueue<QStringList> filesAnswers;
+    QStringList asked;              // texts of every Yes/No question and message
+
+    bool askYesNo(QWidget*, const QString& text) override
+    {
+        asked << text;
+        return yesNoAnswers.isEmpty() ? true : yesNoAnswers.dequeue();
+    }
+    void showMessage(QWidget*, const QString& text) override { asked << text; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return filesAnswers.isEmpty() ? QStringList{} : filesAnswers.dequeue();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
+
+private:
+    QString nextFile() { return fileAnswers.isEmpty() ? QString{} : fileAnswers.dequeue(); }
+};
+
+} // namespace pictra::test
