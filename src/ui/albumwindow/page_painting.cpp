@@ -2,7 +2,6 @@
 #include "ui/albumwindow/page_painting.h"
 
 #include "app/app_state.h"
-#include "core/album/cell_picture.h"
 #include "core/album/page_arithmetic.h"
 #include "core/image/thumbnail_loader.h"
 #include "ui/albumwindow/picture_loading.h"
@@ -56,16 +55,9 @@ void drawCellPicture(ImagePainter& painter, AppState& state, CellJob& job, const
 
 std::deque<CellJob> pageJobs(AppState& state, const AlbumRecord& album, int cells)
 {
-    const DisplayMethod method = state.settings.thumbnailQuality != 0 ? DisplayMethod::Quality : DisplayMethod::Speed;
-    const std::string albumPath = albumFilePath(album);
     std::deque<CellJob> jobs;
     for (int k = 0; k < cells; ++k) {
-        const int index = album.currentPage * cells + k;
-        if (index < 0 || index >= album.imageCount || index >= kMaxAlbumImages)
-            break;
-        std::string path = cellPicturePath(state.programFolder, albumPath,
-                                           imageFilePath(album.images[static_cast<std::size_t>(index)]), cells,
-                                           method);
+        std::string path = cellPictureFor(state, album, album.currentPage * cells + k);
         if (!path.empty())
             jobs.push_back({k, std::move(path), {}});
     }

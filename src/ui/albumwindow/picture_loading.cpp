@@ -2,6 +2,9 @@
 #include "ui/albumwindow/picture_loading.h"
 
 #include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/page_arithmetic.h"
+#include "core/album/window_records.h"
 #include "core/image/image_file_io.h"
 
 #include <algorithm>
@@ -36,6 +39,21 @@ bool loadShared(AppState& state, const std::string& path)
         return false;
     }
     return true;
+}
+
+std::string cellPictureFor(const AppState& state, const AlbumRecord& album, int index)
+{
+    if (index < 0 || index >= album.imageCount || index >= kMaxAlbumImages)
+        return {};
+    const DisplayMethod method = state.settings.thumbnailQuality != 0 ? DisplayMethod::Quality : DisplayMethod::Speed;
+    return cellPicturePath(state.programFolder, albumFilePath(album),
+                           imageFilePath(album.images[static_cast<std::size_t>(index)]),
+                           cellsPerPage(album.columns, album.rows), method);
+}
+
+std::string focusedPicturePath(const AppState& state, const AlbumRecord& album)
+{
+    return cellPictureFor(state, album, focusedImage(album));
 }
 
 } // namespace pictra::ui
