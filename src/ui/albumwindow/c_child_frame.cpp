@@ -13,6 +13,7 @@
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
+#include "ui/prompts/user_prompts.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -134,7 +135,7 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kExportPsd:
     case cmd::kExportPcx:
         makeCurrent();
-        exportFocusedImage(m_state, m_host, *this, id);
+        exportFocusedImage(m_state, m_host, this, id);
         return true;
     default:
         return false;

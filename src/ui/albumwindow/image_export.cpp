@@ -67,7 +67,7 @@ void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent,
     if (saved != Status::Ok)
         host.prompts().showMessage(parent, QString::fromStdString(std::string(fileNamePart(target))) +
                                                QStringLiteral(": 保存できませんでした (") +
-                                               QString::fromUtf8(statusName(saved).data()) + QStringLiteral(")"));
+                                               QString::fromUtf8(statusName(saved).data(), static_cast<qsizetype>(statusName(saved).size())) + QStringLiteral(")"));
 }
 
 } // namespace pictra::ui
