@@ -14,22 +14,28 @@
 namespace pictra {
 namespace {
 
-void order(std::int32_t& a, std::int32_t& b)
+// Compare-exchange without branches (min/max become conditional moves);
+// the comparisons of a photo are unpredictable.
+inline void order(std::int32_t& a, std::int32_t& b)
 {
-    const std::int32_t lo = std::min(a, b);
-    b = std::max(a, b);
+    const std::int32_t lo = a < b ? a : b;
+    const std::int32_t hi = a < b ? b : a;
     a = lo;
+    b = hi;
 }
 
-// A 25-comparator sorting network for nine values.
-void sortNine(std::array<std::int32_t, 9>& v)
+// A 25-comparator sorting network for nine values, spelled out so the values
+// stay in registers.
+void sortNine(std::int32_t& v0, std::int32_t& v1, std::int32_t& v2, std::int32_t& v3, std::int32_t& v4,
+              std::int32_t& v5, std::int32_t& v6, std::int32_t& v7, std::int32_t& v8)
 {
-    static constexpr std::uint8_t kPairs[25][2] = {
-        {0, 3}, {1, 7}, {2, 5}, {4, 8}, {0, 7}, {2, 4}, {3, 8}, {5, 6}, {0, 2},
-        {1, 3}, {4, 5}, {7, 8}, {1, 4}, {3, 6}, {5, 7}, {0, 1}, {2, 4}, {3, 5},
-        {6, 8}, {2, 3}, {4, 5}, {6, 7}, {1, 2}, {3, 4}, {5, 6}};
-    for (const auto& pair : kPairs)
-        order(v[pair[0]], v[pair[1]]);
+    order(v0, v3), order(v1, v7), order(v2, v5), order(v4, v8);
+    order(v0, v7), order(v2, v4), order(v3, v8), order(v5, v6);
+    order(v0, v2), order(v1, v3), order(v4, v5), order(v7, v8);
+    order(v1, v4), order(v3, v6), order(v5, v7);
+    order(v0, v1), order(v2, v4), order(v3, v5), order(v6, v8);
+    order(v2, v3), order(v4, v5), order(v6, v7);
+    order(v1, v2), order(v3, v4), order(v5, v6);
 }
 
 void packRow(std::span<const std::uint8_t> row, std::span<std::int32_t> out)
@@ -53,15 +59,18 @@ void filterRow(std::uint8_t* row, const std::int32_t* below, const std::int32_t*
 
 } // namespace
 
-std::int32_t noiseRank(std::array<std::int32_t, 9> values)
+std::int32_t noiseRank(std::array<std::int32_t, 9> v)
 {
-    sortNine(values);
+    sortNine(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+    // Nine different values (the usual case in a photo): the median.
+    if (v[0] < v[1] && v[1] < v[2] && v[2] < v[3] && v[3] < v[4])
+        return v[4];
     int distinct = 1;
     for (int k = 1; k < 9; ++k) {
-        if (values[k] != values[k - 1] && ++distinct == 5)
-            return values[k];
+        if (v[k] != v[k - 1] && ++distinct == 5)
+            return v[k];
     }
-    return values[8];
+    return v[8];
 }
 
 Status applyNoiseFilter(ImageRecord& record)

@@ -26,16 +26,24 @@ struct SourceWalk {
     std::ptrdiff_t dy;
 };
 
+// Pixels move as 4-byte words; the fourth byte lands on the next pixel of
+// the row, which is written afterwards (in this tile or the next one). Only
+// a row's last pixel moves as 3 bytes, to keep off the padding and the next
+// row. The source needs one readable byte past its last pixel.
 void writeTurned(std::uint8_t* dst, std::size_t dstStride, int newW, int newH, SourceWalk src)
 {
     for (int ty = 0; ty < newH; ty += kTile) {
         const int yEnd = std::min(ty + kTile, newH);
         for (int tx = 0; tx < newW; tx += kTile) {
             const int xEnd = std::min(tx + kTile, newW);
+            const int wordEnd = std::min(xEnd, newW - 1);
             for (int y = ty; y < yEnd; ++y) {
                 std::uint8_t* d = dst + dstStride * static_cast<std::size_t>(y) + 3 * static_cast<std::size_t>(tx);
                 const std::uint8_t* s = src.origin + src.dx * tx + src.dy * y;
-                for (int x = tx; x < xEnd; ++x, d += 3, s += src.dx)
+                int x = tx;
+                for (; x < wordEnd; ++x, d += 3, s += src.dx)
+                    std::memcpy(d, s, 4);
+                if (x < xEnd)
                     std::memcpy(d, s, 3);
             }
         }
@@ -82,8 +90,9 @@ Status quarterTurn(ImageRecord& record, int step)
     if (!newBytes || *newBytes > UINT32_MAX - record.fileHeader.offBits)
         return Status::TooLarge;
 
-    auto old = std::make_unique_for_overwrite<std::uint8_t[]>(oldBytes);
+    auto old = std::make_unique_for_overwrite<std::uint8_t[]>(oldBytes + 1);
     std::memcpy(old.get(), record.pixels.data(), oldBytes);
+    old[oldBytes] = 0;
     const auto stride = static_cast<std::ptrdiff_t>(oldStride);
     const SourceWalk walk = step == 1
         ? SourceWalk{old.get() + stride * (h - 1), -stride, 3}

@@ -40,27 +40,40 @@ INSTANTIATE_TEST_SUITE_P(
                     FlipCase{{true, true}, 5, 4}, FlipCase{{false, false}, 5, 3}, FlipCase{{true, true}, 1, 1},
                     FlipCase{{true, false}, 2, 1}));
 
-TEST(Rotation, QuarterTurnsMovePixelsAndExchangeSizes)
+struct TurnCase {
+    int step, width, height;
+};
+
+class QuarterTurn : public testing::TestWithParam<TurnCase> {};
+
+TEST_P(QuarterTurn, MovesPixelsAndExchangesSizes)
 {
-    // 7 × 5 (21-byte rows padded to 24) turns into 5 × 7 (15 padded to 16).
-    const TestPicture original(7, 5);
-    for (int step : {1, 3}) {
-        TestPicture pic(7, 5);
-        ASSERT_EQ(rotateQuarterTurns(pic.record(), step), Status::Ok);
-        const ImageRecord& rec = pic.record();
-        ASSERT_EQ(rec.width(), 5);
-        ASSERT_EQ(rec.height(), 7);
-        EXPECT_EQ(rec.outline, pixelOutline(5, 7));
-        EXPECT_EQ(rec.fileHeader.size, 54u + 16 * 7);
-        for (int y = 0; y < 7; ++y) {
-            for (int x = 0; x < 5; ++x) {
-                const Bgr want = step == 1 ? original.pixel(y, 5 - 1 - x) : original.pixel(7 - 1 - y, x);
-                ASSERT_EQ(pic.pixel(x, y), want) << "step " << step << " at " << x << "," << y;
-            }
-            EXPECT_EQ(rec.row(y)[15], 0) << "new padding is cleared";
+    const auto [step, w, h] = GetParam();
+    const std::vector<Bgr> original = TestPicture(w, h).pixels();
+    const auto old = [&](int x, int y) { return original[static_cast<std::size_t>(y * w + x)]; };
+    TestPicture pic(w, h, 1, 512);
+    ASSERT_EQ(rotateQuarterTurns(pic.record(), step), Status::Ok);
+    const ImageRecord& rec = pic.record();
+    ASSERT_EQ(rec.width(), h);
+    ASSERT_EQ(rec.height(), w);
+    EXPECT_EQ(rec.outline, pixelOutline(h, w));
+    EXPECT_EQ(rec.fileHeader.size, 54 + rec.stride() * w);
+    for (int y = 0; y < w; ++y) {
+        for (int x = 0; x < h; ++x) {
+            const Bgr want = step == 1 ? old(y, h - 1 - x) : old(w - 1 - y, x);
+            ASSERT_EQ(pic.pixel(x, y), want) << x << "," << y;
         }
+        for (std::size_t i = 3 * static_cast<std::size_t>(h); i < rec.stride(); ++i)
+            EXPECT_EQ(rec.row(y)[i], 0) << "new padding is cleared";
     }
 }
+
+// 7 × 5 turns into rows of 15 bytes padded to 16, 5 × 4 into unpadded rows of
+// 12; the larger ones span several tiles.
+INSTANTIATE_TEST_SUITE_P(Sizes, QuarterTurn,
+                         testing::Values(TurnCase{1, 7, 5}, TurnCase{3, 7, 5}, TurnCase{1, 5, 4}, TurnCase{3, 5, 4},
+                                         TurnCase{1, 1, 3}, TurnCase{3, 3, 1}, TurnCase{1, 1, 1},
+                                         TurnCase{1, 70, 67}, TurnCase{3, 67, 130}));
 
 TEST(Rotation, HalfTurnIsBothFlipsAndFourQuarterTurnsRestore)
 {
