@@ -1,10 +1,11 @@
-// AppState: the one owner of the process-wide records (program folder,
-// settings, album table, shared image buffers). Windows receive it by
-// reference; tests build their own.
+// AppState: the one owner of the process-wide records (registry store,
+// program folder, settings, album table, shared image buffers). Windows
+// receive it by reference; tests build their own.
 #pragma once
 
 #include "core/album/album_table.h"
 #include "core/image/image_record.h"
+#include "core/platform/registry_store.h"
 #include "core/settings/work_mode_settings.h"
 
 #include <memory>
@@ -13,6 +14,8 @@
 namespace pictra {
 
 struct AppState {
+    // The store of registry values ("_dir", window placement ...).
+    RegistryStore registry{RegistryStore::defaultPath()};
     std::string programFolder;
     WorkModeSettings settings;
     std::unique_ptr<AlbumTable> albums = makeAlbumTable();
