@@ -1,9 +1,11 @@
 // AppState: the one owner of the process-wide records (registry store,
-// program folder, settings, album table, shared image buffers). Windows
-// receive it by reference; tests build their own.
+// program folder, settings, album table, shared image buffers, selection and
+// clipboard, slide show). Windows receive it by reference; tests build their own.
 #pragma once
 
 #include "core/album/album_table.h"
+#include "core/album/selection_block.h"
+#include "core/album/slide_show.h"
 #include "core/image/image_record.h"
 #include "core/platform/registry_store.h"
 #include "core/settings/work_mode_settings.h"
@@ -21,6 +23,8 @@ struct AppState {
     std::unique_ptr<AlbumTable> albums = makeAlbumTable();
     // The shared picture; made on first use with the image-buffer setting.
     std::unique_ptr<ImageBuffers> sharedImage;
+    SelectionBlock selection; // selection list and image clipboard
+    SlideShowState slideShow;
 };
 
 } // namespace pictra

@@ -12,6 +12,8 @@ inline constexpr int kNewAlbum = 57600;
 inline constexpr int kOpenAlbum = 32804;
 inline constexpr int kSave = 32802;
 inline constexpr int kSaveAs = 32803;
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kExit = 57665;
 
 inline constexpr int kDelete = 32775;
 inline constexpr int kPaste = 32806;
@@ -58,5 +60,10 @@ inline constexpr int kCascade = 32815;
 inline constexpr int kTile = 32816;
 inline constexpr int kArrangeIcons = 32817;
 inline constexpr int kHelpIndex = 32848;
+inline constexpr int kManual = 32857;
+inline constexpr int kAbout = 57664;
+
+inline constexpr int kViewToolbar = 59392;
+inline constexpr int kViewStatusBar = 59393;
 
 } // namespace pictra::cmd

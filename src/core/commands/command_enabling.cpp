@@ -1,0 +1,82 @@
+// The enabling rules of the program's commands.
+#include "core/commands/command_enabling.h"
+
+#include "core/commands/command_ids.h"
+
+namespace pictra {
+
+WindowState windowStateOf(const AlbumRecord& working, int openWindows, bool hasActiveWindow)
+{
+    WindowState s;
+    s.openWindows = openWindows;
+    s.hasActiveWindow = hasActiveWindow;
+    s.kind = working.kind;
+    s.imageCount = working.imageCount;
+    s.focus = working.hasFocus == 1;
+    s.pageStart = int{working.columns} * int{working.rows} * working.currentPage;
+    return s;
+}
+
+namespace {
+
+bool isAlbum(const WindowState& s) { return s.hasActiveWindow && s.kind == AlbumKind::Album; }
+bool isSingleImage(const WindowState& s) { return s.hasActiveWindow && s.kind == AlbumKind::SingleImage; }
+
+} // namespace
+
+bool isCommandEnabled(int id, const WindowState& s)
+{
+    using namespace cmd;
+    switch (id) {
+    case kSave:
+    case kSaveAs:
+    case kCascade:
+    case kTile:
+    case kArrangeIcons:
+        return s.openWindows > 0;
+    case kCut:
+    case kCopy:
+    case kDelete:
+        return s.focus;
+    case kPaste:
+        return s.clipboardFilled;
+    case kNextPage:
+    case kPreviousPage:
+    case kFirstPage:
+    case kLastPage:
+        return isAlbum(s) && s.pageStart < s.imageCount;
+    case kSlideShow:
+    case kReverseSlide:
+        return s.hasActiveWindow && !isSingleImage(s) && !(s.kind == AlbumKind::Album && s.imageCount <= 1);
+    case kPauseSlide:
+        return s.slide == SlidePhase::Forward || s.slide == SlidePhase::Reverse;
+    case kEndSlideShow:
+        return s.slide != SlidePhase::None;
+    case kEnlargedView:
+        return s.imageCount >= 1 && isAlbum(s) && s.focus;
+    case kStandardSize:
+    case kZoom:
+    case kZoomBack:
+        return isSingleImage(s);
+    case kSearch:
+        return s.imageCount != 0 && isAlbum(s);
+    case kInputFromFile:
+    case kInputTwain:
+        return isAlbum(s);
+    case kExportJpeg:
+    case kExportBmp:
+    case kExportTiff:
+    case kExportPsd:
+    case kExportPcx:
+    case kPrintNormal:
+        return s.hasActiveWindow && s.imageCount != 0;
+    case kCopyToFolder:
+    case kMoveToFolder:
+    case kRename:
+        return isSingleImage(s) || (isAlbum(s) && s.focus && s.imageCount > 0);
+    default:
+        return true;
+    }
+}
+
+} // namespace pictra

@@ -1,0 +1,48 @@
+// Untitled album names and store-folder clashes.
+#include "core/document/album_names.h"
+
+#include "core/util/paths.h"
+
+namespace pictra {
+
+namespace {
+
+bool pathOrStoreInUse(const std::string& candidate, std::span<const std::string> openPaths)
+{
+    const std::string base = BaseName(candidate);
+    for (const std::string& open : openPaths) {
+        if (open == candidate || BaseName(open) == base)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string untitledAlbumPath(std::string_view programFolder, int openCount,
+                              std::span<const std::string> openPaths)
+{
+    const std::string user = joinPath(programFolder, "USER");
+    for (int n = openCount + 1;; ++n) {
+        std::string candidate = joinPath(user, std::string(kUntitledPrefix) + "-" + std::to_string(n) + ".abm");
+        if (!pathOrStoreInUse(candidate, openPaths))
+            return candidate;
+    }
+}
+
+bool sharesStoreFolder(std::string_view path, std::span<const std::string> openPaths)
+{
+    const std::string base = BaseName(path);
+    for (const std::string& open : openPaths) {
+        if (open != path && BaseName(open) == base)
+            return true;
+    }
+    return false;
+}
+
+bool isUntitledAlbum(std::string_view path)
+{
+    return path.empty() || BaseName(path).starts_with(kUntitledPrefix);
+}
+
+} // namespace pictra

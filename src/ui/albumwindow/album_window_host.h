@@ -1,0 +1,50 @@
+// AlbumWindowHost: what an album window needs from the main window that
+// holds it. CMainFrame implements it; tests use a plain QMdiArea host.
+#pragma once
+
+#include <QString>
+
+class QMdiArea;
+class QPoint;
+class QWidget;
+
+namespace pictra::ui {
+
+class CChildFrame;
+class UserPrompts;
+
+class AlbumWindowHost {
+public:
+    virtual ~AlbumWindowHost() = default;
+
+    // The MDI area every album, single-image and slide window lives in.
+    virtual QMdiArea& mdiArea() = 0;
+    // Every question to the user goes through these.
+    virtual UserPrompts& prompts() = 0;
+
+    // The navigation tip over an album page: show `text` near the cursor for
+    // `view` (after the navigation delay of the settings; the host checks
+    // that navigation is on), hide it, and let it see the view's mouse moves.
+    virtual void showNavigationTip(QWidget* view, const QString& text) = 0;
+    virtual void hideNavigationTip() = 0;
+    virtual void relayNavigationTip(QWidget* view, const QPoint& globalPos) = 0;
+
+    // The slide timer: (re)start it with an interval in milliseconds, or stop
+    // it. On every timeout the host calls slideShowTick(state, host)
+    // (ui/albumwindow/slide_show_runner.h).
+    virtual void startSlideTimer(int intervalMs) = 0;
+    virtual void stopSlideTimer() = 0;
+
+    // The focused image changed: the information bar shows the focused entry
+    // of the working copy and the picture now in the shared image record.
+    virtual void refreshInfoBar() = 0;
+
+    // Progress of a long append (files done of total); the host lets pending
+    // events run so the window stays responsive.
+    virtual void reportProgress(int done, int total) = 0;
+
+    // Makes another window the active, topmost MDI child.
+    virtual void bringToTop(CChildFrame& frame) = 0;
+};
+
+} // namespace pictra::ui

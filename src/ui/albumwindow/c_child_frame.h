@@ -1,0 +1,61 @@
+// CChildFrame: the MDI child of every album, single-image and slide window.
+// It keeps the album table in step with activation, size and closing, and
+// carries the commands that act on an album as a whole.
+#pragma once
+
+#include "core/album/album_record.h"
+
+#include <QMdiSubWindow>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pictra {
+struct AppState;
+}
+
+namespace pictra::ui {
+
+class AlbumWindowHost;
+class CViewPictra;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Opens the window in host.mdiArea() for the record the caller prepared in
+    // the working copy and in the free slot windowSlots[openCount] (path,
+    // columns, rows, entries). Raises the open-window count and enters the
+    // window's view in both records. The window deletes itself on close.
+    CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind);
+    ~CChildFrame() override;
+
+    // Carries out a command of this window; false when it is not one of its own.
+    bool handleCommand(int id);
+
+    std::uint64_t viewId() const { return m_viewId; }
+    AlbumKind kind() const { return m_kind; }
+    // The page view of an album window; nullptr for the other kinds.
+    CViewPictra* pageView() const { return m_pageView; }
+
+    // Appends image files to the current album, which must be this album
+    // window's: new entries with fresh stamps, the error log for missing
+    // files, focus and selection. Returns 1 when appended, 0 otherwise.
+    int appendImages(const std::vector<std::string>& paths);
+
+    // The window in `area` whose view is `viewId`, or nullptr.
+    static CChildFrame* find(QMdiArea& area, std::uint64_t viewId);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    AppState& m_state;
+    AlbumWindowHost& m_host;
+    AlbumKind m_kind;
+    std::uint64_t m_viewId;
+    CViewPictra* m_pageView = nullptr;
+};
+
+} // namespace pictra::ui
