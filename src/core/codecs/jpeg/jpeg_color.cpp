@@ -1,8 +1,10 @@
-// YCbCr to BGR in 14-bit fixed point. Floor and truncation toward zero
-// differ only below zero, where the result is clamped to 0 either way.
+// YCbCr to BGR in 14-bit fixed point (floor and truncation toward zero
+// differ only below zero, where the result is clamped to 0 either way), and
+// BGR to level-shifted YCbCr in single precision for the encoder.
 #include "core/codecs/jpeg/jpeg_color.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pictra::jpeg {
 namespace {
@@ -50,6 +52,25 @@ void greyRowToBgr(const std::int16_t* y, std::uint8_t* bgr, int width)
         bgr[3 * x + 1] = v;
         bgr[3 * x + 2] = v;
     }
+}
+
+void bgrRowToYcc(const std::uint8_t* bgr, int width, int paddedWidth, float* y, float* cb, float* cr)
+{
+    for (int x = 0; x < width; ++x) {
+        const float b = bgr[3 * x], g = bgr[3 * x + 1], r = bgr[3 * x + 2];
+        y[x] = std::trunc(0.299f * r + 0.587f * g + 0.114f * b - 128.0f);
+    }
+    std::fill(y + width, y + paddedWidth, width > 0 ? y[width - 1] : 0.0f);
+    if (!cb || !cr)
+        return;
+    const int chromaWidth = (width + 1) / 2;
+    for (int i = 0; i < chromaWidth; ++i) {
+        const float b = bgr[6 * i], g = bgr[6 * i + 1], r = bgr[6 * i + 2];
+        cb[i] = std::trunc(-0.1687f * r - 0.3313f * g + 0.5f * b);
+        cr[i] = std::trunc(0.5f * r - 0.4187f * g - 0.0813f * b);
+    }
+    std::fill(cb + chromaWidth, cb + paddedWidth / 2, cb[chromaWidth - 1]);
+    std::fill(cr + chromaWidth, cr + paddedWidth / 2, cr[chromaWidth - 1]);
 }
 
 } // namespace pictra::jpeg
