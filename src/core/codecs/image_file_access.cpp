@@ -1,0 +1,33 @@
+// Reading and writing image files for the codecs' path entry points.
+#include "core/codecs/image_file_access.h"
+
+#include "core/codecs/mapped_file.h"
+#include "core/util/file_io.h"
+#include "core/util/paths.h"
+
+namespace pictra {
+
+Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader)
+{
+    MappedFile file;
+    Status status = file.open(path);
+    if (status == Status::Ok)
+        status = reader(file.bytes(), record);
+    if (status != Status::Ok)
+        record.clearHeaders();
+    return status;
+}
+
+Status writeImageFile(const std::string& path, const Result<std::vector<std::uint8_t>>& encoded)
+{
+    if (!encoded)
+        return encoded.status();
+    return writeFileAtomic(path, *encoded);
+}
+
+bool hasExtension(std::string_view path, std::string_view extension)
+{
+    return equalsIgnoreCase(extensionOf(path), extension);
+}
+
+} // namespace pictra
