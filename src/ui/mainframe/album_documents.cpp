@@ -143,7 +143,11 @@ bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
         std::filesystem::remove(StoreFolder(m_state.programFolder, oldPath), ec);
     }
     frame.setWindowTitle(qs(fileNamePart(path)));
-    frame.albumLoaded(read->missingSources);
+    if (CViewPictra* view = frame.pageView()) {
+        view->fillPageCombo();
+        view->update();
+    }
+    m_host.refreshInfoBar();
     return true;
 }
 

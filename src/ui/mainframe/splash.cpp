@@ -63,11 +63,12 @@ QPoint splashPosition(const QSize& clientArea)
     return {(clientArea.width() - kSplashWidth) / 2, 2 * (clientArea.height() - kSplashHeight) / 5};
 }
 
-SplashOverlay::SplashOverlay(QWidget* client, int durationMs) : QWidget(client), m_image(splashImage())
+SplashOverlay::SplashOverlay(QWidget* window, const QRect& client, int durationMs)
+    : QWidget(window), m_image(splashImage())
 {
     setObjectName(QStringLiteral("200"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(QRect(splashPosition(client->size()), m_image.size()));
+    setGeometry(QRect(client.topLeft() + splashPosition(client.size()), m_image.size()));
     show();
     raise();
     // Deleting the widget invalidates its rectangle, so the client repaints it.

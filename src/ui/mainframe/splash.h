@@ -19,11 +19,12 @@ QImage splashImage();
 // x = (width − 567) / 2, y = 2 × (height − 246) / 5, whole-number division.
 QPoint splashPosition(const QSize& clientArea);
 
-// Shows the picture over `client` for `durationMs`, then deletes itself.
+// Shows the picture over the client area `client` (in `window`'s
+// coordinates) for `durationMs`, then deletes itself.
 class SplashOverlay : public QWidget {
     Q_OBJECT
 public:
-    SplashOverlay(QWidget* client, int durationMs);
+    SplashOverlay(QWidget* window, const QRect& client, int durationMs);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
