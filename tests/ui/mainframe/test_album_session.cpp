@@ -68,7 +68,7 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     QStringList images;
     for (int i = 0; i < 4; ++i) {
         const std::string path = tmp.file("photos/photo" + std::to_string(i) + ".jpg");
-        test::writeJpeg(path, 320 + 40 * i, 240, static_cast<std::uint32_t>(i + 1));
+        test::writeJpeg(path, 320 + 40 * i, 240, static_cast<std::uint32_t>(i + 1), i == 2);
         images << QString::fromStdString(path);
     }
     AppState state;
@@ -129,7 +129,11 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     frame->resize(1200, 800);
     saveArtifact(*frame, "main_window_memo.png");
     frame->infoBar()->findChild<QTabBar*>(QStringLiteral("1119"))->setCurrentIndex(1);
+    QVERIFY(memo->isReadOnly());
+    QVERIFY(memo->toPlainText().contains(QStringLiteral("■メーカー\nKorvale")));
     saveArtifact(*frame, "main_window_exif.png");
+    frame->infoBar()->findChild<QTabBar*>(QStringLiteral("1119"))->setCurrentIndex(0);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("メモ"));
     prompts.yesNoAnswers << true;
     QVERIFY(frame->close());
 }

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/pictra_startup.h"
 #include "core/platform/registry_store.h"
+#include "support/exif_jpeg.h"
 #include "support/scripted_prompts.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"
@@ -29,10 +30,12 @@ inline std::unique_ptr<ui::CMainFrame> startProgram(AppState& state, ScriptedPro
     return startPictra(state, options);
 }
 
-// Writes a photo-like JPEG of w × h pixels.
-inline void writeJpeg(const std::string& path, int w, int h, std::uint32_t seed)
+// Writes a photo-like JPEG of w × h pixels, with camera data when `exif`.
+inline void writeJpeg(const std::string& path, int w, int h, std::uint32_t seed, bool exif = false)
 {
-    const auto bytes = encodeWithTurbo(makePhotoLike(w, h, seed), 90, TurboSampling::S420);
+    auto bytes = encodeWithTurbo(makePhotoLike(w, h, seed), 90, TurboSampling::S420);
+    if (exif)
+        bytes = withExif(bytes);
     writeBytes(path, std::string(bytes.begin(), bytes.end()));
 }
 
