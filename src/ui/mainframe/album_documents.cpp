@@ -143,11 +143,8 @@ bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
         std::filesystem::remove(StoreFolder(m_state.programFolder, oldPath), ec);
     }
     frame.setWindowTitle(qs(fileNamePart(path)));
-    if (CViewPictra* view = frame.pageView()) {
-        view->fillPageCombo();
-        view->update();
-    }
-    m_host.refreshInfoBar();
+    if (CViewPictra* view = frame.pageView())
+        view->showAppended(0); // draws the first page and focuses its first image
     return true;
 }
 

@@ -60,6 +60,12 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     m_commands->action(cmd::kViewStatusBar)->setCheckable(true);
     m_commands->action(cmd::kViewStatusBar)->setChecked(true);
     statusBar()->showMessage(QStringLiteral("レディ"));
+    // Enter opens the enlarged view only from an album window: in the
+    // information bar's edits it must stay a key for typing.
+    QAction* enlarge = m_commands->action(cmd::kEnlargedView);
+    removeAction(enlarge);
+    enlarge->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_mdi->addAction(enlarge);
 
     m_infoBar = new InfoBar(state, this);
     m_infoBar->setExifTextSource(exifPageText);
