@@ -31,12 +31,14 @@ constexpr double kPixels = static_cast<double>(kWidth) * kHeight;
 struct Picture {
     ImageBuffers buffers{static_cast<std::size_t>(kWidth) * kHeight * 3};
     std::vector<std::uint8_t> original;
+    std::vector<std::uint8_t> scratch; // for quarter turns, kept between runs
 
     Picture()
     {
         test::fillRecord(test::makePhotoLike(kWidth, kHeight, 11), buffers);
         const auto pixels = buffers.record().pixels;
         original.assign(pixels.begin(), pixels.end());
+        scratch.resize(rotationScratchBytes(buffers.record()));
     }
 
     void restore()
@@ -76,7 +78,10 @@ const bool kRegistered = [] {
     registerFilter("filter.rgb", Input::Restored, 5, [](ImageRecord& r) { return adjustRgb(r, 20, -10, 5); });
     registerFilter("filter.lhs", Input::Restored, 4,
                    [](ImageRecord& r) { return adjustLightnessHueSaturation(r, {10, 45, -20}); });
-    registerFilter("filter.rotate90", Input::SelfInverse, 6, [](ImageRecord& r) { return rotateQuarterTurns(r, 1); });
+    registerFilter("filter.rotate90", Input::SelfInverse, 6,
+                   [](ImageRecord& r) { return rotateQuarterTurns(r, 1, picture().scratch); });
+    registerFilter("filter.rotate90_own_scratch", Input::SelfInverse, 6,
+                   [](ImageRecord& r) { return rotateQuarterTurns(r, 1); });
     registerFilter("filter.rotate180", Input::SelfInverse, 6, [](ImageRecord& r) { return rotateQuarterTurns(r, 2); });
     registerFilter("filter.flip_h", Input::SelfInverse, 6, [](ImageRecord& r) { return flipPicture(r, {true, false}); });
     registerFilter("filter.flip_v", Input::SelfInverse, 6, [](ImageRecord& r) { return flipPicture(r, {false, true}); });

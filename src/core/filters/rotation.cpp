@@ -12,7 +12,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <memory>
+#include <optional>
+#include <vector>
 
 namespace pictra {
 namespace {
@@ -80,42 +81,74 @@ void exchangeSizes(ImageRecord& record, std::size_t newBytes)
     o[3] = {o[0].x, o[0].y - oldWidth};
 }
 
-Status quarterTurn(ImageRecord& record, int step)
-{
-    const int w = record.width();
-    const int h = record.height();
-    const std::size_t oldStride = record.stride();
-    const std::size_t oldBytes = record.imageBytes();
-    const auto newBytes = pixelBytes(h, w, 24, 4, record.pixels.size());
-    if (!newBytes || *newBytes > UINT32_MAX - record.fileHeader.offBits)
-        return Status::TooLarge;
+bool isQuarterTurn(int step) { return step == 1 || step == 3; }
 
-    auto old = std::make_unique_for_overwrite<std::uint8_t[]>(oldBytes + 1);
-    std::memcpy(old.get(), record.pixels.data(), oldBytes);
-    old[oldBytes] = 0;
-    const auto stride = static_cast<std::ptrdiff_t>(oldStride);
-    const SourceWalk walk = step == 1
-        ? SourceWalk{old.get() + stride * (h - 1), -stride, 3}
-        : SourceWalk{old.get() + 3 * static_cast<std::ptrdiff_t>(w - 1), stride, -3};
-    exchangeSizes(record, *newBytes);
-    writeTurned(record.pixels.data(), record.stride(), h, w, walk);
-    clearPadding(record);
-    return Status::Ok;
+// The pixel bytes of the turned picture, if they fit the record's buffer and
+// its file header's size field.
+std::optional<std::size_t> turnedBytes(const ImageRecord& record)
+{
+    const auto bytes = pixelBytes(record.height(), record.width(), 24, 4, record.pixels.size());
+    if (!bytes || *bytes > UINT32_MAX - record.fileHeader.offBits)
+        return std::nullopt;
+    return bytes;
 }
 
-} // namespace
-
-Status rotateQuarterTurns(ImageRecord& record, int step)
+Status checkTurn(const ImageRecord& record, int step)
 {
     if (step < 0 || step > 3)
         return Status::InvalidArgument;
     if (const Status s = checkPicture24(record); s != Status::Ok)
         return s;
+    if (isQuarterTurn(step) && !turnedBytes(record))
+        return Status::TooLarge;
+    return Status::Ok;
+}
+
+void quarterTurn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
+{
+    const int w = record.width();
+    const int h = record.height();
+    const std::size_t oldBytes = record.imageBytes();
+    const auto stride = static_cast<std::ptrdiff_t>(record.stride());
+    std::uint8_t* const old = scratch.data();
+    std::memcpy(old, record.pixels.data(), oldBytes);
+    old[oldBytes] = 0;
+    const SourceWalk walk = step == 1 ? SourceWalk{old + stride * (h - 1), -stride, 3}
+                                      : SourceWalk{old + 3 * static_cast<std::ptrdiff_t>(w - 1), stride, -3};
+    exchangeSizes(record, *turnedBytes(record));
+    writeTurned(record.pixels.data(), record.stride(), h, w, walk);
+    clearPadding(record);
+}
+
+// After checkTurn; `scratch` is large enough for a quarter turn.
+Status turn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
+{
     if (step == 2)
         return flipPicture(record, {.leftRight = true, .upDown = true});
-    if (step == 0)
-        return Status::Ok;
-    return quarterTurn(record, step);
+    if (isQuarterTurn(step))
+        quarterTurn(record, step, scratch);
+    return Status::Ok;
+}
+
+} // namespace
+
+std::size_t rotationScratchBytes(const ImageRecord& record) { return record.imageBytes() + 1; }
+
+Status rotateQuarterTurns(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
+{
+    if (const Status s = checkTurn(record, step); s != Status::Ok)
+        return s;
+    if (isQuarterTurn(step) && scratch.size() < rotationScratchBytes(record))
+        return Status::InvalidArgument;
+    return turn(record, step, scratch);
+}
+
+Status rotateQuarterTurns(ImageRecord& record, int step)
+{
+    if (const Status s = checkTurn(record, step); s != Status::Ok)
+        return s;
+    std::vector<std::uint8_t> scratch(isQuarterTurn(step) ? rotationScratchBytes(record) : 0);
+    return turn(record, step, scratch);
 }
 
 } // namespace pictra

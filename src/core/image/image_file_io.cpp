@@ -1,6 +1,7 @@
 // ImageFileIO: readers and writers chosen by file name.
 #include "core/image/image_file_io.h"
 
+#include "core/codecs/bmp/bmp_file.h"
 #include "core/image/image_format.h"
 #include "core/image/jpeg_codec.h"
 #include "core/util/fixed_text.h"
@@ -32,6 +33,7 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     record.clearHeaders();
     Status status = Status::Unsupported;
     switch (loadFormatOf(path)) {
+    case ImageFormat::Bmp: status = readBmp(path, record); break;
     case ImageFormat::Jpeg: status = JpegCodec(useLibrary, m_jpeg).loadJpeg(path, record); break;
     default: break;
     }
@@ -43,6 +45,7 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
 Status ImageFileIO::saveImage(const std::string& path, const ImageRecord& record)
 {
     switch (saveFormatOf(path)) {
+    case ImageFormat::Bmp: return writeBmp(path, record);
     case ImageFormat::Jpeg: return JpegCodec(useLibrary, m_jpeg).saveJpeg(path, record);
     default: return Status::Unsupported;
     }

@@ -8,8 +8,8 @@ namespace pictra {
 
 std::size_t imageBufferBytes(const WorkModeSettings& settings)
 {
-    const int mb = settings.imageBufferMb < 1 ? kFallbackImageBufferMb
-                                              : std::min(settings.imageBufferMb, kMaxImageBufferMb);
+    const int mb = settings.imageBufferMb < 1 ? kSharedImageFallbackMb
+                                              : std::min(settings.imageBufferMb, kSharedImageMaxMb);
     return static_cast<std::size_t>(mb) * 1'000'000;
 }
 

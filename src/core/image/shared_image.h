@@ -12,9 +12,9 @@
 namespace pictra {
 
 // A setting below 1 MB (a missing settings file reads as zero) gives this size.
-inline constexpr int kFallbackImageBufferMb = 64;
+inline constexpr int kSharedImageFallbackMb = 64;
 // The largest buffer we ask for, whatever the setting says.
-inline constexpr int kMaxImageBufferMb = 4000;
+inline constexpr int kSharedImageMaxMb = 1000;
 
 // The pixel-buffer size the setting asks for, within the bounds above.
 std::size_t imageBufferBytes(const WorkModeSettings& settings);

@@ -54,20 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Percentages, RgbAdjust,
                          testing::Values(RgbCase{-100, 0, 0}, RgbCase{100, 0, 0}, RgbCase{0, -100, 100},
                                          RgbCase{37, -55, 12}, RgbCase{0, 0, 0}));
 
-TEST(RgbAdjust, ExtremesEmptyOrDoubleTheRedChannel)
-{
-    TestPicture pic(5, 1);
-    pic.setPixel(0, 0, {10, 20, 100});
-    pic.setPixel(1, 0, {10, 20, 200});
-    TestPicture emptied(5, 1);
-    emptied.setPixel(0, 0, {10, 20, 100});
-    ASSERT_EQ(adjustRgb(pic.record(), 100, 0, 0), Status::Ok);
-    ASSERT_EQ(adjustRgb(emptied.record(), -100, 0, 0), Status::Ok);
-    EXPECT_EQ(pic.pixel(0, 0), (Bgr{10, 20, 200}));
-    EXPECT_EQ(pic.pixel(1, 0), (Bgr{10, 20, 255}));
-    EXPECT_EQ(emptied.pixel(0, 0), (Bgr{10, 20, 0}));
-}
-
 // The documented per-pixel formula, with atan2, sin and cos.
 Bgr referenceLhs(Bgr p, LhsParams q)
 {

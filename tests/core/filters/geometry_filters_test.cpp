@@ -52,7 +52,8 @@ TEST_P(QuarterTurn, MovesPixelsAndExchangesSizes)
     const std::vector<Bgr> original = TestPicture(w, h).pixels();
     const auto old = [&](int x, int y) { return original[static_cast<std::size_t>(y * w + x)]; };
     TestPicture pic(w, h, 1, 512);
-    ASSERT_EQ(rotateQuarterTurns(pic.record(), step), Status::Ok);
+    std::vector<std::uint8_t> scratch(rotationScratchBytes(pic.record()));
+    ASSERT_EQ(rotateQuarterTurns(pic.record(), step, scratch), Status::Ok);
     const ImageRecord& rec = pic.record();
     ASSERT_EQ(rec.width(), h);
     ASSERT_EQ(rec.height(), w);
@@ -96,12 +97,16 @@ TEST(Rotation, HalfTurnIsBothFlipsAndFourQuarterTurnsRestore)
     EXPECT_EQ(pic.pixels(), before);
 }
 
-TEST(Rotation, RefusesTurnsThatDoNotFitAndBadSteps)
+TEST(Rotation, RefusesTurnsThatDoNotFitShortScratchAndBadSteps)
 {
     // 5 × 1 needs 16 bytes; turned to 1 × 5 it needs 5 rows of 4.
     TestPicture pic(5, 1);
     const std::vector<Bgr> before = pic.pixels();
     EXPECT_EQ(rotateQuarterTurns(pic.record(), 1), Status::TooLarge);
+    TestPicture fits(5, 1, 1, 4);
+    std::vector<std::uint8_t> scratch(rotationScratchBytes(fits.record()) - 1);
+    EXPECT_EQ(rotateQuarterTurns(fits.record(), 3, scratch), Status::InvalidArgument);
+    EXPECT_EQ(fits.record().width(), 5);
     EXPECT_EQ(rotateQuarterTurns(pic.record(), 4), Status::InvalidArgument);
     EXPECT_EQ(rotateQuarterTurns(pic.record(), -1), Status::InvalidArgument);
     EXPECT_EQ(pic.record().width(), 5);

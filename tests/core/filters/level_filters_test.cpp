@@ -13,31 +13,20 @@ namespace {
 using test::Bgr;
 using test::TestPicture;
 
-TEST(Threshold, PackedValueFollowsBlueFirst)
+TEST(Threshold, RangeDefaultAndVminMakingAllWhite)
 {
-    EXPECT_EQ(packedValue(0, 0, 255), 255);
-    EXPECT_EQ(packedValue(1, 0, 0), 65536);
-    EXPECT_EQ(packedValue(0x12, 0x34, 0x56), 0x123456);
-}
-
-TEST(Threshold, RangeDefaultAndLimits)
-{
-    TestPicture pic(5, 3);
-    pic.setPixel(0, 0, {10, 0, 0});
+    TestPicture pic(3, 1);
+    pic.setPixel(0, 0, {1, 0, 0});   // 0x010000
+    pic.setPixel(1, 0, {0, 0, 9});   // 9
+    pic.setPixel(2, 0, {2, 3, 4});   // 0x020304
     const Result<PackedRange> range = packedRange(pic.record());
     ASSERT_TRUE(range.ok());
-    EXPECT_EQ(defaultThreshold(*range), (range->vmin + range->vmax) / 2);
-
-    TestPicture white(5, 3);
-    white.setPixel(0, 0, {10, 0, 0});
-    ASSERT_EQ(applyThreshold(white.record(), range->vmin), Status::Ok);
-    for (const Bgr p : white.pixels())
-        EXPECT_EQ(p, (Bgr{255, 255, 255}));
-    EXPECT_TRUE(white.paddingIntact());
-
-    ASSERT_EQ(applyThreshold(pic.record(), range->vmax + 1), Status::Ok);
-    for (const Bgr p : pic.pixels())
-        EXPECT_EQ(p, (Bgr{0, 0, 0}));
+    EXPECT_EQ(range->vmin, 9);
+    EXPECT_EQ(range->vmax, 0x020304);
+    EXPECT_EQ(defaultThreshold(*range), (9 + 0x020304) / 2);
+    ASSERT_EQ(applyThreshold(pic.record(), range->vmin), Status::Ok);
+    EXPECT_EQ(pic.pixels(), std::vector<Bgr>(3, Bgr{255, 255, 255}));
+    EXPECT_TRUE(pic.paddingIntact());
 }
 
 TEST(Threshold, SplitsAtTheThresholdValue)
@@ -81,14 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                     GrayCase{2, grey(85), 0}, GrayCase{2, {86, 86, 85}, 0},
                     GrayCase{2, grey(86), 192}, GrayCase{2, grey(169), 192}, GrayCase{2, grey(170), 255}));
 
-TEST(GrayScale, RefusesOtherLevelCounts)
-{
-    TestPicture pic(5, 2);
-    const std::vector<Bgr> before = pic.pixels();
-    EXPECT_EQ(grayScale(pic.record(), 8), Status::InvalidArgument);
-    EXPECT_EQ(pic.pixels(), before);
-}
-
 TEST(Negative, ComplementsEveryByteAndTwiceRestores)
 {
     TestPicture pic(7, 3);
@@ -131,6 +112,14 @@ TEST(LevelFilters, RefuseRecordsThatAreNotSound24BitPictures)
     pic.record().infoHeader.height = 3; // rows beyond the buffer
     EXPECT_EQ(makeNegative(pic.record()), Status::InvalidArgument);
     EXPECT_FALSE(packedRange(pic.record()).ok());
+}
+
+TEST(LevelFilters, RefuseOtherLevelCountsAndChangeNothing)
+{
+    TestPicture pic(5, 2);
+    const std::vector<Bgr> before = pic.pixels();
+    EXPECT_EQ(grayScale(pic.record(), 8), Status::InvalidArgument);
+    EXPECT_EQ(pic.pixels(), before);
 }
 
 } // namespace

@@ -130,7 +130,7 @@ TEST(SharedImage, IsSizedFromTheSettingAndRemadeWhenItChanges)
     ASSERT_EQ(makeSharedImage(shared, s), Status::Ok);
     EXPECT_EQ(shared->capacity(), 2'000'000u);
     s.imageBufferMb = 0;
-    EXPECT_EQ(imageBufferBytes(s), static_cast<std::size_t>(kFallbackImageBufferMb) * 1'000'000);
+    EXPECT_EQ(imageBufferBytes(s), static_cast<std::size_t>(kSharedImageFallbackMb) * 1'000'000);
 }
 
 } // namespace
