@@ -19,6 +19,8 @@ QString reason(Status status)
     case Status::Unsupported: return QStringLiteral("この形式には対応していません。");
     case Status::TooLarge: return QStringLiteral("ファイルが大きすぎます（イメージ数が1000を超えています）。");
     case Status::InvalidArgument: return QStringLiteral("ファイル名が正しくありません。");
+    case Status::NoPermission: return QStringLiteral("ファイルを読み書きする権限がありません。");
+    case Status::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
     }
     return {};
 }
