@@ -82,9 +82,12 @@ const bool kRegistered = [] {
                    [](ImageRecord& r) { return rotateQuarterTurns(r, 1, picture().scratch); });
     registerFilter("filter.rotate90_own_scratch", Input::SelfInverse, 6,
                    [](ImageRecord& r) { return rotateQuarterTurns(r, 1); });
-    registerFilter("filter.rotate180", Input::SelfInverse, 6, [](ImageRecord& r) { return rotateQuarterTurns(r, 2); });
-    registerFilter("filter.flip_h", Input::SelfInverse, 6, [](ImageRecord& r) { return flipPicture(r, {true, false}); });
-    registerFilter("filter.flip_v", Input::SelfInverse, 6, [](ImageRecord& r) { return flipPicture(r, {false, true}); });
+    registerFilter("filter.rotate180", Input::SelfInverse, 6,
+                   [](ImageRecord& r) { return rotateQuarterTurns(r, 2); });
+    registerFilter("filter.flip_h", Input::SelfInverse, 6,
+                   [](ImageRecord& r) { return flipPicture(r, {true, false}); });
+    registerFilter("filter.flip_v", Input::SelfInverse, 6,
+                   [](ImageRecord& r) { return flipPicture(r, {false, true}); });
     registerFilter("filter.threshold", Input::Restored, 5,
                    [](ImageRecord& r) { return applyThreshold(r, 0x808080); });
     registerFilter("filter.gray256", Input::Restored, 5, [](ImageRecord& r) { return grayScale(r, 256); });

@@ -6,7 +6,6 @@
 #include "core/filters/pixel_rows.h"
 #include "core/filters/threshold.h"
 
-#include <algorithm>
 #include <span>
 #include <utility>
 #include <vector>
