@@ -6,6 +6,7 @@
 #include "core/commands/command_ids.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
+#include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/infobar/info_bar.h"
 #include "ui/mainframe/album_documents.h"
@@ -22,7 +23,11 @@ using namespace pictra;
 
 namespace {
 
-std::string text(const std::array<char, kTextBytes>& field) { return cp932ToUtf8(fieldText(field)).text; }
+template <std::size_t N>
+std::string text(const std::array<char, N>& field)
+{
+    return cp932ToUtf8(fieldText(field)).text;
+}
 
 void dropOn(ui::CMainFrame& frame, const QStringList& files)
 {
@@ -152,7 +157,7 @@ void TestAlbumSession::lastSessionAlbumsComeBackOldestFirst()
             QVERIFY(QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath()));
             frame->handleCommand(cmd::kNewAlbum);
             test::writeJpeg(tmp.file("img/" + BaseName(path) + ".jpg"), 64, 48, 7);
-            dropOn(*frame, {QString::fromStdString(tmp.file("img/" + BaseName(path) + ".jpg"))});
+            dropOn(*frame, QStringList{QString::fromStdString(tmp.file("img/" + BaseName(path) + ".jpg"))});
             prompts.fileAnswers << QString::fromStdString(path);
             frame->handleCommand(cmd::kSaveAs);
         }

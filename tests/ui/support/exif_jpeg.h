@@ -67,13 +67,18 @@ inline std::vector<std::uint8_t> withExif(const std::vector<std::uint8_t>& jpeg)
     writeIfd(exif, 0);
     const std::vector<std::uint8_t> body = tiff.take();
 
-    std::vector<std::uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
     const auto length = static_cast<std::uint16_t>(2 + 6 + body.size());
-    out.insert(out.end(), {0xFF, 0xE1, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 0xFF),
-                           'E', 'x', 'i', 'f', 0, 0});
-    out.insert(out.end(), body.begin(), body.end());
-    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
-    return out;
+    ByteWriter out;
+    out.u8(0xFF);
+    out.u8(0xD8);
+    out.u8(0xFF);
+    out.u8(0xE1);
+    out.u16be(length);
+    for (std::uint8_t c : {'E', 'x', 'i', 'f', '\0', '\0'})
+        out.u8(c);
+    out.bytes(body);
+    out.bytes(std::span<const std::uint8_t>(jpeg).subspan(2));
+    return out.take();
 }
 
 } // namespace pictra::test
