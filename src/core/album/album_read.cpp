@@ -3,9 +3,9 @@
 
 #include "core/album/album_file.h"
 #include "core/album/append_images.h"
+#include "core/codecs/mapped_file.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
-#include "core/util/mapped_file.h"
 #include "core/util/paths.h"
 
 #include <unistd.h>
@@ -59,10 +59,10 @@ Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programF
     if (working.kind != AlbumKind::Album || working.imageCount != 0 || albumPath.size() >= kPathBytes ||
         BaseName(albumPath).empty() || storeFolderInUse(table, programFolder, albumPath))
         return Status::InvalidArgument;
-    auto file = MappedFile::open(albumPath);
-    if (!file)
-        return file.status();
-    auto contents = parseAlbumFile((*file)->bytes());
+    MappedFile file;
+    if (const Status s = file.open(albumPath); s != Status::Ok)
+        return s;
+    auto contents = parseAlbumFile(file.bytes());
     if (!contents)
         return contents.status();
     if (const Status s = extractStoreCopies(*contents, programFolder, albumPath); s != Status::Ok)

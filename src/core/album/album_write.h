@@ -23,7 +23,7 @@ struct AlbumWriteReport {
 // the file is in place, and the old folder is removed once empty.
 // Failures leave the target and the store copies untouched:
 //   InvalidArgument                    bad image count or a target without a base name
-//   NoPermission, DiskFull, NotFound, IoError  the file or store folder cannot be written
+//   NoPermission, DiskFull, IoError    the file or store folder cannot be written
 Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string& programFolder,
                                     const std::string& targetPath, const std::string& storePath);
 

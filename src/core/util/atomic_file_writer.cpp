@@ -22,9 +22,6 @@ Status statusFromErrno(int error)
     case EDQUOT:
     case EFBIG:
         return Status::DiskFull;
-    case ENOENT:
-    case ENOTDIR:
-        return Status::NotFound;
     default:
         return Status::IoError;
     }

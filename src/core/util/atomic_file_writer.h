@@ -35,8 +35,8 @@ private:
     bool m_committed = false;
 };
 
-// The Status for a failed system call's errno: NoPermission, DiskFull,
-// NotFound or IoError.
+// The Status for a failed write's errno: NoPermission, DiskFull or IoError
+// (a missing folder included).
 Status statusFromErrno(int error);
 
 } // namespace pictra

@@ -169,7 +169,7 @@ TEST_F(AlbumReadWrite, EmptyAlbumIsWrittenAs104Bytes)
     ASSERT_TRUE(writeAlbum(ws.table->working, ws.programFolder, ws.file("empty.abm"), ws.file("empty.abm")));
     EXPECT_EQ(readText(ws.file("empty.abm")).size(), 104u);
     EXPECT_EQ(writeAlbum(ws.table->working, ws.programFolder, ws.file("nofolder/x.abm"), ws.file("x.abm")).status(),
-              Status::NotFound);
+              Status::IoError);
 }
 
 // A file-size limit makes the write fail part-way, as a full disk would.
