@@ -23,6 +23,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
