@@ -20,6 +20,9 @@ namespace pictra::ui {
 namespace {
 
 constexpr int kMemoTab = 0;
+// A low bar, so the album windows keep most of the main window.
+constexpr int kPageHeight = 84;
+constexpr QSize kHistogramSize(200, 100);
 
 QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
@@ -55,7 +58,9 @@ InfoBar::InfoBar(AppState& state, QWidget* parent) : QDockWidget(parent), m_stat
     m_memo = new QPlainTextEdit(body);
     m_memo->setObjectName(QStringLiteral("1000"));
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setFixedHeight(kPageHeight);
     m_histogram = new HistogramBox(body);
+    m_histogram->setFixedSize(kHistogramSize);
 
     connect(m_tabs, &QTabBar::currentChanged, this, &InfoBar::showPage);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {

@@ -31,6 +31,10 @@
 #include <QToolBar>
 #include <QUrl>
 
+// The icons are compiled into a static library; their registration must be
+// called explicitly, and from outside any namespace.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
+
 namespace pictra::ui {
 
 namespace {
@@ -48,6 +52,7 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
         prompts = m_ownPrompts.get();
     }
     m_prompts = prompts;
+    registerIcons();
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/pictra.png")));
     setAcceptDrops(true);
@@ -96,7 +101,12 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The album windows go with the base class, after the members they would notify.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_idleUpdate->stop();
+}
 
 WindowState CMainFrame::windowState() const
 {

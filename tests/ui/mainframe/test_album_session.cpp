@@ -8,9 +8,12 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/picture_loading.h"
 #include "ui/infobar/info_bar.h"
 #include "ui/mainframe/album_documents.h"
 
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
@@ -36,6 +39,9 @@ void dropOn(ui::CMainFrame& frame, const QStringList& files)
     for (const QString& f : files)
         urls << QUrl::fromLocalFile(f);
     data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &enter);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame, &drop);
 }
@@ -47,7 +53,17 @@ void focusEntry(AppState& state, ui::CMainFrame& frame, int index)
     state.albums->working.focusIndex = index;
     state.albums->working.currentPage = 0;
     mirrorToActiveSlot(*state.albums);
+    ui::loadShared(state, std::string(fieldText(state.albums->working.images[static_cast<std::size_t>(index)].path)));
     frame.refreshInfoBar();
+}
+
+// Japanese text arrives from the input method as a committed string.
+void typeWithInputMethod(QWidget* edit, const QString& text)
+{
+    edit->setFocus();
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(edit, &event);
 }
 
 void saveArtifact(QWidget& widget, const char* name)
@@ -93,11 +109,11 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     auto* summary = frame->infoBar()->findChild<QLineEdit*>(QStringLiteral("1006"));
     auto* year = frame->infoBar()->findChild<QLineEdit*>(QStringLiteral("1001"));
     QVERIFY(summary && year);
-    QTest::keyClicks(summary, QStringLiteral("夕日の港"));
+    typeWithInputMethod(summary, QStringLiteral("夕日の港"));
     year->selectAll();
     QTest::keyClicks(year, QStringLiteral("2023"));
     auto* memo = frame->infoBar()->findChild<QPlainTextEdit*>(QStringLiteral("1000"));
-    QTest::keyClicks(memo, QStringLiteral("メモ"));
+    typeWithInputMethod(memo, QStringLiteral("メモ"));
     QCOMPARE(text(state.albums->working.images[2].summary), std::string("夕日の港"));
     QCOMPARE(state.albums->working.images[2].year, std::int16_t{2023});
     QCOMPARE(activeSlot(*state.albums)->images[2].summary, state.albums->working.images[2].summary);
@@ -131,6 +147,8 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     QCOMPARE(text(w.images[2].memo), std::string("メモ"));
 
     focusEntry(state, *frame, 2);
+    QCOMPARE(frame->infoBar()->findChild<QLabel*>(QStringLiteral("1046"))->text(), QStringLiteral("400pixel × 240pixel"));
+    frame->mdi()->tileSubWindows();
     frame->resize(1200, 800);
     saveArtifact(*frame, "main_window_memo.png");
     frame->infoBar()->findChild<QTabBar*>(QStringLiteral("1119"))->setCurrentIndex(1);
