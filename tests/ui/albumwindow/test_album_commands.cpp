@@ -1,11 +1,14 @@
 #include "support/album_window_fixture.h"
 
+#include "core/album/file_name_list.h"
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
 
+#include <QDialog>
 #include <QMdiArea>
+#include <QTreeWidget>
 #include <QtTest>
 
 using pictra::AlbumKind;
@@ -183,6 +186,35 @@ private slots:
         frame->makeCurrent();
         view->handleCommand(cmd::kEnlargedView);
         QCOMPARE(windowsOfKind(f, AlbumKind::SingleImage), 1);
+    }
+
+    void appendingListsMissingFilesAndKeepsThem()
+    {
+        AlbumWindowFixture f;
+        f.writePictures("/albums/a.abm", 3);
+        auto* frame = f.openAlbum("/albums/a.abm", 1);
+        pictra::FileNameList list;
+        list.add(f.dir.file("img1.jpg"));
+        list.add(f.dir.file("gone/missing.tif"));
+        list.add(f.dir.file("img2.jpg"));
+        QCOMPARE(frame->appendImages(list), 1);
+        const auto& r = f.record(*frame);
+        QCOMPARE(r.imageCount, 4);
+        QCOMPARE(std::string(pictra::fieldText(r.images[2].path)), f.dir.file("gone/missing.tif"));
+        QVERIFY(r.hasFocus);
+        QCOMPARE(f.state.selection.selection[0].stamp, r.images[0].stamp);
+        auto* log = frame->findChild<QDialog*>(QStringLiteral("190"));
+        QVERIFY(log);
+        QCOMPARE(log->windowTitle(), QStringLiteral("エラーログ"));
+        auto* rows = log->findChild<QTreeWidget*>();
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        const QTreeWidgetItem* row = rows->topLevelItem(0);
+        QCOMPARE(row->text(0), QStringLiteral("1"));
+        QCOMPARE(row->text(1), QStringLiteral("missing"));
+        QCOMPARE(row->text(2), QStringLiteral("tif"));
+        QCOMPARE(row->text(3), QString::fromStdString(f.dir.file("gone")));
+        QCOMPARE(rows->headerItem()->text(3), QStringLiteral("ディレクトリ"));
+        QCOMPARE(frame->appendImages(pictra::FileNameList{}), 0);
     }
 
     void screenshotOfAThreeByThreePage()
