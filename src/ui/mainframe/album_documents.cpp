@@ -14,6 +14,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/error_log_dialog.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -21,7 +22,6 @@
 #include <QMdiArea>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace pictra::ui {
 
@@ -131,20 +131,19 @@ bool AlbumDocuments::openAlbum(const std::string& path)
 bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
 {
     AlbumTable& t = *m_state.albums;
-    const std::string oldPath = pathOf(t.working);
     const auto read = readAlbum(t, m_state.programFolder, path, tickCount());
     if (!read) {
         m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), read.status()));
         return false;
     }
-    // The empty window's own store folder is no longer used.
-    if (BaseName(oldPath) != BaseName(path)) {
-        std::error_code ec;
-        std::filesystem::remove(StoreFolder(m_state.programFolder, oldPath), ec);
-    }
     frame.setWindowTitle(qs(fileNamePart(path)));
     if (CViewPictra* view = frame.pageView())
-        view->showAppended(0); // draws the first page and focuses its first image
+        view->showAppended(); // draws the first page and focuses its first image
+    if (!read->missingSources.empty()) {
+        auto* log = new ErrorLogDialog(read->missingSources.paths(), &frame);
+        log->setAttribute(Qt::WA_DeleteOnClose);
+        log->open();
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/mainframe/drop_handler.h"
 
 #include "app/app_state.h"
+#include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
 #include "core/commands/dropped_files.h"
 #include "core/image/image_file_io.h"
@@ -59,20 +60,20 @@ void DropHandler::addImages(const std::vector<std::string>& images)
 
     CompressProgressDialog progress(static_cast<int>(images.size()), m_window);
     progress.show();
-    std::vector<std::string> accepted;
+    FileNameList accepted;
     int clashes = 0;
     for (const std::string& image : images) {
         QCoreApplication::processEvents();
         const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
         // A second image with the same file name would overwrite the first one's store copy.
-        const bool clashInDrop = std::any_of(accepted.begin(), accepted.end(), [&](const std::string& a) {
+        const bool clashInDrop = std::any_of(accepted.paths().begin(), accepted.paths().end(), [&](const std::string& a) {
             return a != image && BaseName(a) == BaseName(image);
         });
         if (clashInDrop || storeNameClash(entries, image)) {
             ++clashes;
         } else {
             (void)makeStoreCopy(io, record, m_state.programFolder, albumPath, image);
-            accepted.push_back(image);
+            accepted.add(image);
         }
         progress.step(QString::fromStdString(image));
     }
