@@ -114,18 +114,13 @@ Status decodePsd(ByteSpan data, ImageRecord& record)
 
 Status readPsdBytes(ByteSpan data, ImageRecord& record)
 {
-    const Status status = decodePsd(data, record);
-    if (status != Status::Ok)
-        record.clearHeaders();
-    return status;
+    return settleRead(record, decodePsd(data, record));
 }
 
 Status readPsd(const std::string& path, ImageRecord& record)
 {
-    if (!hasExtension(path, "psd")) {
-        record.clearHeaders();
-        return Status::Unsupported;
-    }
+    if (!hasExtension(path, "psd"))
+        return settleRead(record, Status::Unsupported);
     return readImageFile(path, record, readPsdBytes);
 }
 

@@ -136,18 +136,13 @@ Status decodeTiff(ByteSpan data, ImageRecord& record)
 
 Status readTiffBytes(ByteSpan data, ImageRecord& record)
 {
-    const Status status = decodeTiff(data, record);
-    if (status != Status::Ok)
-        record.clearHeaders();
-    return status;
+    return settleRead(record, decodeTiff(data, record));
 }
 
 Status readTiff(const std::string& path, ImageRecord& record)
 {
-    if (!hasExtension(path, "tif")) {
-        record.clearHeaders();
-        return Status::Unsupported;
-    }
+    if (!hasExtension(path, "tif"))
+        return settleRead(record, Status::Unsupported);
     return readImageFile(path, record, readTiffBytes);
 }
 
