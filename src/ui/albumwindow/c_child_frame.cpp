@@ -1,17 +1,30 @@
-// CChildFrame: window life cycle and album-wide commands.
+// CChildFrame: window life cycle (opening, activation, closing) and the
+// commands acting on an album as a whole.
 #include "ui/albumwindow/c_child_frame.h"
 
 #include "app/app_state.h"
+#include "core/album/album_window_close.h"
+#include "core/album/cell_picture.h"
+#include "core/album/window_records.h"
+#include "core/commands/command_ids.h"
+#include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/image_export.h"
+#include "ui/albumwindow/picture_view.h"
+#include "ui/albumwindow/slide_show_runner.h"
+#include "ui/prompts/user_prompts.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 
 #include <atomic>
+#include <cstdio>
 
 namespace pictra::ui {
 namespace {
+
+constexpr QSize kDefaultWindowSize(640, 480);
 
 std::uint64_t nextViewId()
 {
@@ -25,18 +38,40 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
     : m_state(state), m_host(host), m_kind(kind), m_viewId(nextViewId())
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    AlbumTable& table = *state.albums;
+    const int slot = std::min(table.openCount, kMaxAlbumWindows - 1);
+    table.openCount = slot + 1;
+    AlbumRecord& w = table.working;
+    w.kind = kind;
+    w.viewId = m_viewId;
+    if (kind == AlbumKind::Album) {
+        w.layoutComputed = 0;
+        w.hasFocus = 0;
+        w.focusIndex = 0;
+        w.focusRect = {};
+    }
+    table.windowSlots[static_cast<std::size_t>(slot)] = w;
+    const std::string path = albumFilePath(w);
+    const std::string_view name = fileNamePart(path);
+    setWindowTitle(QString::fromStdString(std::string(name.empty() ? std::string_view(path) : name)));
     if (kind == AlbumKind::Album) {
         m_pageView = new CViewPictra(state, host, *this, m_viewId);
         setWidget(m_pageView);
+    } else {
+        setWidget(new PictureView(state, m_viewId, this));
     }
     host.mdiArea().addSubWindow(this);
+    connect(this, &QMdiSubWindow::aboutToActivate, this, &CChildFrame::makeCurrent);
+    resize(kDefaultWindowSize);
+    if (state.settings.childMaximized == 1)
+        showMaximized();
+    else
+        show();
+    if (m_pageView)
+        m_pageView->fillPageCombo();
 }
 
 CChildFrame::~CChildFrame() = default;
-
-bool CChildFrame::handleCommand(int) { return false; }
-
-int CChildFrame::appendImages(const std::vector<std::string>&) { return 0; }
 
 CChildFrame* CChildFrame::find(QMdiArea& area, std::uint64_t viewId)
 {
@@ -48,8 +83,97 @@ CChildFrame* CChildFrame::find(QMdiArea& area, std::uint64_t viewId)
     return nullptr;
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event) { QMdiSubWindow::closeEvent(event); }
+void CChildFrame::makeCurrent()
+{
+    AlbumTable& table = *m_state.albums;
+    const int slot = findSlot(table, m_viewId);
+    if (slot < 0 || table.working.viewId == m_viewId)
+        return;
+    mirrorToActiveSlot(table);
+    table.working = table.windowSlots[static_cast<std::size_t>(slot)];
+    if (m_kind != AlbumKind::Album)
+        return;
+    const int focused = focusedImage(table.working);
+    if (focused >= 0)
+        selectOnly(m_state.selection, table.working.images[static_cast<std::size_t>(focused)]);
+    else
+        clearSelection(m_state.selection);
+}
 
-void CChildFrame::resizeEvent(QResizeEvent* event) { QMdiSubWindow::resizeEvent(event); }
+bool CChildFrame::handleCommand(int id)
+{
+    switch (id) {
+    case cmd::kNextPage:
+    case cmd::kPreviousPage:
+    case cmd::kFirstPage:
+    case cmd::kLastPage:
+        if (m_pageView) {
+            const PageMove move = id == cmd::kNextPage       ? PageMove::Next
+                                  : id == cmd::kPreviousPage ? PageMove::Previous
+                                  : id == cmd::kFirstPage    ? PageMove::First
+                                                             : PageMove::Last;
+            m_pageView->navigate(move);
+        }
+        return true;
+    case cmd::kSlideShow:
+        makeCurrent();
+        runSlideCommand(m_state, m_host, SlideCommand::Forward);
+        return true;
+    case cmd::kReverseSlide:
+        makeCurrent();
+        runSlideCommand(m_state, m_host, SlideCommand::Reverse);
+        return true;
+    case cmd::kPauseSlide:
+        runSlideCommand(m_state, m_host, SlideCommand::Pause);
+        return true;
+    case cmd::kEndSlideShow:
+        runSlideCommand(m_state, m_host, SlideCommand::End);
+        return true;
+    case cmd::kExportJpeg:
+    case cmd::kExportBmp:
+    case cmd::kExportTiff:
+    case cmd::kExportPsd:
+    case cmd::kExportPcx:
+        makeCurrent();
+        exportFocusedImage(m_state, m_host, this, id);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    const AlbumRecord* rec = windowRecord(*m_state.albums, m_viewId);
+    if (rec && m_kind == AlbumKind::Album && rec->imageCount > 0) {
+        const QString question =
+            QString::fromStdString(albumFilePath(*rec)) + QStringLiteral("を終了しますがよろしいですか。");
+        if (!m_host.prompts().askYesNo(this, question)) {
+            event->ignore();
+            return;
+        }
+    }
+    cleanUpOnClose();
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::cleanUpOnClose()
+{
+    AlbumTable& table = *m_state.albums;
+    SlideShowState& show = m_state.slideShow;
+    if (show.state != SlideState::None && show.slideViewId == m_viewId)
+        clearSlideShow(show);
+    if (show.state != SlideState::None && show.ownerViewId == m_viewId)
+        runSlideCommand(m_state, m_host, SlideCommand::End);
+    if (const AlbumRecord* rec = windowRecord(table, m_viewId)) {
+        if (m_kind == AlbumKind::SingleImage && rec->imageCount > 0)
+            std::remove(singleImageWorkFile(m_state.programFolder, imageFilePath(rec->images[0])).c_str());
+        if (m_kind == AlbumKind::Album)
+            (void)deleteStoreFolder(m_state.programFolder, albumFilePath(*rec));
+    }
+    removeWindowSlot(table, findSlot(table, m_viewId));
+    if (table.working.viewId == m_viewId)
+        resetAlbumRecord(table.working);
+}
 
 } // namespace pictra::ui

@@ -46,11 +46,16 @@ public:
     // The window in `area` whose view is `viewId`, or nullptr.
     static CChildFrame* find(QMdiArea& area, std::uint64_t viewId);
 
+    // Makes this window's record the working copy (done on activation); an
+    // album window's focused image becomes the only selected one.
+    void makeCurrent();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void cleanUpOnClose();
+
     AppState& m_state;
     AlbumWindowHost& m_host;
     AlbumKind m_kind;

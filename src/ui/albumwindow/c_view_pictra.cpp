@@ -1,35 +1,304 @@
-// CViewPictra: controls, painting and mouse handling of the album page.
+// CViewPictra: controls, grid, painting, page changes and commands of the
+// album page. Mouse handling is in c_view_pictra_mouse.cpp.
 #include "ui/albumwindow/c_view_pictra.h"
 
 #include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/page_grid.h"
+#include "core/album/window_records.h"
+#include "core/commands/command_ids.h"
+#include "core/util/fixed_text.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/page_painting.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/albumwindow/special_window.h"
+#include "ui/dialog_units.h"
+#include "ui/drawing/image_painter.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMdiArea>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSlider>
 
 namespace pictra::ui {
+namespace {
+
+constexpr int kRaiseDelayMs = 1000;
+
+} // namespace
 
 CViewPictra::CViewPictra(AppState& state, AlbumWindowHost& host, CChildFrame& frame, std::uint64_t viewId)
     : QWidget(&frame), m_state(state), m_host(host), m_frame(frame), m_viewId(viewId)
 {
-    m_pageCombo = new QComboBox(this);
-    m_pageCombo->setObjectName(QStringLiteral("1081"));
-    m_pageCombo->addItem(QStringLiteral("1/1"));
-    m_columnsRadio = new QRadioButton(QStringLiteral("横"), this);
-    m_columnsRadio->setObjectName(QStringLiteral("1067"));
-    m_rowsRadio = new QRadioButton(QStringLiteral("縦"), this);
-    m_rowsRadio->setObjectName(QStringLiteral("1068"));
-    m_slider = new QSlider(Qt::Horizontal, this);
-    m_slider->setObjectName(QStringLiteral("1083"));
-    m_slider->setRange(1, 10);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    createControls();
+    m_raiseTimer.setSingleShot(true);
+    m_raiseTimer.setInterval(kRaiseDelayMs);
+    connect(&m_raiseTimer, &QTimer::timeout, this, &CViewPictra::raiseTargetNow);
 }
 
 CViewPictra::~CViewPictra() = default;
 
-bool CViewPictra::handleCommand(int) { return false; }
+void CViewPictra::createControls()
+{
+    m_pageCombo = new QComboBox(this);
+    m_pageCombo->setObjectName(QStringLiteral("1081"));
+    m_pageCombo->setGeometry(dluRect(15, 7, 49, 12));
+    m_pageCombo->addItem(QStringLiteral("1/1"));
+    connect(m_pageCombo, &QComboBox::activated, this, &CViewPictra::pageChosen);
+    m_columnsRadio = new QRadioButton(QStringLiteral("横"), this);
+    m_columnsRadio->setObjectName(QStringLiteral("1067"));
+    m_columnsRadio->setGeometry(dluRect(73, 9, 21, 8));
+    m_columnsRadio->setChecked(true);
+    connect(m_columnsRadio, &QRadioButton::clicked, this, [this] { chooseSlider(true); });
+    m_rowsRadio = new QRadioButton(QStringLiteral("縦"), this);
+    m_rowsRadio->setObjectName(QStringLiteral("1068"));
+    m_rowsRadio->setGeometry(dluRect(97, 9, 21, 8));
+    connect(m_rowsRadio, &QRadioButton::clicked, this, [this] { chooseSlider(false); });
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("1083"));
+    m_slider->setGeometry(dluRect(121, 3, 62, 16));
+    m_slider->setRange(1, 10);
+    m_slider->setPageStep(1);
+    if (const AlbumRecord* rec = ownRecord())
+        m_slider->setValue(clampGridSide(rec->columns));
+    connect(m_slider, &QSlider::valueChanged, this, &CViewPictra::sliderMoved);
+    m_anchor = new QWidget(this); // invisible: only its place counts
+    m_anchor->setObjectName(QStringLiteral("1031"));
+    m_anchor->setGeometry(dluRect(9, 24, 180, 6));
+    m_anchor->hide();
+}
 
-void CViewPictra::fillPageCombo() {}
+bool CViewPictra::isCurrent() const { return m_state.albums->working.viewId == m_viewId; }
+
+AlbumRecord& CViewPictra::working() const { return m_state.albums->working; }
+
+const AlbumRecord* CViewPictra::ownRecord() const { return windowRecord(*m_state.albums, m_viewId); }
+
+int CViewPictra::cells() const
+{
+    const AlbumRecord* rec = ownRecord();
+    return rec ? cellsPerPage(rec->columns, rec->rows) : 1;
+}
+
+void CViewPictra::storeWorking() { mirrorToActiveSlot(*m_state.albums); }
+
+void CViewPictra::computeGrid(bool first)
+{
+    const QRect anchor = m_anchor->geometry();
+    editWindowRecords(*m_state.albums, m_viewId, [&](AlbumRecord& rec) {
+        const GridInput input{width(), height(), anchor.left(), anchor.top(), rec.columns, rec.rows,
+                              m_state.settings.gapX, m_state.settings.gapY};
+        rec.cells = pictra::computeGrid(input, first ? GridDivision::Real : GridDivision::Integer);
+        rec.layoutComputed = 1;
+        rec.focusRect = rec.cells[static_cast<std::size_t>(std::clamp(rec.focusIndex, 0, kMaxPageCells - 1))];
+    });
+}
+
+void CViewPictra::resetFocusRect()
+{
+    editWindowRecords(*m_state.albums, m_viewId, [](AlbumRecord& rec) {
+        rec.focusRect = rec.cells[static_cast<std::size_t>(std::clamp(rec.focusIndex, 0, kMaxPageCells - 1))];
+    });
+}
+
+void CViewPictra::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const AlbumRecord* rec = ownRecord();
+    if (!rec)
+        return;
+    computeGrid(rec->layoutComputed == 0);
+    m_pageValid = false;
+}
+
+void CViewPictra::fillPageCombo()
+{
+    const AlbumRecord* rec = ownRecord();
+    if (!rec)
+        return;
+    const int pages = pageCount(rec->imageCount, cells());
+    const QSignalBlocker block(m_pageCombo);
+    m_pageCombo->clear();
+    for (int k = 1; k <= pages; ++k)
+        m_pageCombo->addItem(QString::fromStdString(pageLabel(k, pages)));
+    m_pageCombo->setCurrentIndex(std::clamp(rec->currentPage, 0, pages - 1));
+}
+
+void CViewPictra::repaintPage()
+{
+    m_pageValid = false;
+    update();
+}
+
+void CViewPictra::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const AlbumRecord* rec = ownRecord();
+    if (!rec) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    if (!m_pageValid || m_page.size() != size()) {
+        m_page = QPixmap(size());
+        m_page.fill(Qt::white);
+        QPainter pagePainter(&m_page);
+        paintPageCells(pagePainter, m_state, *rec);
+        m_pageValid = true;
+    }
+    painter.drawPixmap(0, 0, m_page);
+    if (isCurrent()) {
+        ImagePainter frames(painter);
+        for (int cell : selectedCells(*rec, m_state.selection))
+            frames.drawSelection(SelectionMark::Draw, rec->cells[static_cast<std::size_t>(cell)], rec);
+    }
+    if (!m_outlines.empty()) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        for (const QRect& r : m_outlines)
+            painter.drawRect(r);
+    }
+}
+
+void CViewPictra::chooseSlider(bool columns)
+{
+    m_columnsRadio->setChecked(columns);
+    m_rowsRadio->setChecked(!columns);
+    const AlbumRecord* rec = ownRecord();
+    if (!rec)
+        return;
+    const QSignalBlocker block(m_slider);
+    m_slider->setValue(clampGridSide(columns ? rec->columns : rec->rows));
+}
+
+void CViewPictra::sliderMoved(int value)
+{
+    m_frame.makeCurrent();
+    AlbumRecord& w = working();
+    const int focused = w.currentPage * cells() + w.focusIndex;
+    if (m_columnsRadio->isChecked())
+        w.columns = static_cast<std::uint8_t>(clampGridSide(value));
+    else
+        w.rows = static_cast<std::uint8_t>(clampGridSide(value));
+    const PageFocus keep = focusForImage(focused, w.columns, w.rows);
+    w.currentPage = keep.page;
+    w.focusIndex = keep.cell;
+    storeWorking();
+    fillPageCombo();
+    computeGrid(false);
+    repaintPage();
+}
+
+void CViewPictra::pageChosen(int index)
+{
+    m_frame.makeCurrent();
+    working().currentPage = index;
+    storeWorking();
+    selectFirstOfPage();
+    loadShared(m_state, focusedPicturePath(m_state, working()));
+    m_host.refreshInfoBar();
+    repaintPage();
+}
+
+void CViewPictra::selectFirstOfPage()
+{
+    const AlbumRecord& w = working();
+    const int first = w.currentPage * cells();
+    if (first < w.imageCount)
+        selectOnly(m_state.selection, w.images[static_cast<std::size_t>(first)]);
+    else
+        clearSelection(m_state.selection);
+}
+
+void CViewPictra::navigate(PageMove move)
+{
+    m_frame.makeCurrent();
+    AlbumRecord& w = working();
+    const std::optional<int> page = navigatePage(w.currentPage, w.imageCount, w.columns, w.rows, move);
+    if (!page) {
+        QApplication::beep();
+        return;
+    }
+    w.currentPage = *page;
+    w.hasFocus = 1;
+    w.focusIndex = 0;
+    w.focusRect = w.cells[0];
+    storeWorking();
+    fillPageCombo();
+    loadShared(m_state, focusedPicturePath(m_state, w));
+    m_host.refreshInfoBar();
+    selectFirstOfPage();
+    repaintPage();
+}
+
+void CViewPictra::relayoutFromSettings()
+{
+    const int columns = clampGridSide(m_state.settings.columns & 0xFF);
+    const int rows = clampGridSide(m_state.settings.rows & 0xFF);
+    editWindowRecords(*m_state.albums, m_viewId, [&](AlbumRecord& rec) {
+        const PageFocus keep =
+            focusForImage(rec.currentPage * cellsPerPage(rec.columns, rec.rows) + rec.focusIndex, columns, rows);
+        rec.columns = static_cast<std::uint8_t>(columns);
+        rec.rows = static_cast<std::uint8_t>(rows);
+        rec.currentPage = keep.page;
+        rec.focusIndex = keep.cell;
+    });
+    computeGrid(false);
+    chooseSlider(m_columnsRadio->isChecked());
+    fillPageCombo();
+    repaintPage();
+}
+
+void CViewPictra::showAppended(int)
+{
+    AlbumRecord& w = working();
+    fillPageCombo();
+    if (!w.hasFocus) {
+        w.hasFocus = 1;
+        w.focusIndex = 0;
+        m_state.selection.clipboardFilled = false;
+    }
+    w.focusRect = w.cells[static_cast<std::size_t>(std::clamp(w.focusIndex, 0, kMaxPageCells - 1))];
+    loadShared(m_state, focusedPicturePath(m_state, w));
+    m_host.refreshInfoBar();
+    storeWorking();
+    if (!m_state.selection.clipboardFilled && w.imageCount > 0)
+        selectOnly(m_state.selection, w.images[0]);
+    repaintPage();
+}
+
+bool CViewPictra::handleCommand(int id)
+{
+    if (id == cmd::kEnlargedView) {
+        openEnlargedView();
+        return true;
+    }
+    return false;
+}
+
+void CViewPictra::openEnlargedView()
+{
+    m_frame.makeCurrent();
+    const AlbumRecord& w = working();
+    const int index = w.currentPage * cells() + w.focusIndex;
+    if (!w.hasFocus || index < 0 || index >= w.imageCount)
+        return;
+    const ImageEntry& entry = w.images[static_cast<std::size_t>(index)];
+    const AlbumTable& table = *m_state.albums;
+    for (int i = 0; i < table.openCount; ++i) {
+        const AlbumRecord& slot = table.windowSlots[static_cast<std::size_t>(i)];
+        if (slot.kind == AlbumKind::SingleImage && slot.path == entry.path) {
+            if (CChildFrame* open = CChildFrame::find(m_host.mdiArea(), slot.viewId))
+                m_host.bringToTop(*open);
+            return;
+        }
+    }
+    openSpecialWindow(m_state, m_host, AlbumKind::SingleImage, entry);
+}
 
 } // namespace pictra::ui

@@ -1,19 +1,27 @@
 // CViewPictra: the page view of an album window. Shows one page of the album
-// as a grid of thumbnail cells; selection, dragging, page combo box, the
-// column/row slider and the context menu.
+// as a grid of thumbnail cells with the page combo box, the column/row radio
+// buttons and slider; selection by mouse, dragging within the album and into
+// other album windows, the navigation tip and the context menu.
 #pragma once
 
+#include "core/album/album_record.h"
+#include "core/album/page_arithmetic.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QComboBox;
+class QMenu;
 class QRadioButton;
 class QSlider;
 
 namespace pictra {
 struct AppState;
-struct AlbumRecord;
 }
 
 namespace pictra::ui {
@@ -34,8 +42,68 @@ public:
 
     // Refills the page combo box ("n/m" items) and selects the current page.
     void fillPageCombo();
+    // The page changed or images came or went: paint the page anew.
+    void repaintPage();
+    // Page navigation of the current album; beeps past either end.
+    void navigate(PageMove move);
+    // The columns/rows settings changed: take them and keep the focused image.
+    void relayoutFromSettings();
+    // Draws the new entries that land on the current page, focuses and
+    // selects after an append of images from `firstNew` on.
+    void showAppended(int firstNew);
+
+    // The wait before another album window comes to the top while dragging
+    // over it (1 s; tests shorten it).
+    void setRaiseDelay(int milliseconds) { m_raiseTimer.setInterval(milliseconds); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Thumbnails being dragged: outlines in this view's coordinates and the
+    // entries they stand for (the selected images of the page).
+    struct Drag {
+        std::vector<Rect> outlines;
+        std::vector<ImageEntry> entries;
+        int startCell = -1;
+        bool dragging = false;
+        QPoint last;
+        QPointer<CViewPictra> raiseTarget;
+    };
+
+    bool isCurrent() const;
+    AlbumRecord& working() const;
+    // This window's record: the working copy while it is current, else its slot.
+    const AlbumRecord* ownRecord() const;
+    int cells() const;
+    void storeWorking();
+
+    void createControls();
+    void computeGrid(bool first);
+    void resetFocusRect();
+    void chooseSlider(bool columns);
+    void sliderMoved(int value);
+    void pageChosen(int index);
+    void selectFirstOfPage();
+
+    void focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void prepareDrag(QPoint pos);
+    void moveDrag(QPoint pos, QPoint globalPos);
+    void finishDrag(QPoint globalPos, Qt::KeyboardModifiers modifiers);
+    void dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void dropFrom(CViewPictra& source, QPoint globalPos);
+    void cancelDrag();
+    void showOutlines(const std::vector<QRect>& outlines);
+    void raiseTargetNow();
+    void updateTip(QPoint pos);
+    void showContextMenu(QPoint globalPos);
+    void openEnlargedView();
+
     AppState& m_state;
     AlbumWindowHost& m_host;
     CChildFrame& m_frame;
@@ -44,6 +112,16 @@ private:
     QRadioButton* m_columnsRadio = nullptr;
     QRadioButton* m_rowsRadio = nullptr;
     QSlider* m_slider = nullptr;
+    QWidget* m_anchor = nullptr;
+    QPixmap m_page;             // the pictures and cell outlines as last painted
+    bool m_pageValid = false;
+    std::vector<QRect> m_outlines; // drag outlines shown in this view (inverted)
+    Drag m_drag;
+    QTimer m_raiseTimer;
+    QString m_tipText;
 };
+
+// The page view under a global point, or nullptr.
+CViewPictra* pageViewAt(QPoint globalPos);
 
 } // namespace pictra::ui

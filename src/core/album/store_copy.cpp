@@ -1,0 +1,52 @@
+// Making, replacing and loading store copies.
+#include "core/album/store_copy.h"
+
+#include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+
+namespace pictra {
+
+Status makeStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& programFolder,
+                     std::string_view albumPath, const std::string& sourcePath)
+{
+    if (sourcePath.empty())
+        return Status::InvalidArgument;
+    if (const Status status = io.loadImage(sourcePath, record); status != Status::Ok)
+        return status;
+    return replaceStoreCopy(io, record, programFolder, albumPath, sourcePath);
+}
+
+Status replaceStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& programFolder,
+                        std::string_view albumPath, const std::string& sourcePath)
+{
+    if (sourcePath.empty())
+        return Status::InvalidArgument;
+    reduceForStore(record);
+    if (!makeFolders(StoreFolder(programFolder, albumPath)))
+        return Status::IoError;
+    return io.saveImage(storeCopyPath(programFolder, albumPath, sourcePath), record);
+}
+
+Status loadStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& programFolder,
+                     std::string_view albumPath, const std::string& sourcePath)
+{
+    if (!fileExists(sourcePath)) {
+        record.clearHeaders();
+        return Status::NotFound;
+    }
+    return io.loadImage(storeCopyPath(programFolder, albumPath, sourcePath), record);
+}
+
+std::optional<std::string> storeNameClash(std::span<const ImageEntry> entries, std::string_view sourcePath)
+{
+    const std::string name = BaseName(sourcePath);
+    for (const ImageEntry& entry : entries) {
+        const std::string_view path = fieldText(entry.path);
+        if (path != sourcePath && BaseName(path) == name)
+            return std::string(path);
+    }
+    return std::nullopt;
+}
+
+} // namespace pictra

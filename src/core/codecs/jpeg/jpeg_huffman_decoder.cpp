@@ -1,0 +1,148 @@
+// Huffman table building, the bit reader and block decoding.
+#include "core/codecs/jpeg/jpeg_huffman_decoder.h"
+
+#include "core/codecs/jpeg/jpeg_markers.h"
+#include "core/codecs/jpeg/jpeg_tables.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pictra::jpeg {
+namespace {
+
+// Natural index of zig-zag position k in the transposed block layout.
+constexpr std::array<std::uint8_t, 64> makeTransposedZigzag()
+{
+    std::array<std::uint8_t, 64> t{};
+    for (int k = 0; k < 64; ++k) {
+        const int natural = kZigzag[k];
+        t[k] = static_cast<std::uint8_t>((natural % 8) * 8 + natural / 8);
+    }
+    return t;
+}
+constexpr std::array<std::uint8_t, 64> kTransposedZigzag = makeTransposedZigzag();
+
+// Dequantised coefficients beyond this magnitude only come from damaged
+// files; clamping them keeps the fixed-point inverse DCT within 32 bits.
+constexpr std::int32_t kCoefficientLimit = 4095;
+
+std::int32_t clampCoefficient(std::int32_t v)
+{
+    return std::clamp(v, -kCoefficientLimit, kCoefficientLimit);
+}
+
+} // namespace
+
+Status buildHuffmanDecodeTable(std::span<const std::uint8_t, 16> bits, ByteSpan values,
+                               HuffmanDecodeTable& table)
+{
+    table = HuffmanDecodeTable{};
+    if (values.size() > table.values.size())
+        return Status::Corrupt;
+    std::copy(values.begin(), values.end(), table.values.begin());
+    // Canonical codes: counted upward within a length, shifted left by one
+    // at each new length.
+    std::int32_t code = 0;
+    int index = 0;
+    for (int length = 1; length <= 16; ++length) {
+        const int count = bits[static_cast<std::size_t>(length - 1)];
+        table.valueOffset[static_cast<std::size_t>(length)] = index - code;
+        for (int i = 0; i < count; ++i, ++index, ++code) {
+            if (code >= (1 << length) || static_cast<std::size_t>(index) >= values.size())
+                return Status::Corrupt;
+            if (length <= kLookaheadBits) {
+                const int shift = kLookaheadBits - length;
+                const auto entry = static_cast<std::uint16_t>((length << 8) | values[static_cast<std::size_t>(index)]);
+                std::fill_n(table.fast.begin() + (code << shift), 1 << shift, entry);
+            }
+        }
+        table.maxCode[static_cast<std::size_t>(length)] = count > 0 ? code - 1 : -1;
+        code <<= 1;
+    }
+    table.maxCode[17] = INT32_MAX;
+    return Status::Ok;
+}
+
+BitReader::BitReader(ByteSpan data) : m_pos(data.data()), m_end(data.data() + data.size()) {}
+
+void BitReader::refill()
+{
+    while (m_count <= 56) {
+        std::uint64_t byte = 0;
+        if (m_pos < m_end && *m_pos != kMarkerPrefix) {
+            byte = *m_pos++;
+        } else if (m_pos + 1 < m_end && m_pos[1] == 0x00) {
+            byte = kMarkerPrefix;
+            m_pos += 2;
+        } else {
+            m_padBits += 8; // a marker or the end: feed zeros, stay put
+        }
+        m_acc |= byte << (56 - m_count);
+        m_count += 8;
+    }
+}
+
+int BitReader::decodeLong(const HuffmanDecodeTable& table)
+{
+    const auto code16 = static_cast<std::int32_t>(m_acc >> 48);
+    int length = kLookaheadBits + 1;
+    std::int32_t code = code16 >> (16 - length);
+    while (code > table.maxCode[static_cast<std::size_t>(length)]) {
+        ++length;
+        if (length > 16)
+            return -1;
+        code = code16 >> (16 - length);
+    }
+    consume(length);
+    const std::int32_t index = code + table.valueOffset[static_cast<std::size_t>(length)];
+    if (index < 0 || index >= 256)
+        return -1;
+    return table.values[static_cast<std::size_t>(index)];
+}
+
+void BitReader::restart()
+{
+    m_acc = 0;
+    m_count = 0;
+    m_padBits = 0;
+    while (m_pos + 1 < m_end && !(m_pos[0] == kMarkerPrefix && isRestart(m_pos[1])))
+        ++m_pos;
+    if (m_pos + 1 < m_end)
+        m_pos += 2;
+    else
+        m_pos = m_end;
+}
+
+int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, std::int32_t* coef)
+{
+    const int dcSize = in.decode(*tables.dc);
+    if (dcSize < 0 || dcSize > 15)
+        return -1;
+    if (dcSize > 0)
+        predictor = static_cast<std::int16_t>(predictor + in.receiveExtend(dcSize));
+    coef[0] = clampCoefficient(predictor * tables.quant[0]);
+    int set = 0;
+    for (int k = 1; k < 64;) {
+        const int rs = in.decode(*tables.ac);
+        if (rs < 0)
+            return -1;
+        const int size = rs & 15;
+        const int run = rs >> 4;
+        if (size == 0) {
+            if (run != 15)
+                break; // end of block
+            k += 16;
+            continue;
+        }
+        k += run;
+        if (k > 63)
+            return -1;
+        coef[kTransposedZigzag[static_cast<std::size_t>(k)]] =
+            clampCoefficient(in.receiveExtend(size) * tables.quant[static_cast<std::size_t>(k)]);
+        ++k;
+        ++set;
+    }
+    return set;
+}
+
+} // namespace pictra::jpeg

@@ -1,0 +1,35 @@
+// Thumbnail loading: a JPEG decoded at reduced size (the decoder's DCT
+// scaling) for a small cell, into buffers of its own so several cells can be
+// decoded at once. The reduction never goes below the size the picture is
+// drawn at, so the cell looks the same as with a full-size decode.
+#pragma once
+
+#include "core/image/image_record.h"
+#include "core/util/byte_reader.h"
+#include "core/util/result.h"
+
+#include <memory>
+#include <string>
+
+namespace pictra {
+
+// The share of the cell a fitted picture fills (a 1 % margin on each side).
+inline constexpr double kFitShare = 0.98;
+
+// The DCT scale in eighths (1..8) for a width × height picture drawn fitted
+// into a cellWidth × cellHeight cell: the smallest scale whose decoded size
+// is still at least the drawn size. 8 for an empty cell or picture.
+int thumbnailScaleEighths(int width, int height, int cellWidth, int cellHeight);
+
+// Decodes JPEG `data` at that scale into fresh buffers as a 24-bit record.
+// Corrupt or Unsupported when the decoder refuses it (the caller then loads
+// the file the ordinary way), TooLarge for pictures beyond 65535 pixels a side.
+Result<std::unique_ptr<ImageBuffers>> decodeJpegThumbnail(ByteSpan data, int cellWidth, int cellHeight);
+
+// Reads the file (NotFound/IoError) and decodes it as above.
+Result<std::unique_ptr<ImageBuffers>> loadJpegThumbnail(const std::string& path, int cellWidth, int cellHeight);
+
+// True for the extensions the thumbnail decoder reads (jpg, jpeg).
+bool isJpegPath(const std::string& path);
+
+} // namespace pictra

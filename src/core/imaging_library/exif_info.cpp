@@ -1,0 +1,165 @@
+// Reading the information bar's Exif fields with libexif. We find the Exif
+// segment ourselves and hand libexif only its bytes.
+#include "core/imaging_library/exif_info.h"
+
+#include "core/util/file_io.h"
+
+#include <libexif/exif-data.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace pictra {
+namespace {
+
+// Exif sits near the start of the file (a segment holds at most 64 KB);
+// only this much of a file is read to find it.
+constexpr std::size_t kExifSearchBytes = 1024 * 1024;
+
+struct ExifDataUnref {
+    void operator()(ExifData* data) const { exif_data_unref(data); }
+};
+using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
+
+// The payload of the first APP1 segment that starts "Exif\0\0", found by
+// walking the segments before the first scan.
+std::optional<ByteSpan> exifSegment(ByteSpan jpeg, bool& isJpeg)
+{
+    ByteReader in(jpeg);
+    isJpeg = in.u16be() == 0xFFD8;
+    if (!isJpeg)
+        return std::nullopt;
+    while (in.remaining() >= 4) {
+        if (in.u8() != 0xFF)
+            return std::nullopt;
+        const std::uint8_t marker = in.u8();
+        if (marker == 0xFF || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (marker == 0xDA || marker == 0xD9)
+            return std::nullopt;
+        const std::uint16_t length = in.u16be();
+        if (length < 2)
+            return std::nullopt;
+        const ByteSpan payload = in.view(length - 2u);
+        if (in.truncated())
+            return std::nullopt;
+        static constexpr std::uint8_t kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
+        if (marker == 0xE1 && payload.size() > sizeof kExifHeader &&
+            std::equal(std::begin(kExifHeader), std::end(kExifHeader), payload.begin()))
+            return payload;
+    }
+    return std::nullopt;
+}
+
+std::string textOf(const ExifEntry* entry)
+{
+    if (!entry || !entry->data || entry->format != EXIF_FORMAT_ASCII)
+        return {};
+    const auto* begin = reinterpret_cast<const char*>(entry->data);
+    const char* end = std::find(begin, begin + std::min<std::size_t>(entry->size, kMaxExifTextBytes), '\0');
+    return std::string(begin, end);
+}
+
+RationalValue rationalOf(const ExifEntry* entry, ExifByteOrder order)
+{
+    if (!entry || !entry->data || entry->components < 1 || entry->size < 8)
+        return {};
+    if (entry->format == EXIF_FORMAT_RATIONAL) {
+        const ::ExifRational value = exif_get_rational(entry->data, order);
+        return {value.numerator, value.denominator};
+    }
+    if (entry->format == EXIF_FORMAT_SRATIONAL) {
+        const ExifSRational value = exif_get_srational(entry->data, order);
+        return {value.numerator, value.denominator};
+    }
+    return {};
+}
+
+std::int64_t integerOf(const ExifEntry* entry, ExifByteOrder order)
+{
+    if (!entry || !entry->data || entry->components < 1)
+        return 0;
+    switch (entry->format) {
+    case EXIF_FORMAT_SHORT: return entry->size >= 2 ? exif_get_short(entry->data, order) : 0;
+    case EXIF_FORMAT_SSHORT: return entry->size >= 2 ? exif_get_sshort(entry->data, order) : 0;
+    case EXIF_FORMAT_LONG: return entry->size >= 4 ? exif_get_long(entry->data, order) : 0;
+    case EXIF_FORMAT_SLONG: return entry->size >= 4 ? exif_get_slong(entry->data, order) : 0;
+    default: return 0;
+    }
+}
+
+bool hasEntries(const ExifData* data)
+{
+    for (const ExifContent* content : data->ifd)
+        if (content && content->count > 0)
+            return true;
+    return false;
+}
+
+ExifInfo fieldsOf(ExifData* data)
+{
+    const ExifByteOrder order = exif_data_get_byte_order(data);
+    const auto entry = [data](ExifTag tag) { return exif_data_get_entry(data, tag); };
+    const auto rational = [&](ExifTag tag) { return rationalOf(entry(tag), order); };
+    const auto integer = [&](ExifTag tag) { return integerOf(entry(tag), order); };
+    ExifInfo info;
+    info.maker = textOf(entry(EXIF_TAG_MAKE));
+    info.model = textOf(entry(EXIF_TAG_MODEL));
+    info.dateTime = textOf(entry(EXIF_TAG_DATE_TIME_ORIGINAL));
+    if (info.dateTime.empty())
+        info.dateTime = textOf(entry(EXIF_TAG_DATE_TIME));
+    info.exposureTime = rational(EXIF_TAG_EXPOSURE_TIME);
+    info.shutterSpeed = rational(EXIF_TAG_SHUTTER_SPEED_VALUE);
+    info.aperture = rational(EXIF_TAG_APERTURE_VALUE);
+    info.brightness = rational(EXIF_TAG_BRIGHTNESS_VALUE);
+    info.exposureBias = rational(EXIF_TAG_EXPOSURE_BIAS_VALUE);
+    info.maxAperture = rational(EXIF_TAG_MAX_APERTURE_VALUE);
+    info.subjectDistance = rational(EXIF_TAG_SUBJECT_DISTANCE);
+    info.meteringMode = static_cast<int>(integer(EXIF_TAG_METERING_MODE));
+    info.lightSource = static_cast<int>(integer(EXIF_TAG_LIGHT_SOURCE));
+    info.focalLength = rational(EXIF_TAG_FOCAL_LENGTH);
+    info.fNumber = rational(EXIF_TAG_FNUMBER);
+    info.exposureProgram = static_cast<int>(integer(EXIF_TAG_EXPOSURE_PROGRAM));
+    info.isoSpeed = static_cast<unsigned>(integer(EXIF_TAG_ISO_SPEED_RATINGS));
+    info.flashEnergy = rational(EXIF_TAG_FLASH_ENERGY);
+    return info;
+}
+
+} // namespace
+
+Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
+{
+    bool isJpeg = false;
+    const std::optional<ByteSpan> segment = exifSegment(jpeg, isJpeg);
+    if (!isJpeg)
+        return Status::Corrupt;
+    if (!segment)
+        return Status::NotFound;
+    ExifDataPtr data(exif_data_new());
+    if (!data)
+        return Status::IoError;
+    // Read what the camera wrote; do not let libexif add or "fix" entries.
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_load_data(data.get(), segment->data(), static_cast<unsigned>(segment->size()));
+    if (!hasEntries(data.get()))
+        return Status::Corrupt;
+    return fieldsOf(data.get());
+}
+
+Result<ExifInfo> IKJpegExifInfo(const std::string& path)
+{
+    if (!fileExists(path))
+        return Status::NotFound;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> head(kExifSearchBytes);
+    in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
+    if (in.bad() || !in.is_open())
+        return Status::IoError;
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return exifInfoFromJpeg(head);
+}
+
+} // namespace pictra

@@ -1,0 +1,27 @@
+// The imaging library's file entry points: JPEG through libjpeg-turbo, PCX
+// through our own code. Loads go straight into the caller's record (no
+// intermediate block), saves take any bitmap view.
+#pragma once
+
+#include "core/image/image_file_io.h"
+#include "core/image/image_record.h"
+#include "core/imaging_library/packed_bitmap.h"
+#include "core/util/result.h"
+
+#include <cstddef>
+#include <string>
+
+namespace pictra {
+
+// The largest image file read into memory whole.
+inline constexpr std::size_t kMaxImageFileBytes = 512u * 1024u * 1024u;
+
+// Reads a JPEG file into the record as 24-bit. NotFound, IoError, TooLarge
+// (file or picture), Corrupt; the record's headers are cleared on failure.
+Status IKJpegFileLoad(const std::string& path, ImageRecord& record);
+
+// Writes the bitmap as a JPEG file with the given options. The failures of
+// encodeLibraryJpegBytes; IoError when the file cannot be written.
+Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const JpegSaveOptions& options);
+
+} // namespace pictra

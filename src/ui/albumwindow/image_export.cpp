@@ -1,0 +1,73 @@
+// Output of the focused image in another file format.
+#include "ui/albumwindow/image_export.h"
+
+#include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/window_records.h"
+#include "core/commands/command_ids.h"
+#include "core/image/image_file_io.h"
+#include "core/util/file_io.h"
+#include "core/util/paths.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/prompts/user_prompts.h"
+
+namespace pictra::ui {
+namespace {
+
+struct ExportFormat {
+    int command;
+    const char* extension; // default extension
+    const char* filter;
+};
+
+constexpr ExportFormat kFormats[] = {
+    {cmd::kExportJpeg, "jpg", "JPGﾌｧｲﾙ (*.jpg)"},  {cmd::kExportBmp, "bmp", "BMPﾌｧｲﾙ (*.bmp)"},
+    {cmd::kExportTiff, "tif", "TIFFﾌｧｲﾙ (*.tif)"}, {cmd::kExportPsd, "psd", "PSDﾌｧｲﾙ (*.psd)"},
+    {cmd::kExportPcx, "pcx", "PCXﾌｧｲﾙ (*.pcx)"},
+};
+
+const ExportFormat* formatOf(int command)
+{
+    for (const ExportFormat& f : kFormats) {
+        if (f.command == command)
+            return &f;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string exportStartFolder(const AppState& state) { return joinPath(state.programFolder, "IMAGE"); }
+
+void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent, int command)
+{
+    const ExportFormat* format = formatOf(command);
+    const AlbumRecord& album = state.albums->working;
+    const int focused = focusedImage(album);
+    if (!format || focused < 0)
+        return;
+    std::string target = host.prompts()
+                             .saveFileName(parent, QString(), QString::fromStdString(exportStartFolder(state)),
+                                           QString::fromUtf8(format->filter))
+                             .toStdString();
+    if (target.empty())
+        return;
+    if (extensionOf(target).empty())
+        target += std::string(".") + format->extension;
+    if (fileExists(target) &&
+        !host.prompts().askYesNo(parent, QString::fromStdString(target) +
+                                             QStringLiteral(" は既に存在します。\n上書きしますか?")))
+        return;
+    ImageFileIO io(jpegSaveOptions(state.settings));
+    ImageRecord& record = sharedRecord(state);
+    if (io.loadImage(imageFilePath(album.images[static_cast<std::size_t>(focused)]), record) != Status::Ok)
+        return;
+    const Status saved = io.saveImage(target, record);
+    if (saved != Status::Ok)
+        host.prompts().showMessage(parent, QString::fromStdString(std::string(fileNamePart(target))) +
+                                               QStringLiteral(": 保存できませんでした (") +
+                                               QString::fromUtf8(statusName(saved).data(), static_cast<qsizetype>(statusName(saved).size())) + QStringLiteral(")"));
+}
+
+} // namespace pictra::ui

@@ -1,0 +1,59 @@
+// Loading into the shared image record.
+#include "ui/albumwindow/picture_loading.h"
+
+#include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/page_arithmetic.h"
+#include "core/album/window_records.h"
+#include "core/image/image_file_io.h"
+
+#include <algorithm>
+
+namespace pictra::ui {
+namespace {
+
+constexpr std::size_t kBytesPerMb = 1000000;
+constexpr int kDefaultBufferMb = 64;
+
+} // namespace
+
+ImageRecord& sharedRecord(AppState& state)
+{
+    if (!state.sharedImage) {
+        const int mb = state.settings.imageBufferMb > 0 ? state.settings.imageBufferMb : kDefaultBufferMb;
+        state.sharedImage = std::make_unique<ImageBuffers>(static_cast<std::size_t>(mb) * kBytesPerMb);
+    }
+    return state.sharedImage->record();
+}
+
+bool loadShared(AppState& state, const std::string& path)
+{
+    ImageRecord& record = sharedRecord(state);
+    if (path.empty()) {
+        record.clearHeaders();
+        return false;
+    }
+    ImageFileIO io(jpegSaveOptions(state.settings));
+    if (io.loadImage(path, record) != Status::Ok) {
+        record.clearHeaders();
+        return false;
+    }
+    return true;
+}
+
+std::string cellPictureFor(const AppState& state, const AlbumRecord& album, int index)
+{
+    if (index < 0 || index >= album.imageCount || index >= kMaxAlbumImages)
+        return {};
+    const DisplayMethod method = state.settings.thumbnailQuality != 0 ? DisplayMethod::Quality : DisplayMethod::Speed;
+    return cellPicturePath(state.programFolder, albumFilePath(album),
+                           imageFilePath(album.images[static_cast<std::size_t>(index)]),
+                           cellsPerPage(album.columns, album.rows), method);
+}
+
+std::string focusedPicturePath(const AppState& state, const AlbumRecord& album)
+{
+    return cellPictureFor(state, album, focusedImage(album));
+}
+
+} // namespace pictra::ui

@@ -1,0 +1,162 @@
+// ImagePainter: frames, cells and stretched bitmaps on a QPainter.
+#include "ui/drawing/image_painter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pictra::ui {
+namespace {
+
+const QColor kSelectionBlue(0, 0, 255);
+
+double distance(PointD a, PointD b) { return std::hypot(b.x - a.x, b.y - a.y); }
+
+// The palette entries (blue, green, red, 0) as a Qt colour table.
+QList<QRgb> colourTable(const ImageRecord& record, int maxEntries)
+{
+    const int used = record.infoHeader.clrUsed == 0 ? maxEntries
+                                                    : static_cast<int>(std::min<std::uint32_t>(
+                                                          record.infoHeader.clrUsed, static_cast<std::uint32_t>(maxEntries)));
+    QList<QRgb> table(maxEntries, qRgb(0, 0, 0));
+    for (int i = 0; i < used && static_cast<std::size_t>(i) * 4 + 2 < record.palette.size(); ++i) {
+        const std::uint8_t* p = record.palette.data() + static_cast<std::size_t>(i) * 4;
+        table[i] = qRgb(p[2], p[1], p[0]);
+    }
+    return table;
+}
+
+// A view of the record's rows (bottom-up, so the image is upside down).
+QImage wrapRows(const ImageRecord& record)
+{
+    const int w = record.width();
+    const int h = std::abs(record.height());
+    const std::size_t bytes = record.imageBytes();
+    if (w <= 0 || h <= 0 || bytes == 0 || bytes > record.pixels.size())
+        return {};
+    const auto stride = static_cast<qsizetype>(record.stride());
+    const uchar* data = record.pixels.data();
+    switch (record.bitCount()) {
+    case 24:
+        return QImage(data, w, h, stride, QImage::Format_BGR888);
+    case 8: {
+        QImage image(data, w, h, stride, QImage::Format_Indexed8);
+        image.setColorTable(colourTable(record, 256));
+        return image;
+    }
+    case 1: {
+        QImage image(data, w, h, stride, QImage::Format_Mono);
+        image.setColorTable(colourTable(record, 2));
+        return image;
+    }
+    default:
+        return {};
+    }
+}
+
+void drawEdges(QPainter& painter, const Rect& r)
+{
+    painter.drawLine(r.left, r.top, r.right, r.top);
+    painter.drawLine(r.right, r.top, r.right, r.bottom);
+    painter.drawLine(r.right, r.bottom, r.left, r.bottom);
+    painter.drawLine(r.left, r.bottom, r.left, r.top);
+}
+
+} // namespace
+
+bool showsSelectionFrames(const AlbumRecord& page)
+{
+    return !(page.kind == AlbumKind::Album && page.columns * page.rows == 1);
+}
+
+void ImagePainter::drawFrame(const Rect& rect)
+{
+    m_painter.setPen(QPen(Qt::black, 1));
+    drawEdges(m_painter, rect);
+}
+
+bool ImagePainter::drawSelection(SelectionMark mark, const Rect& rect, const AlbumRecord* page)
+{
+    if (page && !showsSelectionFrames(*page))
+        return false;
+    m_painter.setPen(QPen(mark == SelectionMark::Draw ? kSelectionBlue : QColor(Qt::white), 2));
+    drawEdges(m_painter, rect);
+    if (mark == SelectionMark::Erase)
+        drawFrame(rect);
+    return true;
+}
+
+void ImagePainter::fillCell(const Rect& rect)
+{
+    m_painter.setPen(QPen(Qt::white, 2));
+    m_painter.setBrush(Qt::white);
+    m_painter.drawRect(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void ImagePainter::drawCell(const Rect& rect)
+{
+    fillCell(rect);
+    drawFrame(rect);
+}
+
+void ImagePainter::drawImage(const ImageRecord& record)
+{
+    const Outline& o = record.outline;
+    const int x = roundHalfAway(o[0].x);
+    const int y = roundHalfAway(o[0].y);
+    const int width = roundHalfAway(distance(o[0], o[1]));
+    const int height = roundHalfAway(distance(o[0], o[3]));
+    if (width <= 0 || height <= 0)
+        return;
+    const QImage rows = wrapRows(record);
+    if (rows.isNull())
+        return;
+    // The rows are bottom-up: draw them through a vertical flip.
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter.translate(x, y + height);
+    m_painter.scale(1, -1);
+    m_painter.drawImage(QRect(0, 0, width, height), rows);
+    m_painter.restore();
+}
+
+void ImagePainter::drawFitted(const Rect& rect, ImageRecord& record)
+{
+    Outline& o = record.outline;
+    const double spanX = o[2].x - o[0].x;
+    const double spanY = o[2].y - o[0].y;
+    if (spanX == 0 || spanY == 0)
+        return;
+    const double sx = std::abs(0.98 * rect.width() / spanX);
+    const double sy = std::abs(0.98 * rect.height() / spanY);
+    const double scale = sx > sy ? sy : sx;
+    const PointD c{(rect.left + rect.right) / 2.0, (rect.top + rect.bottom) / 2.0};
+    const PointD mid{(o[0].x + o[2].x) / 2.0, (o[0].y + o[2].y) / 2.0};
+    for (PointD& p : o) {
+        const double x = p.x + (c.x - mid.x);
+        const double y = p.y + (c.y - mid.y);
+        p = {c.x + (x - c.x) * scale, c.y - (y - c.y) * scale};
+    }
+    drawImage(record);
+    drawFrame({roundHalfAway(o[0].x), roundHalfAway(o[0].y), roundHalfAway(o[2].x), roundHalfAway(o[2].y)});
+}
+
+void ImagePainter::drawZoomed(PointD a, PointD b, QSize client, ImageRecord& record)
+{
+    const double dx = std::abs(b.x - a.x);
+    const double dy = std::abs(b.y - a.y);
+    if (dx == 0 || dy == 0)
+        return;
+    const double sx = client.width() / dx;
+    const double sy = client.height() / dy;
+    const double scale = sx >= sy ? sy : sx;
+    const PointD m{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+    for (PointD& p : record.outline)
+        p = {m.x + (p.x - m.x) * scale, m.y + (p.y - m.y) * scale};
+    drawImage(record);
+}
+
+} // namespace pictra::ui
