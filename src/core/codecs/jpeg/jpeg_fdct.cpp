@@ -7,7 +7,6 @@
 #include "core/codecs/jpeg/jpeg_tables.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pictra::jpeg {
 namespace {
@@ -84,10 +83,13 @@ void forwardDctQuantise(const float* in, std::ptrdiff_t stride, const QuantDivis
         // trunc(trunc(F) / Q). F is first nudged away from zero by a little
         // more than the single-precision error, so an exact integer F (a
         // flat block) is not truncated to the integer below it; its whole
-        // part, nudged by half a step, times 1/Q stays clear of exact multiples.
-        const float whole = std::trunc(coef[i] + std::copysign(kIntegerSlack, coef[i]));
-        const float q = std::trunc((whole + std::copysign(0.5f, whole)) * divisors.reciprocal[static_cast<std::size_t>(i)]);
-        quantised[i] = static_cast<std::int16_t>(std::clamp(q, -kQuantLimit, kQuantLimit));
+        // part, nudged by half a step, times 1/Q stays clear of exact
+        // multiples. Float-to-int conversion truncates toward zero.
+        const float f = coef[i];
+        const auto whole = static_cast<float>(static_cast<std::int32_t>(f + (f < 0 ? -kIntegerSlack : kIntegerSlack)));
+        const float scaled = (whole + (whole < 0 ? -0.5f : 0.5f)) * divisors.reciprocal[static_cast<std::size_t>(i)];
+        const float limited = std::min(std::max(scaled, -kQuantLimit), kQuantLimit);
+        quantised[i] = static_cast<std::int16_t>(static_cast<std::int32_t>(limited));
     }
     for (int k = 0; k < 64; ++k)
         zigzagOut[k] = quantised[kTransposedZigzag[static_cast<std::size_t>(k)]];
