@@ -10,18 +10,6 @@
 namespace pictra::jpeg {
 namespace {
 
-// Natural index of zig-zag position k in the transposed block layout.
-constexpr std::array<std::uint8_t, 64> makeTransposedZigzag()
-{
-    std::array<std::uint8_t, 64> t{};
-    for (int k = 0; k < 64; ++k) {
-        const int natural = kZigzag[k];
-        t[k] = static_cast<std::uint8_t>((natural % 8) * 8 + natural / 8);
-    }
-    return t;
-}
-constexpr std::array<std::uint8_t, 64> kTransposedZigzag = makeTransposedZigzag();
-
 void fillFastAc(HuffmanDecodeTable& table)
 {
     for (int bits = 0; bits < (1 << kLookaheadBits); ++bits) {

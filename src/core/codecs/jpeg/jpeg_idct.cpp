@@ -6,18 +6,12 @@
 // with plain SSE2.
 #include "core/codecs/jpeg/jpeg_idct.h"
 
+#include "core/codecs/jpeg/jpeg_tables.h"
+
 #include <algorithm>
 
 namespace pictra::jpeg {
 namespace {
-
-constexpr float kDc = 0.353553391f; // 1/(2√2)
-constexpr float kC1 = 0.490392640f; // cos(kπ/16)/2
-constexpr float kC2 = 0.461939766f;
-constexpr float kC3 = 0.415734806f;
-constexpr float kC5 = 0.277785117f;
-constexpr float kC6 = 0.191341716f;
-constexpr float kC7 = 0.097545161f;
 
 // One 1-D transform for each of 8 lanes: in[k * 8 + lane] holds frequency
 // k, position n goes to out[n * 8 + lane].
@@ -26,15 +20,15 @@ inline void transformLanes(const float* in, float* out)
     for (int lane = 0; lane < 8; ++lane) {
         const float f0 = in[0 * 8 + lane], f1 = in[1 * 8 + lane], f2 = in[2 * 8 + lane], f3 = in[3 * 8 + lane],
                     f4 = in[4 * 8 + lane], f5 = in[5 * 8 + lane], f6 = in[6 * 8 + lane], f7 = in[7 * 8 + lane];
-        const float a0 = kDc * (f0 + f4);
-        const float a1 = kDc * (f0 - f4);
-        const float b0 = kC2 * f2 + kC6 * f6;
-        const float b1 = kC6 * f2 - kC2 * f6;
+        const float a0 = kDctDc * (f0 + f4);
+        const float a1 = kDctDc * (f0 - f4);
+        const float b0 = kDctC2 * f2 + kDctC6 * f6;
+        const float b1 = kDctC6 * f2 - kDctC2 * f6;
         const float e0 = a0 + b0, e3 = a0 - b0, e1 = a1 + b1, e2 = a1 - b1;
-        const float o0 = kC1 * f1 + kC3 * f3 + kC5 * f5 + kC7 * f7;
-        const float o1 = kC3 * f1 - kC7 * f3 - kC1 * f5 - kC5 * f7;
-        const float o2 = kC5 * f1 - kC1 * f3 + kC7 * f5 + kC3 * f7;
-        const float o3 = kC7 * f1 - kC5 * f3 + kC3 * f5 - kC1 * f7;
+        const float o0 = kDctC1 * f1 + kDctC3 * f3 + kDctC5 * f5 + kDctC7 * f7;
+        const float o1 = kDctC3 * f1 - kDctC7 * f3 - kDctC1 * f5 - kDctC5 * f7;
+        const float o2 = kDctC5 * f1 - kDctC1 * f3 + kDctC7 * f5 + kDctC3 * f7;
+        const float o3 = kDctC7 * f1 - kDctC5 * f3 + kDctC3 * f5 - kDctC1 * f7;
         out[0 * 8 + lane] = e0 + o0;
         out[7 * 8 + lane] = e0 - o0;
         out[1 * 8 + lane] = e1 + o1;
