@@ -8,13 +8,9 @@
 #include "core/imaging_library/packed_bitmap.h"
 #include "core/util/result.h"
 
-#include <cstddef>
 #include <string>
 
 namespace pictra {
-
-// The largest image file read into memory whole.
-inline constexpr std::size_t kMaxImageFileBytes = 512u * 1024u * 1024u;
 
 // Reads a JPEG file into the record as 24-bit. NotFound, IoError, TooLarge
 // (file or picture), Corrupt; the record's headers are cleared on failure.
