@@ -1,12 +1,13 @@
-// AppState: the one owner of the process-wide records (program folder,
-// settings, album table, shared image buffers, selection and clipboard,
-// slide show). Windows receive it by reference; tests build their own.
+// AppState: the one owner of the process-wide records (registry store,
+// program folder, settings, album table, shared image buffers, selection and
+// clipboard, slide show). Windows receive it by reference; tests build their own.
 #pragma once
 
 #include "core/album/album_table.h"
 #include "core/album/selection_block.h"
 #include "core/album/slide_show.h"
 #include "core/image/image_record.h"
+#include "core/platform/registry_store.h"
 #include "core/settings/work_mode_settings.h"
 
 #include <memory>
@@ -15,6 +16,8 @@
 namespace pictra {
 
 struct AppState {
+    // The store of registry values ("_dir", window placement ...).
+    RegistryStore registry{RegistryStore::defaultPath()};
     std::string programFolder;
     WorkModeSettings settings;
     std::unique_ptr<AlbumTable> albums = makeAlbumTable();

@@ -93,4 +93,11 @@ void ByteReader::seek(std::size_t offset)
     m_pos = offset;
 }
 
+std::vector<std::uint8_t> zeroPadded(ByteSpan data, std::size_t size)
+{
+    std::vector<std::uint8_t> out(size, 0);
+    std::copy_n(data.begin(), std::min(size, data.size()), out.begin());
+    return out;
+}
+
 } // namespace pictra

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace pictra {
 
@@ -29,6 +30,11 @@ public:
 
     // Copies exactly out.size() bytes (zeros past the end).
     void bytes(MutableByteSpan out);
+    // Copies a fixed char field (text or path bytes) verbatim.
+    void chars(std::span<char> out)
+    {
+        bytes(MutableByteSpan(reinterpret_cast<std::uint8_t*>(out.data()), out.size()));
+    }
     // A view of the next n bytes, or an empty span (and truncated) if fewer remain.
     ByteSpan view(std::size_t n);
     void skip(std::size_t n);
@@ -49,5 +55,10 @@ private:
     std::size_t m_pos = 0;
     bool m_truncated = false;
 };
+
+// The first `size` bytes of `data`, zero-filled when it is shorter: how a
+// fixed-size record is read from a short file (a field cut in the middle
+// keeps the bytes that are there).
+std::vector<std::uint8_t> zeroPadded(ByteSpan data, std::size_t size);
 
 } // namespace pictra

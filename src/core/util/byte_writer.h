@@ -25,6 +25,11 @@ public:
     void f64(double v);
     void f32(float v);
     void bytes(std::span<const std::uint8_t> data);
+    // Writes a fixed char field (text or path bytes) verbatim.
+    void chars(std::span<const char> field)
+    {
+        bytes(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(field.data()), field.size()));
+    }
     void zeros(std::size_t n) { m_bytes.insert(m_bytes.end(), n, 0); }
     // Writes `text` into a zero-padded field of `width` bytes; longer text is cut
     // so that at least one terminating zero remains.

@@ -1,7 +1,7 @@
 // File reads and atomic writes on POSIX.
 #include "core/util/file_io.h"
 
-#include "core/util/paths.h"
+#include "core/util/atomic_file_writer.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -82,27 +82,19 @@ Result<std::vector<std::uint8_t>> readFile(const std::string& path, std::size_t 
 
 Status writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data)
 {
-    const std::string_view folder = folderPart(path);
-    std::string tmpl(folder.empty() ? std::string_view(".") : folder);
-    tmpl.append("/.").append(fileNamePart(path)).append(".XXXXXX");
-    FileDescriptor fd(::mkstemp(tmpl.data()));
-    if (fd.get() < 0)
-        return Status::IoError;
-    const bool ok = writeAll(fd.get(), data) && ::fsync(fd.get()) == 0 && ::fchmod(fd.get(), 0644) == 0 && fd.close();
-    if (!ok || std::rename(tmpl.c_str(), path.c_str()) != 0) {
-        ::unlink(tmpl.c_str());
-        return Status::IoError;
-    }
-    return Status::Ok;
+    AtomicFileWriter out(path);
+    if (out.write(data) != Status::Ok)
+        return out.status();
+    return out.commit();
 }
 
 Status writeFile(const std::string& path, std::span<const std::uint8_t> data)
 {
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.get() < 0)
-        return Status::IoError;
+        return statusFromErrno(errno);
     if (!writeAll(fd.get(), data) || !fd.close())
-        return Status::IoError;
+        return statusFromErrno(errno);
     return Status::Ok;
 }
 

@@ -17,8 +17,8 @@ Result<std::vector<std::uint8_t>> readFile(const std::string& path, std::size_t 
 
 // Writes `data` to a temporary file in the target's folder, flushes it and
 // renames it over the target, so the target is either the old or the new
-// file, never a half-written one. IoError on any failure (the target is
-// then unchanged and the temporary file removed).
+// file, never a half-written one. On failure (NoPermission, DiskFull,
+// IoError) the target is unchanged and the temporary file removed.
 Status writeFileAtomic(const std::string& path, std::span<const std::uint8_t> data);
 
 // Plain create-and-truncate write (for scratch files the user does not keep).

@@ -14,6 +14,8 @@ std::string_view statusName(Status status)
     case Status::Unsupported: return "Unsupported";
     case Status::TooLarge: return "TooLarge";
     case Status::InvalidArgument: return "InvalidArgument";
+    case Status::NoPermission: return "NoPermission";
+    case Status::DiskFull: return "DiskFull";
     }
     return "Unknown";
 }

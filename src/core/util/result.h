@@ -18,6 +18,8 @@ enum class [[nodiscard]] Status {
     Unsupported,  // a valid variant of the format that we do not read
     TooLarge,     // a size beyond a documented limit or the caller's buffer
     InvalidArgument,
+    NoPermission, // the system refused access to a file or folder
+    DiskFull,     // no space left (or a file-size limit reached) while writing
 };
 
 std::string_view statusName(Status status);

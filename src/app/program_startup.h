@@ -1,0 +1,17 @@
+// The first steps of start-up: find the program folder, make sure its tree
+// and shipped parameter files exist, and load the settings.
+#pragma once
+
+#include "app/app_state.h"
+#include "core/util/result.h"
+
+namespace pictra {
+
+// Sets state.programFolder (from the registry value "_dir", else the
+// per-user data folder), creates what is missing there, and loads
+// PARAM/wrk_mode.dat into state.settings with unusable values replaced by
+// defaults (the file itself is not rewritten). state.settings is usable
+// whatever happens; the returned status is the first failure, for the log.
+Status prepareProgramFolder(AppState& state);
+
+} // namespace pictra

@@ -1,0 +1,41 @@
+// The album file (.abm):
+//   0    magic: "Pictra version1.0", zero-padded to 100 bytes
+//   100  int32 N, the number of images (0..1000)
+//   104  N ImageEntry records of 2162 bytes
+//   then N blocks, one per entry in order: int32 L, L bytes of JPEG (its store copy)
+// No other header field, checksum or trailer.
+#pragma once
+
+#include "core/album/image_entry.h"
+#include "core/util/byte_reader.h"
+#include "core/util/byte_writer.h"
+#include "core/util/result.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace pictra {
+
+inline constexpr std::string_view kAlbumMagic = "Pictra version1.0";
+inline constexpr std::size_t kAlbumMagicBytes = 100;
+inline constexpr std::size_t kAlbumHeaderBytes = kAlbumMagicBytes + 4;
+inline constexpr std::size_t kMaxStoreCopyBytes = 10'000'000;
+
+struct AlbumFileContents {
+    std::vector<ImageEntry> entries;
+    std::vector<ByteSpan> storeCopies; // one per entry, views into the parsed bytes (may be empty)
+};
+
+// Parses and checks a whole album file. Refuses with
+//   Corrupt   wrong magic (the text must be followed by a zero byte), a
+//             negative count or length, an entry path without its ending zero
+//   TooLarge  more than 1000 images, a block longer than 10,000,000 bytes
+//   Truncated the bytes end before the entries or blocks the counts promise
+// Bytes after the last block are ignored.
+Result<AlbumFileContents> parseAlbumFile(ByteSpan data);
+
+// Writes the magic block, N and the entries (what precedes the blocks).
+void writeAlbumHead(ByteWriter& out, std::span<const ImageEntry> entries);
+
+} // namespace pictra

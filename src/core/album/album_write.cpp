@@ -1,0 +1,74 @@
+// Write album: head, entries and store copies through an atomic writer.
+#include "core/album/album_write.h"
+
+#include "core/album/album_file.h"
+#include "core/util/atomic_file_writer.h"
+#include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+
+#include <cstdio>
+#include <span>
+#include <unistd.h>
+
+namespace pictra {
+namespace {
+
+// Appends L and the copy's bytes. A missing, unreadable or oversized copy
+// is written as length 0 (the block count must match N) and gives false.
+bool writeStoreCopyBlock(AtomicFileWriter& out, const std::string& copyPath)
+{
+    auto bytes = readFile(copyPath, kMaxStoreCopyBytes);
+    ByteWriter length;
+    length.i32(bytes ? static_cast<std::int32_t>(bytes->size()) : 0);
+    (void)out.write(length.data());
+    if (bytes)
+        (void)out.write(*bytes);
+    return bytes.ok();
+}
+
+void moveStoreCopies(std::span<const ImageEntry> entries, const std::string& programFolder,
+                     const std::string& fromAlbum, const std::string& toAlbum)
+{
+    for (const ImageEntry& e : entries) {
+        const std::string from = storeCopyPath(programFolder, fromAlbum, fieldText(e.path));
+        const std::string to = storeCopyPath(programFolder, toAlbum, fieldText(e.path));
+        std::rename(from.c_str(), to.c_str()); // entries sharing a copy: the second move finds nothing
+    }
+    ::rmdir(StoreFolder(programFolder, fromAlbum).c_str()); // kept when other files remain
+}
+
+} // namespace
+
+Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string& programFolder,
+                                    const std::string& targetPath, const std::string& storePath)
+{
+    if (album.imageCount < 0 || album.imageCount > kMaxAlbumImages || BaseName(targetPath).empty())
+        return Status::InvalidArgument;
+    const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
+    const std::string newFolder = StoreFolder(programFolder, targetPath);
+    const bool moving = newFolder != StoreFolder(programFolder, storePath);
+    const bool createdFolder = moving && !folderExists(newFolder);
+    if (moving && !makeFolders(newFolder))
+        return Status::NoPermission;
+
+    AtomicFileWriter out(targetPath);
+    ByteWriter head(kAlbumHeaderBytes + entries.size() * kImageEntryBytes);
+    writeAlbumHead(head, entries);
+    (void)out.write(head.data());
+    AlbumWriteReport report;
+    for (std::size_t i = 0; i < entries.size() && out.status() == Status::Ok; ++i) {
+        if (!writeStoreCopyBlock(out, storeCopyPath(programFolder, storePath, fieldText(entries[i].path))))
+            report.missingStoreCopies.push_back(static_cast<int>(i));
+    }
+    if (const Status s = out.commit(); s != Status::Ok) {
+        if (createdFolder)
+            ::rmdir(newFolder.c_str());
+        return s;
+    }
+    if (moving)
+        moveStoreCopies(entries, programFolder, storePath, targetPath);
+    return report;
+}
+
+} // namespace pictra

@@ -1,0 +1,44 @@
+// Appending file paths as album entries.
+#include "core/album/append_images.h"
+
+#include "core/album/shared_store_copies.h"
+#include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
+
+#include <algorithm>
+#include <span>
+
+namespace pictra {
+
+Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, std::uint32_t tick, EntryTexts texts)
+{
+    if (list.empty() || album.kind != AlbumKind::Album || album.imageCount < 0 || album.imageCount > kMaxAlbumImages)
+        return Status::InvalidArgument;
+    const int first = album.imageCount;
+    const int room = kMaxAlbumImages - first;
+    if (room == 0)
+        return Status::TooLarge;
+    AppendResult result;
+    result.firstIndex = first;
+    result.appended = std::min(room, list.count());
+    result.dropped = list.count() - result.appended;
+    for (int k = 0; k < result.appended; ++k) {
+        const int index = first + k;
+        ImageEntry& entry = album.images[static_cast<std::size_t>(index)];
+        if (texts == EntryTexts::Clear)
+            entry = ImageEntry{};
+        setFieldText(entry.path, list.path(k));
+        // The stamp wraps with the tick count, like the 32-bit counter it comes from.
+        entry.stamp = static_cast<std::int32_t>(tick + static_cast<std::uint32_t>(index));
+        if (!fileExists(list.path(k))) {
+            (void)result.missing.add(list.path(k));
+            result.missingIndices.push_back(index);
+        }
+    }
+    album.imageCount = first + result.appended;
+    result.sharingStoreCopy =
+        entriesSharingStoreCopy(std::span(album.images.data(), static_cast<std::size_t>(album.imageCount)));
+    return result;
+}
+
+} // namespace pictra
