@@ -73,7 +73,7 @@ Result<std::unique_ptr<ImageBuffers>> decodeJpegThumbnail(ByteSpan data, int cel
         return Status::TooLarge;
     if (tjDecompress2(tj.handle, data.data(), static_cast<unsigned long>(data.size()), record.pixels.data(),
                       outWidth, static_cast<int>(record.stride()), outHeight, TJPF_BGR,
-                      TJFLAG_BOTTOMUP | TJFLAG_FASTDCT) != 0 &&
+                      TJFLAG_BOTTOMUP | TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE) != 0 &&
         tjGetErrorCode(tj.handle) == TJERR_FATAL)
         return Status::Corrupt;
     return buffers;

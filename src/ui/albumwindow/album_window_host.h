@@ -23,8 +23,8 @@ public:
     virtual UserPrompts& prompts() = 0;
 
     // The navigation tip over an album page: show `text` near the cursor for
-    // `view` (after the navigation delay of the settings; the host checks
-    // that navigation is on), hide it, and let it see the view's mouse moves.
+    // `view` (after the navigation delay of the settings; views ask only
+    // while navigation is on), hide it, and let it see the view's mouse moves.
     virtual void showNavigationTip(QWidget* view, const QString& text) = 0;
     virtual void hideNavigationTip() = 0;
     virtual void relayNavigationTip(QWidget* view, const QPoint& globalPos) = 0;

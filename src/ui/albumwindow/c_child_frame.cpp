@@ -4,12 +4,15 @@
 
 #include "app/app_state.h"
 #include "core/album/album_window_close.h"
+#include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
 #include "core/util/paths.h"
+#include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/error_log_dialog.h"
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
@@ -140,6 +143,24 @@ bool CChildFrame::handleCommand(int id)
     default:
         return false;
     }
+}
+
+int CChildFrame::appendImages(const FileNameList& list)
+{
+    if (m_kind != AlbumKind::Album || !m_pageView || list.empty())
+        return 0;
+    makeCurrent();
+    Result<AppendResult> appended = pictra::appendImages(m_state.albums->working, list, tickCount());
+    if (!appended)
+        return 0;
+    m_host.reportProgress(appended->appended, list.count());
+    if (!appended->missing.empty()) {
+        auto* log = new ErrorLogDialog(appended->missing.paths(), this);
+        log->setAttribute(Qt::WA_DeleteOnClose);
+        log->open();
+    }
+    m_pageView->showAppended();
+    return 1;
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)

@@ -8,11 +8,10 @@
 #include <QMdiSubWindow>
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace pictra {
 struct AppState;
+class FileNameList;
 }
 
 namespace pictra::ui {
@@ -41,7 +40,7 @@ public:
     // Appends image files to the current album, which must be this album
     // window's: new entries with fresh stamps, the error log for missing
     // files, focus and selection. Returns 1 when appended, 0 otherwise.
-    int appendImages(const std::vector<std::string>& paths);
+    int appendImages(const FileNameList& list);
 
     // The window in `area` whose view is `viewId`, or nullptr.
     static CChildFrame* find(QMdiArea& area, std::uint64_t viewId);

@@ -254,7 +254,7 @@ void CViewPictra::relayoutFromSettings()
     repaintPage();
 }
 
-void CViewPictra::showAppended(int)
+void CViewPictra::showAppended()
 {
     AlbumRecord& w = working();
     fillPageCombo();

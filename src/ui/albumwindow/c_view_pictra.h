@@ -48,9 +48,9 @@ public:
     void navigate(PageMove move);
     // The columns/rows settings changed: take them and keep the focused image.
     void relayoutFromSettings();
-    // Draws the new entries that land on the current page, focuses and
-    // selects after an append of images from `firstNew` on.
-    void showAppended(int firstNew);
+    // Images were appended: new page list, focus (cell 0 when there was
+    // none), the first image selected unless the clipboard is in use, repaint.
+    void showAppended();
 
     // The wait before another album window comes to the top while dragging
     // over it (1 s; tests shorten it).

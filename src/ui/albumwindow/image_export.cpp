@@ -6,6 +6,8 @@
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
 #include "core/image/image_file_io.h"
+#include "core/settings/last_used_folder.h"
+#include "core/util/fixed_text.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
@@ -38,7 +40,12 @@ const ExportFormat* formatOf(int command)
 
 } // namespace
 
-std::string exportStartFolder(const AppState& state) { return joinPath(state.programFolder, "IMAGE"); }
+std::string exportStartFolder(const AppState& state)
+{
+    // The folder block handed over whole reads as its first string: the album folder.
+    const Result<LastUsedFolder> folders = loadLastUsedFolder(state.programFolder);
+    return folders ? std::string(fieldText(folders->albumFolder)) : std::string();
+}
 
 void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent, int command)
 {

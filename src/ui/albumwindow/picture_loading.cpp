@@ -6,23 +6,15 @@
 #include "core/album/page_arithmetic.h"
 #include "core/album/window_records.h"
 #include "core/image/image_file_io.h"
+#include "core/image/shared_image.h"
 
-#include <algorithm>
 
 namespace pictra::ui {
-namespace {
-
-constexpr std::size_t kBytesPerMb = 1000000;
-constexpr int kDefaultBufferMb = 64;
-
-} // namespace
-
 ImageRecord& sharedRecord(AppState& state)
 {
-    if (!state.sharedImage) {
-        const int mb = state.settings.imageBufferMb > 0 ? state.settings.imageBufferMb : kDefaultBufferMb;
-        state.sharedImage = std::make_unique<ImageBuffers>(static_cast<std::size_t>(mb) * kBytesPerMb);
-    }
+    // Without the memory the setting asks for, pictures fail to load quietly.
+    if (!state.sharedImage && makeSharedImage(state.sharedImage, state.settings) != Status::Ok)
+        state.sharedImage = std::make_unique<ImageBuffers>(0);
     return state.sharedImage->record();
 }
 

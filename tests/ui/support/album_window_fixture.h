@@ -7,6 +7,8 @@
 #include "app/app_state.h"
 #include "core/album/window_records.h"
 #include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+#include "support/synthetic_image.h"
 #include "support/temp_dir.h"
 #include "support/test_album_host.h"
 #include "ui/albumwindow/c_child_frame.h"
@@ -28,6 +30,8 @@ struct AlbumWindowFixture {
         state.settings.rows = 3;
         state.settings.tipEnabled = 1;
         state.settings.slideIntervalMs = 500;
+        state.settings.gapX = 6;
+        state.settings.gapY = 6;
     }
 
     // Opens an album window at `path` with `count` images named img<i>.jpg
@@ -54,6 +58,24 @@ struct AlbumWindowFixture {
         frame->makeCurrent();
         QCoreApplication::processEvents();
         return frame;
+    }
+
+    // Writes image i's source file (sourceWidth wide, 4:3) and its store copy
+    // (copyWidth wide) as JPEG files, for images 0..count-1 of `albumPath`.
+    void writePictures(const std::string& albumPath, int count, int sourceWidth = 200, int copyWidth = 100)
+    {
+        for (int i = 0; i < count; ++i) {
+            const std::string source = dir.file("img" + std::to_string(i) + ".jpg");
+            writeJpeg(source, sourceWidth, i);
+            writeJpeg(storeCopyPath(state.programFolder, albumPath, source), copyWidth, i);
+        }
+    }
+
+    static void writeJpeg(const std::string& path, int width, int seed)
+    {
+        const auto bytes = encodeWithTurbo(makePhotoLike(width, width * 3 / 4, static_cast<std::uint32_t>(seed + 1)),
+                                           90, TurboSampling::S420);
+        writeBytes(path, std::string(bytes.begin(), bytes.end()));
     }
 
     const AlbumRecord& record(const ui::CChildFrame& frame) const
