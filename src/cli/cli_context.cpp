@@ -1,6 +1,7 @@
 // Program folder, settings and messages for pictra-cli.
 #include "cli_context.h"
 
+#include "core/image/shared_image.h"
 #include "core/platform/program_folder.h"
 #include "core/platform/registry_store.h"
 #include "core/settings/settings_file.h"
@@ -26,6 +27,14 @@ Result<CliContext> openContext()
     if (auto stored = loadSettings(*folder))
         context.settings = sanitizeSettings(*stored);
     return context;
+}
+
+std::unique_ptr<ImageBuffers> imageBuffersFor(const CliContext& context)
+{
+    std::unique_ptr<ImageBuffers> buffers;
+    if (makeSharedImage(buffers, context.settings) != Status::Ok)
+        printError("not enough memory for the image buffer");
+    return buffers;
 }
 
 void printError(std::string_view message)

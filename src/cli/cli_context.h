@@ -2,9 +2,11 @@
 // same rules as pictra), the settings in it, output helpers and exit codes.
 #pragma once
 
+#include "core/image/image_record.h"
 #include "core/settings/work_mode_settings.h"
 #include "core/util/result.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,10 @@ struct CliContext {
 // shipped defaults when the settings file cannot be read. Prints the reason
 // and returns the failure when no program folder can be used.
 Result<CliContext> openContext();
+
+// The image buffers the settings ask for; null (reason printed) when the
+// memory cannot be had.
+std::unique_ptr<ImageBuffers> imageBuffersFor(const CliContext& context);
 
 // One line on stderr: "pictra-cli: <message>".
 void printError(std::string_view message);

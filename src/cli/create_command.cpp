@@ -4,7 +4,6 @@
 #include "cli_context.h"
 
 #include "core/album/create_album.h"
-#include "core/image/shared_image.h"
 #include "core/util/file_io.h"
 
 #include <cstdio>
@@ -83,11 +82,9 @@ int runCreate(const Args& args)
     auto context = openContext();
     if (!context)
         return kExitFailed;
-    std::unique_ptr<ImageBuffers> buffers;
-    if (makeSharedImage(buffers, context->settings) != Status::Ok) {
-        printError("not enough memory for the image buffer");
+    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
+    if (!buffers)
         return kExitFailed;
-    }
     ScratchFolder scratch;
     if (scratch.path().empty()) {
         printError("cannot make a scratch folder");

@@ -2,7 +2,6 @@
 #include "cli_context.h"
 
 #include "core/image/image_file_io.h"
-#include "core/image/shared_image.h"
 #include "core/imaging_library/exif_info.h"
 #include "core/imaging_library/exif_text.h"
 #include "core/util/file_io.h"
@@ -29,11 +28,9 @@ int runConvert(const Args& args)
     auto context = openContext();
     if (!context)
         return kExitFailed;
-    std::unique_ptr<ImageBuffers> buffers;
-    if (makeSharedImage(buffers, context->settings) != Status::Ok) {
-        printError("not enough memory for the image buffer");
+    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
+    if (!buffers)
         return kExitFailed;
-    }
     ImageFileIO io(jpegSaveOptions(context->settings));
     io.useLibrary = useLibrary;
     if (const Status status = io.loadImage(paths[0], buffers->record()); status != Status::Ok) {
