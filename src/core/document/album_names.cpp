@@ -5,36 +5,23 @@
 
 namespace pictra {
 
-namespace {
-
-bool pathOrStoreInUse(const std::string& candidate, std::span<const std::string> openPaths)
-{
-    const std::string base = BaseName(candidate);
-    for (const std::string& open : openPaths) {
-        if (open == candidate || BaseName(open) == base)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 std::string untitledAlbumPath(std::string_view programFolder, int openCount,
                               std::span<const std::string> openPaths)
 {
     const std::string user = joinPath(programFolder, "USER");
     for (int n = openCount + 1;; ++n) {
         std::string candidate = joinPath(user, std::string(kUntitledPrefix) + "-" + std::to_string(n) + ".abm");
-        if (!pathOrStoreInUse(candidate, openPaths))
+        // The same base name means the same store folder, and the same path too.
+        if (!sharesStoreFolder(candidate, openPaths))
             return candidate;
     }
 }
 
-bool sharesStoreFolder(std::string_view path, std::span<const std::string> openPaths)
+bool sharesStoreFolder(std::string_view path, std::span<const std::string> otherPaths)
 {
     const std::string base = BaseName(path);
-    for (const std::string& open : openPaths) {
-        if (open != path && BaseName(open) == base)
+    for (const std::string& other : otherPaths) {
+        if (BaseName(other) == base)
             return true;
     }
     return false;

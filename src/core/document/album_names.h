@@ -18,8 +18,9 @@ std::string untitledAlbumPath(std::string_view programFolder, int openCount,
                               std::span<const std::string> openPaths);
 
 // True when the album at `path` would use the same store folder as one of
-// `openPaths` (the same base name), other than the exact same path.
-bool sharesStoreFolder(std::string_view path, std::span<const std::string> openPaths);
+// `otherPaths` (the same base name): opening or saving it there would mix
+// and later delete that album's copies.
+bool sharesStoreFolder(std::string_view path, std::span<const std::string> otherPaths);
 
 // True for an album that has never been given a name (empty path or a base
 // name beginning with "新規"); saving it asks for a name.

@@ -1,18 +1,250 @@
-// CMainFrame: the main window and its MDI area.
+// CMainFrame: construction, command routing and the album-window host.
 #include "ui/mainframe/c_main_frame.h"
 
 #include "app/app_state.h"
+#include "core/commands/command_ids.h"
+#include "core/commands/open_command.h"
+#include "core/settings/recent_album_list.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/albumwindow/slide_show_runner.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/infobar/info_bar.h"
+#include "ui/mainframe/album_documents.h"
+#include "ui/mainframe/command_actions.h"
+#include "ui/mainframe/drop_handler.h"
+#include "ui/infobar/exif_page_text.h"
+#include "ui/mainframe/navigation_tip.h"
+#include "ui/prompts/user_prompts.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+// The icons are compiled into a static library; their registration must be
+// called explicitly, and from outside any namespace.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace pictra::ui {
 
-CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+namespace {
+
+// How often the toolbar's enabling is brought up to date while idle.
+constexpr int kIdleUpdateMs = 250;
+
+} // namespace
+
+CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent), m_state(state)
 {
+    if (!prompts) {
+        m_ownPrompts = std::make_unique<QtUserPrompts>();
+        prompts = m_ownPrompts.get();
+    }
+    m_prompts = prompts;
+    registerIcons();
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pictra.png")));
+    setAcceptDrops(true);
     m_mdi = new QMdiArea(this);
+    m_mdi->setBackground(Qt::white);
     setCentralWidget(m_mdi);
     resize(1000, 768);
+
+    m_commands = new CommandActions(*this, [this](int id) { handleCommand(id); });
+    m_commands->action(cmd::kViewToolbar)->setCheckable(true);
+    m_commands->action(cmd::kViewToolbar)->setChecked(true);
+    m_commands->action(cmd::kViewStatusBar)->setCheckable(true);
+    m_commands->action(cmd::kViewStatusBar)->setChecked(true);
+    statusBar()->showMessage(QStringLiteral("レディ"));
+    // Enter opens the enlarged view only from an album window: in the
+    // information bar's edits it must stay a key for typing.
+    QAction* enlarge = m_commands->action(cmd::kEnlargedView);
+    removeAction(enlarge);
+    enlarge->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_mdi->addAction(enlarge);
+
+    m_infoBar = new InfoBar(state, this);
+    m_infoBar->setExifTextSource(exifPageText);
+    addDockWidget(Qt::BottomDockWidgetArea, m_infoBar);
+    connect(m_infoBar, &InfoBar::inputRefused, this, [this](const QString& why) { statusBar()->showMessage(why, 5000); });
+
+    m_tip = new NavigationTip(this);
+    m_tip->configure(state.settings.tipEnabled != 0, state.settings.tipDelayMs);
+
+    m_documents = std::make_unique<AlbumDocuments>(state, *this, this, [this] { rebuildRecentMenu(); });
+    m_drops = std::make_unique<DropHandler>(state, *this, *m_documents, this);
+
+    m_slideTimer = new QTimer(this);
+    m_slideTimer->setSingleShot(true); // the tick re-arms it with the current interval
+    connect(m_slideTimer, &QTimer::timeout, this, [this] {
+        slideShowTick(m_state, *this);
+        updateCommandStates();
+    });
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateCommandStates(); });
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    m_idleUpdate = new QTimer(this);
+    connect(m_idleUpdate, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
+    m_idleUpdate->start(kIdleUpdateMs);
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The album windows go with the base class, after the members they would notify.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_idleUpdate->stop();
+}
+
+WindowState CMainFrame::windowState() const
+{
+    const AlbumTable& t = *m_state.albums;
+    WindowState s = windowStateOf(t.working, t.openCount, t.openCount > 0 && m_documents->activeFrame() != nullptr);
+    s.slide = static_cast<SlidePhase>(m_state.slideShow.state);
+    s.clipboardFilled = m_state.selection.clipboardFilled && !m_state.selection.clipboard.empty();
+    return s;
+}
+
+void CMainFrame::updateCommandStates()
+{
+    m_commands->applyEnabling(windowState());
+}
+
+bool CMainFrame::handleCommand(int id)
+{
+    if (!isCommandEnabled(id, windowState()))
+        return false;
+    bool done = runApplicationCommand(id);
+    if (!done) {
+        if (CChildFrame* frame = m_documents->activeFrame()) {
+            done = frame->handleCommand(id);
+            if (!done && frame->pageView())
+                done = frame->pageView()->handleCommand(id);
+        }
+    }
+    updateCommandStates();
+    return done;
+}
+
+bool CMainFrame::runApplicationCommand(int id)
+{
+    if (id >= cmd::kRecentFirst && id <= cmd::kRecentLast) {
+        m_documents->openRecent(id);
+        return true;
+    }
+    switch (id) {
+    case cmd::kNewAlbum: m_documents->newAlbum(); return true;
+    case cmd::kOpenAlbum: m_documents->openWithDialog(); return true;
+    case cmd::kSave: m_documents->save(); return true;
+    case cmd::kSaveAs: m_documents->saveAs(); return true;
+    case cmd::kExit: close(); return true;
+    case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
+    case cmd::kTile: m_mdi->tileSubWindows(); return true;
+    case cmd::kArrangeIcons: m_mdi->tileSubWindows(); return true;
+    case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;
+    case cmd::kViewStatusBar: statusBar()->setVisible(m_commands->action(id)->isChecked()); return true;
+    case cmd::kManual:
+    case cmd::kHelpIndex: openManual(); return true;
+    case cmd::kAbout: AboutDialog(this).exec(); return true;
+    default: return false;
+    }
+}
+
+void CMainFrame::openManual()
+{
+    const QString pdf = QString::fromStdString(m_state.programFolder) + QStringLiteral("/pictra.pdf");
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+}
+
+void CMainFrame::rebuildRecentMenu()
+{
+    std::vector<std::pair<int, QString>> items;
+    if (const auto list = loadRecentAlbumList(m_state.programFolder)) {
+        for (const RecentMenuItem& item : recentMenuItems(*list, m_state.settings.recentCount))
+            items.emplace_back(item.commandId, QString::fromStdString(item.text));
+    }
+    m_commands->setRecentItems(items);
+}
+
+void CMainFrame::executeShellCommand(const QString& text)
+{
+    raise();
+    activateWindow();
+    if (const auto path = parseOpenCommand(text.toStdString()))
+        m_documents->openAlbum(*path);
+    updateCommandStates();
+}
+
+// AlbumWindowHost
+
+QMdiArea& CMainFrame::mdiArea() { return *m_mdi; }
+
+UserPrompts& CMainFrame::prompts() { return *m_prompts; }
+
+void CMainFrame::showNavigationTip(QWidget* view, const QString& text) { m_tip->show(view, text); }
+
+void CMainFrame::hideNavigationTip() { m_tip->hide(); }
+
+void CMainFrame::relayNavigationTip(QWidget* view, const QPoint& globalPos) { m_tip->relay(view, globalPos); }
+
+void CMainFrame::startSlideTimer(int intervalMs) { m_slideTimer->start(intervalMs); }
+
+void CMainFrame::stopSlideTimer() { m_slideTimer->stop(); }
+
+void CMainFrame::refreshInfoBar()
+{
+    m_infoBar->refresh(sharedRecord(m_state));
+    updateCommandStates();
+}
+
+void CMainFrame::reportProgress(int, int) { QCoreApplication::processEvents(); }
+
+void CMainFrame::bringToTop(CChildFrame& frame)
+{
+    m_mdi->setActiveSubWindow(&frame);
+    frame.raise();
+}
+
+// Window events
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_exited && !m_prompts->askYesNo(this, QString::fromUtf8(kExitQuestion))) {
+        event->ignore();
+        return;
+    }
+    runExitSteps();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(url.toLocalFile().toStdString());
+    }
+    event->acceptProposedAction();
+    m_drops->dropFiles(paths);
+    updateCommandStates();
 }
 
 } // namespace pictra::ui

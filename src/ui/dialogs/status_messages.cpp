@@ -1,0 +1,63 @@
+// Japanese messages for album read and save failures.
+#include "ui/dialogs/status_messages.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace pictra::ui {
+
+namespace {
+
+QString reason(Status status)
+{
+    switch (status) {
+    case Status::Ok: return {};
+    case Status::NotFound: return QStringLiteral("ファイルが見つかりません。");
+    case Status::IoError: return QStringLiteral("ファイルを読み書きできません。");
+    case Status::Truncated: return QStringLiteral("ファイルが途中で切れています（壊れています）。");
+    case Status::Corrupt: return QStringLiteral("Pictraのアルバムファイルではないか、ファイルが壊れています。");
+    case Status::Unsupported: return QStringLiteral("この形式には対応していません。");
+    case Status::TooLarge: return QStringLiteral("ファイルが大きすぎます（イメージ数が1000を超えています）。");
+    case Status::InvalidArgument: return QStringLiteral("ファイル名が正しくありません。");
+    case Status::NoPermission: return QStringLiteral("ファイルを読み書きする権限がありません。");
+    case Status::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
+    }
+    return {};
+}
+
+// Free space below this counts as a full disk.
+constexpr qint64 kNearlyFullBytes = 1024 * 1024;
+
+} // namespace
+
+QString readFailureMessage(const QString& path, Status status)
+{
+    QString why = reason(status);
+    if (status == Status::IoError && QFileInfo::exists(path) && !QFileInfo(path).isReadable())
+        why = QStringLiteral("ファイルを読む権限がありません。");
+    return QStringLiteral("アルバムを開けませんでした。\n%1\n%2").arg(path, why);
+}
+
+QString saveFailureMessage(const QString& path, Status status)
+{
+    QString why = reason(status);
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (status == Status::IoError || status == Status::NotFound) {
+        if (!folder.exists())
+            why = QStringLiteral("保存先のフォルダーがありません。");
+        else if (!folder.isWritable() || (QFileInfo::exists(path) && !QFileInfo(path).isWritable()))
+            why = QStringLiteral("保存先に書き込む権限がありません。");
+        else if (QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kNearlyFullBytes)
+            why = QStringLiteral("ディスクの空き容量が足りません。");
+    }
+    return QStringLiteral("アルバムを保存できませんでした。元のファイルは変更されていません。\n%1\n%2").arg(path, why);
+}
+
+QString storeFolderClashMessage(const QString& path)
+{
+    return QStringLiteral("「%1」と同じ名前のアルバムがすでに開いています。\n"
+                          "同じ名前のアルバムは同時に開けません。先に開いているアルバムを閉じてください。")
+        .arg(QFileInfo(path).fileName());
+}
+
+} // namespace pictra::ui

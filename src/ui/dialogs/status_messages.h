@@ -1,0 +1,21 @@
+// The user's words for failures: every Status the core reports while
+// reading or writing an album is turned into a Japanese message here.
+#pragma once
+
+#include "core/util/result.h"
+
+#include <QString>
+
+namespace pictra::ui {
+
+// "ファイル名: reason" for a failed album read.
+QString readFailureMessage(const QString& path, Status status);
+
+// "ファイル名: reason" for a failed album save; tells a folder without write
+// permission and a full disk apart by looking at the target's folder.
+QString saveFailureMessage(const QString& path, Status status);
+
+// Opening or saving `path` would share the store folder of another open album.
+QString storeFolderClashMessage(const QString& path);
+
+} // namespace pictra::ui

@@ -1,0 +1,257 @@
+// New, open, save and save-as of albums.
+#include "ui/mainframe/album_documents.h"
+
+#include "app/app_state.h"
+#include "core/album/album_read.h"
+#include "core/album/album_write.h"
+#include "core/document/album_names.h"
+#include "core/settings/last_used_folder.h"
+#include "core/settings/recent_album_list.h"
+#include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+#include "core/util/tick_count.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/error_log_dialog.h"
+#include "ui/dialogs/status_messages.h"
+#include "ui/prompts/user_prompts.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+
+#include <algorithm>
+
+namespace pictra::ui {
+
+namespace {
+
+const QString kAlbumFilter = QStringLiteral("ABMﾌｧｲﾙ (*.abm)");
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::string pathOf(const AlbumRecord& record) { return std::string(fieldText(record.path)); }
+
+// Columns or rows of a new album: the low byte of the setting, at least 1.
+std::uint8_t layoutCount(std::int16_t setting)
+{
+    const auto low = static_cast<std::uint8_t>(setting & 0xFF);
+    return low == 0 ? 1 : low;
+}
+
+} // namespace
+
+AlbumDocuments::AlbumDocuments(AppState& state, AlbumWindowHost& host, QWidget* window,
+                               std::function<void()> recentChanged)
+    : m_state(state), m_host(host), m_window(window), m_recentChanged(std::move(recentChanged))
+{
+}
+
+std::vector<std::string> AlbumDocuments::openAlbumPaths() const
+{
+    std::vector<std::string> paths;
+    const AlbumTable& t = *m_state.albums;
+    for (int i = 0; i < t.openCount; ++i) {
+        if (t.windowSlots[static_cast<std::size_t>(i)].kind == AlbumKind::Album)
+            paths.push_back(pathOf(t.windowSlots[static_cast<std::size_t>(i)]));
+    }
+    return paths;
+}
+
+CChildFrame* AlbumDocuments::frameOfSlot(int slot) const
+{
+    return CChildFrame::find(m_host.mdiArea(), m_state.albums->windowSlots[static_cast<std::size_t>(slot)].viewId);
+}
+
+CChildFrame* AlbumDocuments::activeFrame() const
+{
+    const std::uint64_t view = m_state.albums->working.viewId;
+    return view == 0 ? nullptr : CChildFrame::find(m_host.mdiArea(), view);
+}
+
+CChildFrame* AlbumDocuments::newAlbum()
+{
+    AlbumTable& t = *m_state.albums;
+    if (t.openCount >= kMaxAlbumWindows)
+        return nullptr;
+    mirrorToActiveSlot(t);
+    const std::string path = untitledAlbumPath(m_state.programFolder, t.openCount, openAlbumPaths());
+    AlbumRecord& slot = t.windowSlots[static_cast<std::size_t>(t.openCount)];
+    for (AlbumRecord* record : {&t.working, &slot}) {
+        resetAlbumRecord(*record);
+        record->columns = layoutCount(m_state.settings.columns);
+        record->rows = layoutCount(m_state.settings.rows);
+        setFieldText(record->path, path);
+    }
+    auto* frame = new CChildFrame(m_state, m_host, AlbumKind::Album);
+    if (m_state.settings.childMaximized == 1)
+        frame->showMaximized();
+    else
+        frame->show();
+    makeFolders(StoreFolder(m_state.programFolder, path));
+    return frame;
+}
+
+bool AlbumDocuments::openAlbum(const std::string& path)
+{
+    AlbumTable& t = *m_state.albums;
+    for (int i = 0; i < t.openCount; ++i) {
+        if (pathOf(t.windowSlots[static_cast<std::size_t>(i)]) == path) {
+            if (CChildFrame* frame = frameOfSlot(i))
+                m_host.bringToTop(*frame);
+            return true;
+        }
+    }
+    // With ten windows open the album is not read at all: the active window holds another album.
+    if (t.openCount >= kMaxAlbumWindows)
+        return false;
+    if (sharesStoreFolder(path, openAlbumPaths())) {
+        m_host.prompts().showMessage(m_window, storeFolderClashMessage(qs(path)));
+        return false;
+    }
+    if (!fileExists(path)) {
+        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), Status::NotFound));
+        return false;
+    }
+    CChildFrame* target = activeFrame();
+    const bool reuse = target && t.working.kind == AlbumKind::Album && t.working.imageCount == 0;
+    if (!reuse)
+        target = newAlbum();
+    if (!target)
+        return false;
+    if (!readInto(*target, path)) {
+        if (!reuse)
+            target->close(); // the window made for the album goes again
+        return false;
+    }
+    return true;
+}
+
+bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
+{
+    AlbumTable& t = *m_state.albums;
+    const auto read = readAlbum(t, m_state.programFolder, path, tickCount());
+    if (!read) {
+        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), read.status()));
+        return false;
+    }
+    frame.setWindowTitle(qs(fileNamePart(path)));
+    if (CViewPictra* view = frame.pageView())
+        view->showAppended(); // draws the first page and focuses its first image
+    if (!read->missingSources.empty()) {
+        auto* log = new ErrorLogDialog(read->missingSources.paths(), &frame);
+        log->setAttribute(Qt::WA_DeleteOnClose);
+        log->open();
+    }
+    return true;
+}
+
+void AlbumDocuments::openWithDialog()
+{
+    if (m_state.albums->openCount >= kMaxAlbumWindows)
+        return;
+    const auto folders = loadLastUsedFolder(m_state.programFolder);
+    const QString start = folders ? qs(fieldText(folders->albumFolder)) : qs(joinPath(m_state.programFolder, "USER"));
+    const QString chosen = m_host.prompts().openFileName(m_window, QStringLiteral("開く"), start, kAlbumFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = chosen.toStdString();
+    const std::vector<std::string> open = openAlbumPaths();
+    const bool alreadyOpen = std::find(open.begin(), open.end(), path) != open.end();
+    if (!openAlbum(path) || alreadyOpen)
+        return;
+    rememberAlbumFolder(path);
+    (void)AddRecentAlbum(m_state.programFolder, path);
+    m_recentChanged();
+}
+
+void AlbumDocuments::openRecent(int k)
+{
+    if (m_state.albums->openCount >= kMaxAlbumWindows)
+        return;
+    const auto list = loadRecentAlbumList(m_state.programFolder);
+    if (!list)
+        return;
+    if (const auto path = recentAlbumForCommand(*list, k))
+        openAlbum(*path);
+}
+
+void AlbumDocuments::save()
+{
+    const AlbumRecord& w = m_state.albums->working;
+    if (w.kind != AlbumKind::Album || !activeFrame())
+        return;
+    const std::string path = pathOf(w);
+    if (isUntitledAlbum(path)) {
+        saveAs();
+        return;
+    }
+    writeTo(path, path);
+}
+
+void AlbumDocuments::saveAs()
+{
+    AlbumTable& t = *m_state.albums;
+    CChildFrame* frame = activeFrame();
+    if (t.working.kind != AlbumKind::Album || !frame)
+        return;
+    const QString chosen = askSavePath();
+    if (chosen.isEmpty())
+        return;
+    const std::string newPath = chosen.toStdString();
+    const std::string oldPath = pathOf(t.working);
+    std::vector<std::string> others = openAlbumPaths();
+    others.erase(std::remove(others.begin(), others.end(), oldPath), others.end());
+    if (sharesStoreFolder(newPath, others)) {
+        m_host.prompts().showMessage(m_window, storeFolderClashMessage(chosen));
+        return;
+    }
+    // Written first: a failed save leaves the window under its old name.
+    if (!writeTo(newPath, oldPath))
+        return;
+    setFieldText(t.working.path, newPath);
+    if (AlbumRecord* slot = activeSlot(t))
+        setFieldText(slot->path, newPath);
+    frame->setWindowTitle(qs(fileNamePart(newPath)));
+    rememberAlbumFolder(newPath);
+    (void)AddRecentAlbum(m_state.programFolder, newPath);
+    m_recentChanged();
+}
+
+QString AlbumDocuments::askSavePath()
+{
+    const auto folders = loadLastUsedFolder(m_state.programFolder);
+    const std::string folder = folders ? std::string(fieldText(folders->albumFolder))
+                                       : joinPath(m_state.programFolder, "USER");
+    const std::string suggestion = joinPath(folder, fileNamePart(pathOf(m_state.albums->working)));
+    QString chosen = m_host.prompts().saveFileName(m_window, QStringLiteral("名前を付けて保存"), qs(suggestion), kAlbumFilter);
+    if (chosen.isEmpty())
+        return {};
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += QStringLiteral(".abm");
+    if (QFileInfo::exists(chosen) &&
+        !m_host.prompts().askYesNo(m_window, QStringLiteral("%1 は既に存在します。\n上書きしますか?").arg(chosen)))
+        return {};
+    return chosen;
+}
+
+bool AlbumDocuments::writeTo(const std::string& target, const std::string& storePath)
+{
+    const auto written = writeAlbum(m_state.albums->working, m_state.programFolder, target, storePath);
+    if (!written) {
+        m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));
+        return false;
+    }
+    return true;
+}
+
+void AlbumDocuments::rememberAlbumFolder(const std::string& path)
+{
+    auto folders = loadLastUsedFolder(m_state.programFolder);
+    LastUsedFolder updated = folders ? *folders : LastUsedFolder{};
+    setFieldText(updated.albumFolder, folderWithSeparator(path));
+    (void)saveLastUsedFolder(m_state.programFolder, updated);
+}
+
+} // namespace pictra::ui

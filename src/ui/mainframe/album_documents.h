@@ -1,0 +1,64 @@
+// The album commands of the File menu and every way an album is opened:
+// new (untitled "新規-n.abm"), open through the dialog, the recent list,
+// dropped albums, the shell's open command and the albums reopened at start;
+// save and save as. Failures of reading and saving are told to the user.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace pictra {
+struct AppState;
+}
+
+namespace pictra::ui {
+
+class AlbumWindowHost;
+class CChildFrame;
+
+class AlbumDocuments {
+public:
+    // `recentChanged` is called after the recent album list was changed.
+    AlbumDocuments(AppState& state, AlbumWindowHost& host, QWidget* window, std::function<void()> recentChanged);
+
+    // A new untitled album window; nullptr when ten windows are open.
+    CChildFrame* newAlbum();
+
+    // Open through the file dialog, starting in the last-used album folder.
+    void openWithDialog();
+    // Opens `path`: activates its window when it is open, else reads it into
+    // the active window when that is an empty album, else into a new window.
+    // Refuses (with a message) an album whose store folder another open
+    // album uses, and tells why a read failed. True when the album is shown.
+    bool openAlbum(const std::string& path);
+    // Recent entry `k` (1 = the most recent).
+    void openRecent(int k);
+
+    // Save: a named album is written in place; an untitled one asks for a name.
+    void save();
+    void saveAs();
+
+    // Paths of the open album windows (kind album), in opening order.
+    std::vector<std::string> openAlbumPaths() const;
+    // The window of the working copy, or nullptr.
+    CChildFrame* activeFrame() const;
+
+private:
+    CChildFrame* frameOfSlot(int slot) const;
+    bool readInto(CChildFrame& frame, const std::string& path);
+    bool writeTo(const std::string& target, const std::string& storePath);
+    QString askSavePath();
+    void rememberAlbumFolder(const std::string& path);
+
+    AppState& m_state;
+    AlbumWindowHost& m_host;
+    QWidget* m_window;
+    std::function<void()> m_recentChanged;
+};
+
+} // namespace pictra::ui

@@ -1,0 +1,35 @@
+// The steps that end the program after the user confirmed it, in order:
+// window rectangle, open albums marked in the recent list, scratch files and
+// store folders deleted, shared buffers freed, table cleared, timers stopped.
+#include "ui/mainframe/c_main_frame.h"
+
+#include "app/app_state.h"
+#include "core/album/album_window_close.h"
+#include "core/settings/recent_album_list.h"
+#include "core/settings/window_placement.h"
+#include "core/startup/scratch_files.h"
+#include "ui/mainframe/album_documents.h"
+
+#include <QTimer>
+
+namespace pictra::ui {
+
+void CMainFrame::runExitSteps()
+{
+    if (m_exited)
+        return;
+    m_exited = true;
+    const QRect r = frameGeometry();
+    (void)saveWindowPlacement(m_state.registry, WindowPlacement{r.x(), r.y(), r.width(), r.height()});
+    const std::vector<std::string> open = m_documents->openAlbumPaths();
+    (void)markOpenAlbumsInFile(m_state.programFolder, open);
+    deleteScratchFiles(m_state.programFolder);
+    for (const std::string& album : open)
+        (void)deleteStoreFolder(m_state.programFolder, album);
+    m_state.sharedImage.reset();
+    clearAlbumTable(*m_state.albums);
+    m_slideTimer->stop();
+    m_idleUpdate->stop();
+}
+
+} // namespace pictra::ui

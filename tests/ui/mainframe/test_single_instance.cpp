@@ -1,0 +1,41 @@
+// A later start of the program hands its album to the running instance.
+#include "core/commands/open_command.h"
+#include "ui/mainframe/single_instance.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace pictra;
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void secondStartSendsTheOpenCommandAndEnds()
+    {
+        // The program names its socket after the program folder it resolves.
+        const QString folder = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/pictra");
+        ui::SingleInstanceServer server;
+        QVERIFY(server.listen(ui::singleInstanceName(folder)));
+        QSignalSpy received(&server, &ui::SingleInstanceServer::commandReceived);
+
+        QProcess second;
+        second.start(qEnvironmentVariable("PICTRA_BINARY_DIR") + QStringLiteral("/src/app/pictra"),
+                     {QStringLiteral("/tmp/旅行 (1).abm")});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE(received.count(), 1);
+        const QString text = received.at(0).at(0).toString();
+        QCOMPARE(text, QStringLiteral("[open(\"/tmp/旅行 (1).abm\")]"));
+        QCOMPARE(parseOpenCommand(text.toStdString()), std::optional<std::string>("/tmp/旅行 (1).abm"));
+    }
+
+    void nameDependsOnTheProgramFolder()
+    {
+        QVERIFY(ui::singleInstanceName(QStringLiteral("/a")) != ui::singleInstanceName(QStringLiteral("/b")));
+        QCOMPARE(ui::singleInstanceName(QStringLiteral("/a")), ui::singleInstanceName(QStringLiteral("/a")));
+    }
+};
+
+QTEST_MAIN(TestSingleInstance)
+#include "test_single_instance.moc"
