@@ -2,6 +2,7 @@
 #include "core/imaging_library/ik_file.h"
 
 #include "core/codecs/image_file_access.h"
+#include "core/codecs/pcx/pcx_file.h"
 #include "core/imaging_library/library_jpeg_decoder.h"
 #include "core/imaging_library/library_jpeg_encoder.h"
 #include "core/util/file_io.h"
@@ -21,6 +22,16 @@ Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const J
     // A plain write: store copies are scratch files made by the hundred, and
     // a flush to disk for each would cost more than encoding it.
     return writeFile(path, *jpeg);
+}
+
+Status IKPcxFileLoad(const std::string& path, ImageRecord& record)
+{
+    return readPcx(path, record);
+}
+
+Status IKPcxFileSave(const std::string& path, const ImageRecord& record)
+{
+    return writePcx(path, record);
 }
 
 } // namespace pictra

@@ -20,4 +20,11 @@ Status IKJpegFileLoad(const std::string& path, ImageRecord& record);
 // encodeLibraryJpegBytes; IoError when the file cannot be written.
 Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const JpegSaveOptions& options);
 
+// Reads a PCX file (8-bit paletted or 24-bit, RLE) into the record; the
+// failures of readPcx.
+Status IKPcxFileLoad(const std::string& path, ImageRecord& record);
+
+// Writes the record as a PCX file; the failures of writePcx.
+Status IKPcxFileSave(const std::string& path, const ImageRecord& record);
+
 } // namespace pictra
