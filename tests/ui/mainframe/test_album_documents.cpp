@@ -159,11 +159,16 @@ private slots:
         AppState state;
         (void)state.registry.writeString(kPictraRegistryKey, "_dir2", tmp.file("old"));
         test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        auto frame = test::startProgram(state, prompts, tmp.file("program"), std::nullopt, 60000);
         QVERIFY(!QFile::exists(QString::fromStdString(tmp.file("old/setup.exe"))));
         QVERIFY(QFile::exists(QString::fromStdString(tmp.file("old/mine.txt"))));
         QVERIFY(!state.registry.readString(kPictraRegistryKey, "_dir2"));
         QVERIFY(QFile::exists(QString::fromStdString(tmp.file("program/pictra.pdf"))));
+        // The start-up picture lies over the client area while the albums open.
+        auto* splash = frame->findChild<QWidget*>(QStringLiteral("200"));
+        QVERIFY(splash && splash->isVisible());
+        const QRect client = frame->centralWidget()->geometry();
+        QCOMPARE(splash->geometry(), QRect(client.topLeft() + ui::splashPosition(client.size()), QSize(567, 246)));
     }
 };
 
