@@ -7,15 +7,18 @@
 
 namespace pictra {
 
-Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader)
+Status settleRead(ImageRecord& record, Status status)
 {
-    MappedFile file;
-    Status status = file.open(path);
-    if (status == Status::Ok)
-        status = reader(file.bytes(), record);
     if (status != Status::Ok)
         record.clearHeaders();
     return status;
+}
+
+Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader)
+{
+    MappedFile file;
+    const Status status = file.open(path);
+    return settleRead(record, status == Status::Ok ? reader(file.bytes(), record) : status);
 }
 
 Status writeImageFile(const std::string& path, const Result<std::vector<std::uint8_t>>& encoded)

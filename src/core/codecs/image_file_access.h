@@ -20,6 +20,10 @@ using ImageBytesReader = Status (*)(ByteSpan data, ImageRecord& record);
 // record's outline and headers are cleared.
 Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader);
 
+// Passes `status` on, clearing the record's outline and headers unless it
+// is Ok, so a failed read never leaves a half-described picture behind.
+Status settleRead(ImageRecord& record, Status status);
+
 // Writes the encoded bytes to `path` (through a temporary file renamed over
 // the target, so a failed export never leaves half a picture). Passes on the
 // encoder's failure, IoError when the file cannot be written.

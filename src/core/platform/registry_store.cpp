@@ -15,6 +15,16 @@ std::string environment(const char* name)
     return v ? std::string(v) : std::string();
 }
 
+// The value of type T, or nullopt when missing, of the other type, or the file unreadable.
+template <typename T>
+std::optional<T> valueOf(const Result<RegistryData>& data, std::string_view key, std::string_view name)
+{
+    const RegistryValue* v = data ? findRegistryValue(*data, key, name) : nullptr;
+    if (const T* value = v ? std::get_if<T>(v) : nullptr)
+        return *value;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string RegistryStore::defaultPath()
@@ -54,20 +64,12 @@ Status RegistryStore::save(const RegistryData& data) const
 
 std::optional<std::string> RegistryStore::readString(std::string_view key, std::string_view name) const
 {
-    const auto data = load();
-    const RegistryValue* v = data ? findRegistryValue(*data, key, name) : nullptr;
-    if (const auto* s = v ? std::get_if<std::string>(v) : nullptr)
-        return *s;
-    return std::nullopt;
+    return valueOf<std::string>(load(), key, name);
 }
 
 std::optional<std::uint32_t> RegistryStore::readDword(std::string_view key, std::string_view name) const
 {
-    const auto data = load();
-    const RegistryValue* v = data ? findRegistryValue(*data, key, name) : nullptr;
-    if (const auto* d = v ? std::get_if<std::uint32_t>(v) : nullptr)
-        return *d;
-    return std::nullopt;
+    return valueOf<std::uint32_t>(load(), key, name);
 }
 
 Status RegistryStore::change(std::string_view key, std::string_view name, std::optional<RegistryValue> value)

@@ -63,14 +63,6 @@ TEST(AlbumFile, HandBuiltFileIsReadAtTheDocumentedOffsets)
     EXPECT_TRUE(std::equal(head.data().begin(), head.data().end(), bytes.begin()));
 }
 
-TEST(AlbumFile, EmptyAlbumIs104Bytes)
-{
-    const auto bytes = test::albumFileBytes({});
-    EXPECT_EQ(bytes.size(), 104u);
-    auto album = parseAlbumFile(bytes);
-    ASSERT_TRUE(album);
-    EXPECT_TRUE(album->entries.empty());
-}
 
 TEST(AlbumFile, DamagedFilesAreRefusedWithTheirReason)
 {

@@ -66,17 +66,6 @@ TEST(NameList, DamagedFilesAreRefused)
     EXPECT_EQ(parseNameList(bytes).status(), Status::Corrupt);
 }
 
-TEST(NameList, FileRoundTrip)
-{
-    test::TempDir dir;
-    FileNameList names;
-    ASSERT_TRUE(names.add("/p/写真.jpg"));
-    ASSERT_EQ(writeNameListFile(dir.file("scan.dat"), names), Status::Ok);
-    auto back = readNameListFile(dir.file("scan.dat"));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, names);
-    EXPECT_EQ(readNameListFile(dir.file("none.dat")).status(), Status::NotFound);
-}
 
 TEST(FileNameList, HoldsAtMost1000PathsThatFitTheirField)
 {

@@ -118,16 +118,6 @@ TEST(WorkModeSettings, SanitizingReplacesOnlyUnusableValues)
     EXPECT_EQ(s, damaged);
 }
 
-TEST(LayoutFits, ColumnsAndRowsMustMakeAPageOfAtMost100Cells)
-{
-    EXPECT_TRUE(layoutFits(1, 1));
-    EXPECT_TRUE(layoutFits(10, 10));
-    EXPECT_TRUE(layoutFits(100, 1));
-    EXPECT_FALSE(layoutFits(0, 3));
-    EXPECT_FALSE(layoutFits(3, -1));
-    EXPECT_FALSE(layoutFits(11, 10));
-    EXPECT_FALSE(layoutFits(256, 0));
-}
 
 TEST(SettingsFile, SavingOnePageRewritesTheWholeBlockAndKeepsTheRest)
 {

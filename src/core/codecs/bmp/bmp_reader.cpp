@@ -149,10 +149,7 @@ Status decodeBmp(ByteSpan data, ImageRecord& record)
 
 Status readBmpBytes(ByteSpan data, ImageRecord& record)
 {
-    const Status status = decodeBmp(data, record);
-    if (status != Status::Ok)
-        record.clearHeaders();
-    return status;
+    return settleRead(record, decodeBmp(data, record));
 }
 
 Status readBmp(const std::string& path, ImageRecord& record)

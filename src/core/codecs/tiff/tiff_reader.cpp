@@ -1,0 +1,149 @@
+// TIFF reading: check the directory describes a picture we convert, then
+// fetch each row from its strip and convert it into the record.
+#include "core/codecs/tiff/tiff_file.h"
+
+#include "core/codecs/image_file_access.h"
+#include "core/codecs/record_rows.h"
+#include "core/codecs/tiff/tiff_directory.h"
+#include "core/util/pixel_bytes.h"
+
+#include <algorithm>
+
+namespace pictra {
+namespace {
+
+// What the rows hold, once the directory passed the checks.
+struct TiffPixels {
+    TiffPhotometric kind = TiffPhotometric::Rgb;
+    int bits = 8;        // per sample
+    std::size_t samples = 3; // per pixel
+    std::size_t rowBytes = 0;
+    std::uint32_t rowsPerStrip = 0;
+};
+
+Status checkSamples(const TiffDirectory& dir, TiffPixels& px)
+{
+    const auto& bits = dir.bitsPerSample;
+    px.bits = bits.empty() ? 1 : static_cast<int>(bits[0]);
+    if (!std::all_of(bits.begin(), bits.end(), [&](std::uint32_t b) { return b == bits[0]; }))
+        return Status::Unsupported;
+    px.samples = dir.samplesPerPixel;
+    switch (dir.photometric) {
+    case static_cast<std::uint32_t>(TiffPhotometric::Rgb):
+        px.kind = TiffPhotometric::Rgb;
+        return px.bits == 8 && px.samples >= 3 && px.samples <= 8 ? Status::Ok : Status::Unsupported;
+    case static_cast<std::uint32_t>(TiffPhotometric::Palette):
+        px.kind = TiffPhotometric::Palette;
+        if (px.samples != 1 || (px.bits != 1 && px.bits != 2 && px.bits != 4 && px.bits != 8))
+            return Status::Unsupported;
+        return dir.colorMap.size() == (std::size_t{3} << px.bits) ? Status::Ok : Status::Corrupt;
+    case static_cast<std::uint32_t>(TiffPhotometric::Separated):
+        px.kind = TiffPhotometric::Separated;
+        return px.bits == 8 && dir.inkSet == 1 && px.samples >= 4 && px.samples <= 8 ? Status::Ok
+                                                                                       : Status::Unsupported;
+    default:
+        return Status::Unsupported;
+    }
+}
+
+Status checkDirectory(const TiffDirectory& dir, TiffPixels& px)
+{
+    if (dir.compression != 1 || dir.tiled || (dir.planarConfiguration != 1 && dir.samplesPerPixel > 1))
+        return Status::Unsupported;
+    const Status status = checkSamples(dir, px);
+    if (status != Status::Ok)
+        return status;
+    if (dir.width == 0 || dir.height == 0 || dir.width > INT32_MAX || dir.height > INT32_MAX)
+        return Status::Corrupt;
+    if (dir.stripOffsets.empty())
+        return Status::Corrupt;
+    const auto row = rowBytes(dir.width, px.bits * static_cast<int>(px.samples), 1);
+    if (!row)
+        return Status::TooLarge;
+    px.rowBytes = *row;
+    px.rowsPerStrip = std::clamp<std::uint32_t>(dir.rowsPerStrip, 1, dir.height);
+    return Status::Ok;
+}
+
+// The file bytes of row y (from the top), or an empty span when its strip
+// is missing or shorter than the row.
+ByteSpan findRow(ByteSpan data, const TiffDirectory& dir, const TiffPixels& px, std::uint32_t y)
+{
+    const std::size_t strip = y / px.rowsPerStrip;
+    const std::size_t within = (y % px.rowsPerStrip) * px.rowBytes;
+    if (strip >= dir.stripOffsets.size())
+        return {};
+    if (strip < dir.stripByteCounts.size() && within + px.rowBytes > dir.stripByteCounts[strip])
+        return {};
+    const std::size_t offset = std::size_t{dir.stripOffsets[strip]} + within;
+    if (offset > data.size() || px.rowBytes > data.size() - offset)
+        return {};
+    return data.subspan(offset, px.rowBytes);
+}
+
+std::uint8_t inkToLight(std::uint8_t ink, std::uint8_t black)
+{
+    // (255 - ink)(255 - black) / 255, rounded: always within 0..255.
+    return static_cast<std::uint8_t>(((255 - ink) * (255 - black) + 127) / 255);
+}
+
+void convertRow(const std::uint8_t* src, const TiffDirectory& dir, const TiffPixels& px, std::uint8_t* dst)
+{
+    for (std::size_t x = 0; x < dir.width; ++x, dst += 3) {
+        if (px.kind == TiffPhotometric::Palette) {
+            const std::size_t i = paletteIndex(src, x, px.bits);
+            const std::size_t n = std::size_t{1} << px.bits;
+            dst[0] = static_cast<std::uint8_t>(dir.colorMap[2 * n + i] / 257);
+            dst[1] = static_cast<std::uint8_t>(dir.colorMap[n + i] / 257);
+            dst[2] = static_cast<std::uint8_t>(dir.colorMap[i] / 257);
+            continue;
+        }
+        const std::uint8_t* p = src + x * px.samples;
+        if (px.kind == TiffPhotometric::Rgb) {
+            dst[0] = p[2];
+            dst[1] = p[1];
+            dst[2] = p[0];
+        } else {
+            dst[0] = inkToLight(p[2], p[3]);
+            dst[1] = inkToLight(p[1], p[3]);
+            dst[2] = inkToLight(p[0], p[3]);
+        }
+    }
+}
+
+Status decodeTiff(ByteSpan data, ImageRecord& record)
+{
+    const Result<TiffDirectory> dir = readTiffDirectory(data);
+    if (!dir)
+        return dir.status();
+    TiffPixels px;
+    Status status = checkDirectory(*dir, px);
+    if (status != Status::Ok)
+        return status;
+    status = record.setup24(static_cast<int>(dir->width), static_cast<int>(dir->height));
+    if (status != Status::Ok)
+        return status;
+    for (std::uint32_t y = 0; y < dir->height; ++y) {
+        const ByteSpan row = findRow(data, *dir, px, y);
+        if (row.empty())
+            return Status::Truncated;
+        convertRow(row.data(), *dir, px, rowFromTop(record, static_cast<int>(y)));
+    }
+    return Status::Ok;
+}
+
+} // namespace
+
+Status readTiffBytes(ByteSpan data, ImageRecord& record)
+{
+    return settleRead(record, decodeTiff(data, record));
+}
+
+Status readTiff(const std::string& path, ImageRecord& record)
+{
+    if (!hasExtension(path, "tif"))
+        return settleRead(record, Status::Unsupported);
+    return readImageFile(path, record, readTiffBytes);
+}
+
+} // namespace pictra
