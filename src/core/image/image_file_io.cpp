@@ -2,8 +2,11 @@
 #include "core/image/image_file_io.h"
 
 #include "core/codecs/bmp/bmp_file.h"
+#include "core/codecs/psd/psd_file.h"
+#include "core/codecs/tiff/tiff_file.h"
 #include "core/image/image_format.h"
 #include "core/image/jpeg_codec.h"
+#include "core/imaging_library/ik_file.h"
 #include "core/util/fixed_text.h"
 
 #include <algorithm>
@@ -35,7 +38,10 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     switch (loadFormatOf(path)) {
     case ImageFormat::Bmp: status = readBmp(path, record); break;
     case ImageFormat::Jpeg: status = JpegCodec(useLibrary, m_jpeg).loadJpeg(path, record); break;
-    default: break;
+    case ImageFormat::Tiff: status = readTiff(path, record); break;
+    case ImageFormat::Psd: status = readPsd(path, record); break;
+    case ImageFormat::Pcx: status = IKPcxFileLoad(path, record); break;
+    case ImageFormat::Unknown: break;
     }
     if (status != Status::Ok)
         record.clearHeaders();
@@ -47,8 +53,12 @@ Status ImageFileIO::saveImage(const std::string& path, const ImageRecord& record
     switch (saveFormatOf(path)) {
     case ImageFormat::Bmp: return writeBmp(path, record);
     case ImageFormat::Jpeg: return JpegCodec(useLibrary, m_jpeg).saveJpeg(path, record);
-    default: return Status::Unsupported;
+    case ImageFormat::Tiff: return writeTiff(path, record);
+    case ImageFormat::Psd: return writePsd(path, record);
+    case ImageFormat::Pcx: return IKPcxFileSave(path, record);
+    case ImageFormat::Unknown: break;
     }
+    return Status::Unsupported;
 }
 
 } // namespace pictra

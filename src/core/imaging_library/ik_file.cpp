@@ -1,6 +1,8 @@
 // File-level JPEG and PCX entry points of the imaging library.
 #include "core/imaging_library/ik_file.h"
 
+#include "core/codecs/image_file_access.h"
+#include "core/codecs/pcx/pcx_file.h"
 #include "core/imaging_library/library_jpeg_decoder.h"
 #include "core/imaging_library/library_jpeg_encoder.h"
 #include "core/util/file_io.h"
@@ -9,11 +11,7 @@ namespace pictra {
 
 Status IKJpegFileLoad(const std::string& path, ImageRecord& record)
 {
-    record.clearHeaders();
-    auto data = readFile(path, kMaxImageFileBytes);
-    if (!data)
-        return data.status();
-    return decodeLibraryJpegBytes(*data, record);
+    return readImageFile(path, record, decodeLibraryJpegBytes);
 }
 
 Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const JpegSaveOptions& options)
@@ -21,7 +19,19 @@ Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const J
     auto jpeg = encodeLibraryJpegBytes(bitmap, options);
     if (!jpeg)
         return jpeg.status();
+    // A plain write: store copies are scratch files made by the hundred, and
+    // a flush to disk for each would cost more than encoding it.
     return writeFile(path, *jpeg);
+}
+
+Status IKPcxFileLoad(const std::string& path, ImageRecord& record)
+{
+    return readPcx(path, record);
+}
+
+Status IKPcxFileSave(const std::string& path, const ImageRecord& record)
+{
+    return writePcx(path, record);
 }
 
 } // namespace pictra

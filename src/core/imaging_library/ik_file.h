@@ -8,13 +8,9 @@
 #include "core/imaging_library/packed_bitmap.h"
 #include "core/util/result.h"
 
-#include <cstddef>
 #include <string>
 
 namespace pictra {
-
-// The largest image file read into memory whole.
-inline constexpr std::size_t kMaxImageFileBytes = 512u * 1024u * 1024u;
 
 // Reads a JPEG file into the record as 24-bit. NotFound, IoError, TooLarge
 // (file or picture), Corrupt; the record's headers are cleared on failure.
@@ -23,5 +19,12 @@ Status IKJpegFileLoad(const std::string& path, ImageRecord& record);
 // Writes the bitmap as a JPEG file with the given options. The failures of
 // encodeLibraryJpegBytes; IoError when the file cannot be written.
 Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const JpegSaveOptions& options);
+
+// Reads a PCX file (8-bit paletted or 24-bit, RLE) into the record; the
+// failures of readPcx.
+Status IKPcxFileLoad(const std::string& path, ImageRecord& record);
+
+// Writes the record as a PCX file; the failures of writePcx.
+Status IKPcxFileSave(const std::string& path, const ImageRecord& record);
 
 } // namespace pictra

@@ -137,10 +137,10 @@ TEST(JpegInverseDct, WithinTwoOfTheLiteralSum)
             const int range = (u == 0 && v == 0) ? 1024 : 600 / (1 + u + v);
             f[static_cast<std::size_t>(i)] = static_cast<int>(rng() % (2 * range + 1)) - range;
         }
-        alignas(32) std::int32_t coef[64];
+        alignas(32) float coef[64];
         for (int v = 0; v < 8; ++v)
             for (int u = 0; u < 8; ++u)
-                coef[u * 8 + v] = f[static_cast<std::size_t>(v * 8 + u)];
+                coef[u * 8 + v] = static_cast<float>(f[static_cast<std::size_t>(v * 8 + u)]);
         std::int16_t out[64];
         if (keep == 1)
             jpeg::inverseDctDcOnly(coef[0], out, 8);

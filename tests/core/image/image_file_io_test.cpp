@@ -71,6 +71,18 @@ TEST_F(ImageFileIoTest, RefusesUnknownNamesAndClearsTheHeaders)
     }
 }
 
+TEST_F(ImageFileIoTest, EveryLosslessFormatRoundTripsThroughItsOwnWriterAndReader)
+{
+    const test::RgbImage image = test::makePhotoLike(45, 23, 8); // odd width: padded rows
+    test::fillRecord(image, buffers);
+    for (const char* name : {"a.bmp", "a.TIF", "a.psd", "a.Pcx"}) {
+        ASSERT_EQ(io.saveImage(dir.file(name), buffers.record()), Status::Ok) << name;
+        ImageBuffers back(1 << 20);
+        ASSERT_EQ(io.loadImage(dir.file(name), back.record()), Status::Ok) << name;
+        EXPECT_EQ(test::fromRecord(back.record()).rgb, image.rgb) << name;
+    }
+}
+
 TEST_F(ImageFileIoTest, RefusesAPictureLargerThanTheBuffer)
 {
     ImageBuffers small(100 * 100 * 3);

@@ -7,18 +7,9 @@
 #include "core/codecs/jpeg/jpeg_tables.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pictra::jpeg {
 namespace {
-
-constexpr float kDc = 0.353553391f; // 1/(2√2)
-constexpr float kC1 = 0.490392640f; // cos(kπ/16)/2
-constexpr float kC2 = 0.461939766f;
-constexpr float kC3 = 0.415734806f;
-constexpr float kC5 = 0.277785117f;
-constexpr float kC6 = 0.191341716f;
-constexpr float kC7 = 0.097545161f;
 
 // in[n * inStride + lane] holds sample n of lane; frequency k goes to out[k * 8 + lane].
 inline void transformLanes(const float* in, std::ptrdiff_t inStride, float* out)
@@ -30,27 +21,16 @@ inline void transformLanes(const float* in, std::ptrdiff_t inStride, float* out)
         const float a0 = s[0] + s[7], a1 = s[1] + s[6], a2 = s[2] + s[5], a3 = s[3] + s[4];
         const float d0 = s[0] - s[7], d1 = s[1] - s[6], d2 = s[2] - s[5], d3 = s[3] - s[4];
         const float e0 = a0 + a3, e1 = a1 + a2, f0 = a0 - a3, f1 = a1 - a2;
-        out[0 * 8 + lane] = kDc * (e0 + e1);
-        out[4 * 8 + lane] = kDc * (e0 - e1);
-        out[2 * 8 + lane] = kC2 * f0 + kC6 * f1;
-        out[6 * 8 + lane] = kC6 * f0 - kC2 * f1;
-        out[1 * 8 + lane] = kC1 * d0 + kC3 * d1 + kC5 * d2 + kC7 * d3;
-        out[3 * 8 + lane] = kC3 * d0 - kC7 * d1 - kC1 * d2 - kC5 * d3;
-        out[5 * 8 + lane] = kC5 * d0 - kC1 * d1 + kC7 * d2 + kC3 * d3;
-        out[7 * 8 + lane] = kC7 * d0 - kC5 * d1 + kC3 * d2 - kC1 * d3;
+        out[0 * 8 + lane] = kDctDc * (e0 + e1);
+        out[4 * 8 + lane] = kDctDc * (e0 - e1);
+        out[2 * 8 + lane] = kDctC2 * f0 + kDctC6 * f1;
+        out[6 * 8 + lane] = kDctC6 * f0 - kDctC2 * f1;
+        out[1 * 8 + lane] = kDctC1 * d0 + kDctC3 * d1 + kDctC5 * d2 + kDctC7 * d3;
+        out[3 * 8 + lane] = kDctC3 * d0 - kDctC7 * d1 - kDctC1 * d2 - kDctC5 * d3;
+        out[5 * 8 + lane] = kDctC5 * d0 - kDctC1 * d1 + kDctC7 * d2 + kDctC3 * d3;
+        out[7 * 8 + lane] = kDctC7 * d0 - kDctC5 * d1 + kDctC3 * d2 - kDctC1 * d3;
     }
 }
-
-// Position in the transposed block (horizontal frequency first) of each
-// zig-zag index.
-constexpr std::array<std::uint8_t, 64> makeTransposedZigzag()
-{
-    std::array<std::uint8_t, 64> t{};
-    for (int k = 0; k < 64; ++k)
-        t[k] = static_cast<std::uint8_t>((kZigzag[k] % 8) * 8 + kZigzag[k] / 8);
-    return t;
-}
-constexpr std::array<std::uint8_t, 64> kTransposedZigzag = makeTransposedZigzag();
 
 // Quantised values stay within what the standard Huffman tables can code.
 constexpr float kQuantLimit = 1023.0f;
@@ -84,10 +64,13 @@ void forwardDctQuantise(const float* in, std::ptrdiff_t stride, const QuantDivis
         // trunc(trunc(F) / Q). F is first nudged away from zero by a little
         // more than the single-precision error, so an exact integer F (a
         // flat block) is not truncated to the integer below it; its whole
-        // part, nudged by half a step, times 1/Q stays clear of exact multiples.
-        const float whole = std::trunc(coef[i] + std::copysign(kIntegerSlack, coef[i]));
-        const float q = std::trunc((whole + std::copysign(0.5f, whole)) * divisors.reciprocal[static_cast<std::size_t>(i)]);
-        quantised[i] = static_cast<std::int16_t>(std::clamp(q, -kQuantLimit, kQuantLimit));
+        // part, nudged by half a step, times 1/Q stays clear of exact
+        // multiples. Float-to-int conversion truncates toward zero.
+        const float f = coef[i];
+        const auto whole = static_cast<float>(static_cast<std::int32_t>(f + (f < 0 ? -kIntegerSlack : kIntegerSlack)));
+        const float scaled = (whole + (whole < 0 ? -0.5f : 0.5f)) * divisors.reciprocal[static_cast<std::size_t>(i)];
+        const float limited = std::min(std::max(scaled, -kQuantLimit), kQuantLimit);
+        quantised[i] = static_cast<std::int16_t>(static_cast<std::int32_t>(limited));
     }
     for (int k = 0; k < 64; ++k)
         zigzagOut[k] = quantised[kTransposedZigzag[static_cast<std::size_t>(k)]];

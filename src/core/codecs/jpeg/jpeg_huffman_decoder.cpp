@@ -10,25 +10,21 @@
 namespace pictra::jpeg {
 namespace {
 
-// Natural index of zig-zag position k in the transposed block layout.
-constexpr std::array<std::uint8_t, 64> makeTransposedZigzag()
+void fillFastAc(HuffmanDecodeTable& table)
 {
-    std::array<std::uint8_t, 64> t{};
-    for (int k = 0; k < 64; ++k) {
-        const int natural = kZigzag[k];
-        t[k] = static_cast<std::uint8_t>((natural % 8) * 8 + natural / 8);
+    for (int bits = 0; bits < (1 << kLookaheadBits); ++bits) {
+        const std::uint16_t entry = table.fast[static_cast<std::size_t>(bits)];
+        const int codeLength = entry >> 8;
+        const int run = (entry >> 4) & 15;
+        const int size = entry & 15;
+        if (entry == 0 || size == 0 || codeLength + size > kLookaheadBits)
+            continue;
+        const int used = codeLength + size;
+        int value = (bits >> (kLookaheadBits - used)) & ((1 << size) - 1);
+        if (value < (1 << (size - 1)))
+            value = value - (1 << size) + 1;
+        table.fastAc[static_cast<std::size_t>(bits)] = value * 65536 + run * 256 + used;
     }
-    return t;
-}
-constexpr std::array<std::uint8_t, 64> kTransposedZigzag = makeTransposedZigzag();
-
-// Dequantised coefficients beyond this magnitude only come from damaged
-// files; clamping them keeps the fixed-point inverse DCT within 32 bits.
-constexpr std::int32_t kCoefficientLimit = 4095;
-
-std::int32_t clampCoefficient(std::int32_t v)
-{
-    return std::clamp(v, -kCoefficientLimit, kCoefficientLimit);
 }
 
 } // namespace
@@ -60,12 +56,33 @@ Status buildHuffmanDecodeTable(std::span<const std::uint8_t, 16> bits, ByteSpan 
         code <<= 1;
     }
     table.maxCode[17] = INT32_MAX;
+    fillFastAc(table);
     return Status::Ok;
 }
 
 BitReader::BitReader(ByteSpan data) : m_pos(data.data()), m_end(data.data() + data.size()) {}
 
 void BitReader::refill()
+{
+    // Fast path: the next 8 bytes hold no 0xFF, so no stuffing and no marker.
+    if (m_end - m_pos >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, m_pos, sizeof word);
+        word = __builtin_bswap64(word);
+        const std::uint64_t inverted = ~word;
+        const bool hasFF = ((inverted - 0x0101010101010101ULL) & ~inverted & 0x8080808080808080ULL) != 0;
+        if (!hasFF) {
+            const int take = (64 - m_count) / 8;
+            m_acc |= (word >> (64 - 8 * take)) << (64 - 8 * take - m_count);
+            m_pos += take;
+            m_count += 8 * take;
+            return;
+        }
+    }
+    refillBytewise();
+}
+
+void BitReader::refillBytewise()
 {
     while (m_count <= 56) {
         std::uint64_t byte = 0;
@@ -113,16 +130,26 @@ void BitReader::restart()
         m_pos = m_end;
 }
 
-int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, std::int32_t* coef)
+int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, float* coef)
 {
     const int dcSize = in.decode(*tables.dc);
     if (dcSize < 0 || dcSize > 15)
         return -1;
     if (dcSize > 0)
         predictor = static_cast<std::int16_t>(predictor + in.receiveExtend(dcSize));
-    coef[0] = clampCoefficient(predictor * tables.quant[0]);
+    coef[0] = static_cast<float>(predictor) * tables.quant[0];
     int set = 0;
     for (int k = 1; k < 64;) {
+        if (const std::int32_t fast = in.decodeFastAc(*tables.ac); fast != 0) {
+            k += (fast >> 8) & 0xFF;
+            if (k > 63)
+                return -1;
+            coef[kTransposedZigzag[static_cast<std::size_t>(k)]] =
+                static_cast<float>(fast >> 16) * tables.quant[static_cast<std::size_t>(k)];
+            ++k;
+            ++set;
+            continue;
+        }
         const int rs = in.decode(*tables.ac);
         if (rs < 0)
             return -1;
@@ -138,7 +165,7 @@ int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, std::i
         if (k > 63)
             return -1;
         coef[kTransposedZigzag[static_cast<std::size_t>(k)]] =
-            clampCoefficient(in.receiveExtend(size) * tables.quant[static_cast<std::size_t>(k)]);
+            static_cast<float>(in.receiveExtend(size)) * tables.quant[static_cast<std::size_t>(k)];
         ++k;
         ++set;
     }

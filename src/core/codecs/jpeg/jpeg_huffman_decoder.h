@@ -24,6 +24,10 @@ struct HuffmanDecodeTable {
     // Symbol index of a code of length L is code + valueOffset[L].
     std::array<std::int32_t, 17> valueOffset{};
     std::array<std::uint8_t, 256> values{};
+    // For AC tables: when a run/size code and the coefficient bits after it
+    // fit the lookahead together, value · 65536 + run · 256 + bits used;
+    // otherwise 0.
+    std::array<std::int32_t, 1 << kLookaheadBits> fastAc{};
 };
 
 // Builds the lookup tables from the 16 code counts and the symbol values.
@@ -52,6 +56,18 @@ public:
         return decodeLong(table);
     }
 
+    // Decodes a run/size symbol and its coefficient in one lookup when the
+    // table's fastAc entry allows it: returns the entry (0 when it does not).
+    std::int32_t decodeFastAc(const HuffmanDecodeTable& table)
+    {
+        if (m_count < 32)
+            refill();
+        const std::int32_t entry = table.fastAc[m_acc >> (64 - kLookaheadBits)];
+        if (entry != 0)
+            consume(entry & 0xFF);
+        return entry;
+    }
+
     // The next `size` bits (1..16) as a signed coefficient difference.
     int receiveExtend(int size)
     {
@@ -74,6 +90,7 @@ private:
         m_count -= n;
     }
     void refill();
+    void refillBytewise();
     int decodeLong(const HuffmanDecodeTable& table);
 
     const std::uint8_t* m_pos;
@@ -88,13 +105,13 @@ struct BlockTables {
     const HuffmanDecodeTable* dc = nullptr;
     const HuffmanDecodeTable* ac = nullptr;
     // Quantisation values in file (zig-zag) order.
-    std::array<std::int32_t, 64> quant{};
+    std::array<float, 64> quant{};
 };
 
 // Decodes one block into `coef` (all zero on entry), dequantised and stored
 // transposed (coef[u * 8 + v] holds horizontal frequency u, vertical v),
 // the order the inverse DCT takes. Returns the number of coefficients after
 // DC that were set (0 for a DC-only block), or -1 for corrupt data.
-int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, std::int32_t* coef);
+int decodeBlock(BitReader& in, const BlockTables& tables, int& predictor, float* coef);
 
 } // namespace pictra::jpeg

@@ -37,7 +37,7 @@ Status prepareComponent(const Frame& frame, const Scan& scan, const DecoderTable
     rows.tables.dc = &dc->table;
     rows.tables.ac = &ac->table;
     for (std::size_t k = 0; k < 64; ++k)
-        rows.tables.quant[k] = quant->values[kZigzag[k]];
+        rows.tables.quant[k] = static_cast<float>(quant->values[kZigzag[k]]);
     rows.h = fc.h;
     rows.v = fc.v;
     rows.stride = static_cast<std::ptrdiff_t>(mcuCols) * fc.h * 8;
@@ -46,11 +46,11 @@ Status prepareComponent(const Frame& frame, const Scan& scan, const DecoderTable
 }
 
 // Decodes the h × v blocks one component contributes to MCU column mx.
-bool decodeComponentBlocks(BitReader& in, ComponentRows& rows, int mx, std::int32_t* coef)
+bool decodeComponentBlocks(BitReader& in, ComponentRows& rows, int mx, float* coef)
 {
     for (int by = 0; by < rows.v; ++by) {
         for (int bx = 0; bx < rows.h; ++bx) {
-            std::fill_n(coef, 64, 0);
+            std::fill_n(coef, 64, 0.0f);
             const int set = decodeBlock(in, rows.tables, rows.predictor, coef);
             if (set < 0)
                 return false;
@@ -105,7 +105,7 @@ Status decodeScan(ByteSpan entropy, const Frame& frame, const Scan& scan, const 
         return Status::Unsupported;
 
     BitReader in(entropy);
-    alignas(32) std::int32_t coef[64];
+    alignas(32) float coef[64];
     int untilRestart = tables.restartInterval;
     for (int my = 0; my < mcuRows; ++my) {
         for (int mx = 0; mx < mcuCols; ++mx) {

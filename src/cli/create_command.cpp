@@ -1,0 +1,108 @@
+// pictra-cli create: a new album file from image files, with store copies
+// made by the settings' JPEG options. The copies are made in a private
+// scratch folder, so a running Pictra's open albums are never touched.
+#include "cli_context.h"
+
+#include "core/album/create_album.h"
+#include "core/util/file_io.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace pictra::cli {
+namespace {
+
+// A folder made for one run and removed with everything in it at the end.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::error_code ec;
+        std::string tmpl = (std::filesystem::temp_directory_path(ec) / "pictra-cli-XXXXXX").string();
+        if (::mkdtemp(tmpl.data()))
+            m_path = tmpl;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ec;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+std::string absolute(const std::string& path)
+{
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    return ec ? path : full.lexically_normal().string();
+}
+
+void reportSkipped(const SkippedImage& skipped)
+{
+    if (!skipped.sharesCopyWith.empty())
+        printError("skipped " + skipped.path + ": its name clashes with " + skipped.sharesCopyWith +
+                   " (both would share one store copy)");
+    else if (skipped.status == Status::InvalidArgument)
+        printError("skipped " + skipped.path + ": the path is too long for an album");
+    else if (skipped.status == Status::TooLarge)
+        printError("skipped " + skipped.path + ": too large for the image buffer, or the album is full");
+    else
+        printError("skipped " + skipped.path + ": " + std::string(statusText(skipped.status)));
+}
+
+} // namespace
+
+int runCreate(const Args& args)
+{
+    bool force = false;
+    std::vector<std::string> paths;
+    for (const std::string& a : args) {
+        if (a == "--force")
+            force = true;
+        else
+            paths.push_back(a);
+    }
+    if (paths.empty()) {
+        printError("usage: pictra-cli create [--force] ALBUM IMAGE...");
+        return kExitUsage;
+    }
+    const std::string album = paths.front();
+    if (!force && fileExists(album)) {
+        printError(album + " already exists (use --force to replace it)");
+        return kExitFailed;
+    }
+    auto context = openContext();
+    if (!context)
+        return kExitFailed;
+    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
+    if (!buffers)
+        return kExitFailed;
+    ScratchFolder scratch;
+    if (scratch.path().empty()) {
+        printError("cannot make a scratch folder");
+        return kExitFailed;
+    }
+    std::vector<std::string> images;
+    for (std::size_t i = 1; i < paths.size(); ++i)
+        images.push_back(absolute(paths[i]));
+    ImageFileIO io(jpegSaveOptions(context->settings));
+    auto report = createAlbumFile(io, buffers->record(), scratch.path(), album, images);
+    if (!report) {
+        printError("cannot write " + album + ": " + std::string(statusText(report.status())));
+        return kExitFailed;
+    }
+    for (const SkippedImage& skipped : report->skipped)
+        reportSkipped(skipped);
+    std::printf("%s: %d image(s)\n", album.c_str(), report->added);
+    return report->skipped.empty() ? kExitOk : kExitPartly;
+}
+
+} // namespace pictra::cli

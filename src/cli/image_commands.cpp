@@ -1,0 +1,72 @@
+// pictra-cli convert and exif: single image files.
+#include "cli_context.h"
+
+#include "core/image/image_file_io.h"
+#include "core/imaging_library/exif_info.h"
+#include "core/imaging_library/exif_text.h"
+#include "core/util/file_io.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace pictra::cli {
+
+int runConvert(const Args& args)
+{
+    int useLibrary = 1;
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--codec" && i + 1 < args.size() && (args[i + 1] == "own" || args[i + 1] == "library"))
+            useLibrary = args[++i] == "library" ? 1 : 0;
+        else
+            paths.push_back(args[i]);
+    }
+    if (paths.size() != 2) {
+        printError("usage: pictra-cli convert [--codec own|library] IN OUT");
+        return kExitUsage;
+    }
+    auto context = openContext();
+    if (!context)
+        return kExitFailed;
+    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
+    if (!buffers)
+        return kExitFailed;
+    ImageFileIO io(jpegSaveOptions(context->settings));
+    io.useLibrary = useLibrary;
+    if (const Status status = io.loadImage(paths[0], buffers->record()); status != Status::Ok) {
+        printError("cannot read " + paths[0] + ": " + std::string(statusText(status)));
+        return kExitFailed;
+    }
+    if (const Status status = io.saveImage(paths[1], buffers->record()); status != Status::Ok) {
+        printError("cannot write " + paths[1] + ": " + std::string(statusText(status)));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int runExif(const Args& args)
+{
+    if (args.size() != 1) {
+        printError("usage: pictra-cli exif FILE");
+        return kExitUsage;
+    }
+    if (!fileExists(args[0])) {
+        printError(args[0] + ": no such file");
+        return kExitFailed;
+    }
+    auto info = IKJpegExifInfo(args[0]);
+    if (!info) {
+        printError(info.status() == Status::NotFound ? args[0] + ": no Exif data"
+                                                     : args[0] + ": " + std::string(statusText(info.status())));
+        return kExitFailed;
+    }
+    std::string text = exifText(*info);
+    std::string out;
+    for (const char c : text)
+        if (c != '\r')
+            out += c;
+    std::fputs(out.c_str(), stdout);
+    return kExitOk;
+}
+
+} // namespace pictra::cli

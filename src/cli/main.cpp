@@ -1,0 +1,57 @@
+// pictra-cli: a command-line companion to Pictra for scripting and batch
+// work on albums and image files. One command per call.
+#include "cli_context.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: pictra-cli COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  info [--json] ALBUM        list the album's images: path, date, author, place,\n"
+    "                             summary, memo and store-copy size\n"
+    "  extract ALBUM DIR          write every embedded copy as DIR/<image name>.jpg\n"
+    "  create [--force] ALBUM IMAGE...\n"
+    "                             make a new album of the images (bmp jpg jpeg tif psd\n"
+    "                             pcx); images that cannot be read are reported and\n"
+    "                             skipped; --force replaces an existing ALBUM\n"
+    "  convert [--codec own|library] IN OUT\n"
+    "                             convert an image file; the formats follow the\n"
+    "                             extensions; --codec own uses Pictra's own JPEG codec\n"
+    "  exif FILE                  print the camera data of a JPEG file\n"
+    "  --help                     show this text\n"
+    "\n"
+    "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
+    "Exit status: 0 done, 1 failed, 2 wrong arguments, 3 done but images skipped.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace pictra::cli;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
+    const std::string_view command = argv[1];
+    const Args args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (command == "info")
+        return runInfo(args);
+    if (command == "extract")
+        return runExtract(args);
+    if (command == "create")
+        return runCreate(args);
+    if (command == "convert")
+        return runConvert(args);
+    if (command == "exif")
+        return runExif(args);
+    printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
+    return kExitUsage;
+}

@@ -1,0 +1,174 @@
+// pictra-cli end to end: the built binary run as scripts would run it.
+#include "core/image/image_file_io.h"
+#include "core/util/byte_reader.h"
+#include "core/util/file_io.h"
+#include "support/synthetic_image.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace pictra {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class PictraCli : public ::testing::Test {
+protected:
+    CliRun cli(const std::string& arguments)
+    {
+        const std::string errFile = dir.file("stderr.txt");
+        const std::string command = std::string(PICTRA_CLI_PATH) + " " + arguments + " 2>" + errFile;
+        CliRun run;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return run;
+        char buf[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0)
+            run.out.append(buf, n);
+        const int status = ::pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (auto err = readFile(errFile))
+            run.err.assign(err->begin(), err->end());
+        return run;
+    }
+
+    // The same photo-like picture written in every format we read.
+    std::vector<std::string> writeImages(const std::vector<std::string>& names, int width, int height)
+    {
+        ImageBuffers buffers(static_cast<std::size_t>(width) * height * 3 + 4 * height);
+        test::fillRecord(test::makePhotoLike(width, height), buffers);
+        ImageFileIO io;
+        std::vector<std::string> paths;
+        for (const std::string& name : names) {
+            paths.push_back(dir.file("src/" + name));
+            makeFolders(dir.file("src"));
+            EXPECT_EQ(io.saveImage(paths.back(), buffers.record()), Status::Ok) << name;
+        }
+        return paths;
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(PictraCli, CreatesListsAndExtractsAnAlbumOfEveryFormat)
+{
+    std::vector<std::string> images = writeImages({"big.jpg"}, 1600, 1200);
+    for (const std::string& p : writeImages({"pic.bmp", "pic2.tif", "pic3.psd", "pic4.pcx"}, 321, 203))
+        images.push_back(p);
+    const std::string album = dir.file("trip.abm");
+    std::string args = "create " + album;
+    for (const std::string& p : images)
+        args += " " + p;
+    args += " " + dir.file("src/missing.jpg");
+
+    const CliRun created = cli(args);
+    EXPECT_EQ(created.exitCode, 3) << created.err; // done, one image skipped
+    EXPECT_NE(created.err.find("missing.jpg"), std::string::npos) << created.err;
+
+    const CliRun info = cli("info --json " + album);
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_NE(info.out.find("\"count\": 5"), std::string::npos) << info.out;
+    for (const std::string& p : images)
+        EXPECT_NE(info.out.find("\"path\": \"" + p + "\""), std::string::npos) << p;
+
+    const CliRun extracted = cli("extract " + album + " " + dir.file("out"));
+    ASSERT_EQ(extracted.exitCode, 0) << extracted.err;
+    for (const char* name : {"big", "pic", "pic2", "pic3", "pic4"}) {
+        auto jpeg = readFile(dir.file("out/" + std::string(name) + ".jpg"));
+        ASSERT_TRUE(jpeg.ok()) << name;
+        const test::RgbImage copy = test::decodeWithTurbo(*jpeg);
+        EXPECT_GT(copy.width, 0) << name;
+        EXPECT_LE(copy.width, 640) << name;
+        EXPECT_LE(copy.height, 480) << name;
+    }
+    EXPECT_EQ(test::decodeWithTurbo(*readFile(dir.file("out/big.jpg"))).width, 533);
+}
+
+TEST_F(PictraCli, AlbumFileBytesFollowTheAlbumFormat)
+{
+    const std::vector<std::string> images = writeImages({"a.jpg", "b.bmp"}, 64, 48);
+    const std::string album = dir.file("two.abm");
+    ASSERT_EQ(cli("create " + album + " " + images[0] + " " + images[1]).exitCode, 0);
+    auto bytes = readFile(album);
+    ASSERT_TRUE(bytes.ok());
+    ByteReader in(*bytes);
+    EXPECT_EQ(in.fixedString(100), "Pictra version1.0");
+    ASSERT_EQ(in.i32(), 2);
+    for (int i = 0; i < 2; ++i) {
+        in.seek(104 + static_cast<std::size_t>(i) * 2162);
+        EXPECT_EQ(in.fixedString(360), images[static_cast<std::size_t>(i)]);
+        in.skip(4);
+        EXPECT_EQ(in.i16(), 0); // a new entry has no date yet
+    }
+    in.seek(104 + 2 * 2162);
+    for (int i = 0; i < 2; ++i) {
+        const auto length = static_cast<std::size_t>(in.i32());
+        const ByteSpan jpeg = in.view(length);
+        ASSERT_EQ(jpeg.size(), length);
+        EXPECT_EQ(jpeg[0], 0xFF);
+        EXPECT_EQ(jpeg[1], 0xD8);
+    }
+    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_FALSE(in.truncated());
+}
+
+TEST_F(PictraCli, RefusesBadArgumentsAndInputsWithClearExitCodes)
+{
+    EXPECT_EQ(cli("").exitCode, 2);
+    EXPECT_EQ(cli("--help").exitCode, 0);
+    EXPECT_EQ(cli("frobnicate").exitCode, 2);
+    EXPECT_EQ(cli("info").exitCode, 2);
+    const CliRun missing = cli("info " + dir.file("none.abm"));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("none.abm"), std::string::npos);
+    test::writeBytes(dir.file("junk.abm"), "Pictra version1.0X");
+    EXPECT_EQ(cli("info " + dir.file("junk.abm")).exitCode, 1);
+    test::writeBytes(dir.file("exists.abm"), "keep me");
+    EXPECT_EQ(cli("create " + dir.file("exists.abm")).exitCode, 1);
+    EXPECT_EQ(*readFile(dir.file("exists.abm")), std::vector<std::uint8_t>({'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+    EXPECT_EQ(cli("convert " + dir.file("none.jpg") + " " + dir.file("x.bmp")).exitCode, 1);
+}
+
+TEST_F(PictraCli, ConvertsBetweenFormatsWithEitherJpegCodec)
+{
+    const std::vector<std::string> images = writeImages({"a.bmp"}, 99, 41);
+    for (const char* codec : {"library", "own"}) {
+        const std::string jpeg = dir.file(std::string(codec) + ".jpg");
+        const std::string back = dir.file(std::string(codec) + ".tif");
+        ASSERT_EQ(cli(std::string("convert --codec ") + codec + " " + images[0] + " " + jpeg).exitCode, 0) << codec;
+        ASSERT_EQ(cli(std::string("convert --codec ") + codec + " " + jpeg + " " + back).exitCode, 0) << codec;
+        ImageBuffers buffers(1 << 20);
+        ImageFileIO io;
+        ASSERT_EQ(io.loadImage(back, buffers.record()), Status::Ok) << codec;
+        EXPECT_EQ(buffers.record().width(), 99);
+    }
+}
+
+TEST_F(PictraCli, PrintsTheExifPage)
+{
+    const std::string sample = std::string(std::getenv("PICTRA_TEST_DATA")) + "/exif/korvale_kv10.jpg";
+    const CliRun exif = cli("exif " + sample);
+    ASSERT_EQ(exif.exitCode, 0) << exif.err;
+    EXPECT_EQ(exif.out.rfind("■メーカー\nKorvale\n■機種\nKV-10\n■日時\n2004:05:06 07:08:09\n", 0), 0u) << exif.out;
+    EXPECT_NE(exif.out.find("■測光方式\n分割測光\n"), std::string::npos);
+    const auto plain = test::encodeWithTurbo(test::makePhotoLike(8, 8), 80, test::TurboSampling::S420);
+    test::writeBytes(dir.file("plain.jpg"), std::string(plain.begin(), plain.end()));
+    const CliRun none = cli("exif " + dir.file("plain.jpg"));
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find("no Exif"), std::string::npos);
+}
+
+} // namespace
+} // namespace pictra
