@@ -22,10 +22,11 @@ class CViewPictra;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Opens the window in host.mdiArea() for the record the caller prepared in
-    // the working copy and in the free slot windowSlots[openCount] (path,
-    // columns, rows, entries). Raises the open-window count and enters the
-    // window's view in both records. The window deletes itself on close.
+    // Opens and shows the window in host.mdiArea() for the record the caller
+    // prepared in the working copy (path, columns, rows, entries); the free
+    // slot windowSlots[openCount] receives a copy. Raises the open-window
+    // count and enters the window's view in both records. The caller checks
+    // that fewer than ten windows are open. The window deletes itself on close.
     CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind);
     ~CChildFrame() override;
 

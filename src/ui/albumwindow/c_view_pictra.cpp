@@ -3,11 +3,9 @@
 #include "ui/albumwindow/c_view_pictra.h"
 
 #include "app/app_state.h"
-#include "core/album/cell_picture.h"
 #include "core/album/page_grid.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
-#include "core/util/fixed_text.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/page_painting.h"
