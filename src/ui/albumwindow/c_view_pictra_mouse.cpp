@@ -298,6 +298,14 @@ void CViewPictra::updateTip(QPoint pos)
     m_tipText = text;
 }
 
+void CViewPictra::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    if (!m_tipText.isEmpty())
+        m_host.hideNavigationTip();
+    m_tipText.clear();
+}
+
 void CViewPictra::showContextMenu(QPoint globalPos)
 {
     auto* menu = new QMenu(this);
