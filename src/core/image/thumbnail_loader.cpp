@@ -36,7 +36,7 @@ int thumbnailScaleEighths(int width, int height, int cellWidth, int cellHeight)
     if (width <= 0 || height <= 0 || cellWidth <= 0 || cellHeight <= 0)
         return 8;
     const double fit = std::min(kFitShare * cellWidth / width, kFitShare * cellHeight / height);
-    for (int eighths = 1; eighths < 8; ++eighths) {
+    for (int eighths : {1, 2, 4}) {
         if (eighths / 8.0 >= fit)
             return eighths;
     }

@@ -16,9 +16,11 @@ namespace pictra {
 // The share of the cell a fitted picture fills (a 1 % margin on each side).
 inline constexpr double kFitShare = 0.98;
 
-// The DCT scale in eighths (1..8) for a width × height picture drawn fitted
-// into a cellWidth × cellHeight cell: the smallest scale whose decoded size
-// is still at least the drawn size. 8 for an empty cell or picture.
+// The DCT scale in eighths for a width × height picture drawn fitted into a
+// cellWidth × cellHeight cell: the smallest of 1/8, 1/4, 1/2 and 1 whose
+// decoded size is still at least the drawn size. Only these have fast paths
+// in the decoder; 3/8 is no faster than 1/2, and 5/8 to 7/8 are slower than
+// a full-size decode. 8 for an empty cell or picture.
 int thumbnailScaleEighths(int width, int height, int cellWidth, int cellHeight);
 
 // Decodes JPEG `data` at that scale into fresh buffers as a 24-bit record.

@@ -34,35 +34,34 @@ void removeRegularFile(const fs::path& p, RemovalReport& report)
 }
 
 // Removes the regular files of `folder` (not its sub-folders) whose name
-// ends with `suffix` ("*.exe").
-void removeMatching(const fs::path& folder, std::string_view suffix, RemovalReport& report)
+// `matches`.
+template <typename Match>
+void removeFilesWhere(const fs::path& folder, Match matches, RemovalReport& report)
 {
     if (!isRealFolder(folder))
         return;
     std::error_code ec;
     std::vector<fs::path> victims;
     for (const auto& item : fs::directory_iterator(folder, ec)) {
-        const std::string name = item.path().filename().string();
-        if (endsWithIgnoreCase(name, suffix) && name.size() > suffix.size())
+        if (matches(item.path().filename().string()))
             victims.push_back(item.path());
     }
     for (const fs::path& p : victims)
         removeRegularFile(p, report);
 }
 
-// Removes the file `name` of `folder`, found without regard to case.
+// Every "*.exe" style file, found without regard to case.
+void removeMatching(const fs::path& folder, std::string_view suffix, RemovalReport& report)
+{
+    removeFilesWhere(folder, [suffix](const std::string& name) {
+        return name.size() > suffix.size() && endsWithIgnoreCase(name, suffix);
+    }, report);
+}
+
+// The file `name` of `folder`, found without regard to case.
 void removeNamed(const fs::path& folder, std::string_view name, RemovalReport& report)
 {
-    if (!isRealFolder(folder))
-        return;
-    std::error_code ec;
-    std::vector<fs::path> victims;
-    for (const auto& item : fs::directory_iterator(folder, ec)) {
-        if (equalsIgnoreCase(item.path().filename().string(), name))
-            victims.push_back(item.path());
-    }
-    for (const fs::path& p : victims)
-        removeRegularFile(p, report);
+    removeFilesWhere(folder, [name](const std::string& n) { return equalsIgnoreCase(n, name); }, report);
 }
 
 // Removes `folder` when it is a real, empty folder.

@@ -6,6 +6,7 @@
 
 #include "core/album/album_record.h"
 #include "core/album/page_arithmetic.h"
+#include "core/album/page_grid.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -91,12 +92,14 @@ private:
     void pageChosen(int index);
     void selectFirstOfPage();
 
+    int cellAt(QPoint pos, HitRule rule = HitRule::Inclusive) const;
     void focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers);
     void prepareDrag(QPoint pos);
     void moveDrag(QPoint pos, QPoint globalPos);
     void finishDrag(QPoint globalPos, Qt::KeyboardModifiers modifiers);
     void dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers);
     void dropFrom(CViewPictra& source, QPoint globalPos);
+    void showDropped(int landed);
     void cancelDrag();
     void showOutlines(const std::vector<QRect>& outlines);
     void raiseTargetNow();

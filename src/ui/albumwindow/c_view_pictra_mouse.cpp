@@ -42,6 +42,13 @@ constexpr MenuItem kContextMenu[] = {
     {cmd::kRename, "ファイル名を変更"},
 };
 
+// The page view of the active window, where drag outlines are shown.
+CViewPictra* currentView(AppState& state, AlbumWindowHost& host)
+{
+    CChildFrame* frame = CChildFrame::find(host.mdiArea(), state.albums->working.viewId);
+    return frame ? frame->pageView() : nullptr;
+}
+
 } // namespace
 
 CViewPictra* pageViewAt(QPoint globalPos)
@@ -51,6 +58,12 @@ CViewPictra* pageViewAt(QPoint globalPos)
             return view;
     }
     return nullptr;
+}
+
+int CViewPictra::cellAt(QPoint pos, HitRule rule) const
+{
+    const AlbumRecord* rec = ownRecord();
+    return rec ? hitTest(rec->cells, cells(), pos.x(), pos.y(), rule) : -1;
 }
 
 void CViewPictra::mousePressEvent(QMouseEvent* event)
@@ -81,7 +94,7 @@ void CViewPictra::focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers)
 {
     AlbumRecord& w = working();
     const int first = w.currentPage * cells();
-    const int cell = hitTest(w.cells, cells(), pos.x(), pos.y(), HitRule::Inclusive);
+    const int cell = cellAt(pos);
     if (cell >= 0 && first + cell < w.imageCount) {
         const ImageEntry& entry = w.images[static_cast<std::size_t>(first + cell)];
         loadShared(m_state, cellPictureFor(m_state, w, first + cell));
@@ -107,7 +120,7 @@ void CViewPictra::prepareDrag(QPoint pos)
         m_drag.outlines.push_back(w.cells[static_cast<std::size_t>(cell)]);
         m_drag.entries.push_back(w.images[static_cast<std::size_t>(first + cell)]);
     }
-    m_drag.startCell = hitTest(w.cells, cells(), pos.x(), pos.y(), HitRule::Inclusive);
+    m_drag.startCell = cellAt(pos);
     m_drag.last = pos;
 }
 
@@ -128,13 +141,6 @@ void CViewPictra::mouseMoveEvent(QMouseEvent* event)
     }
     m_host.relayNavigationTip(this, global);
     updateTip(pos);
-}
-
-// The page view of the active window, where drag outlines are shown.
-static CViewPictra* currentView(AppState& state, AlbumWindowHost& host)
-{
-    CChildFrame* frame = CChildFrame::find(host.mdiArea(), state.albums->working.viewId);
-    return frame ? frame->pageView() : nullptr;
 }
 
 void CViewPictra::moveDrag(QPoint pos, QPoint globalPos)
@@ -214,7 +220,7 @@ void CViewPictra::mouseReleaseEvent(QMouseEvent* event)
 void CViewPictra::dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers)
 {
     AlbumRecord& w = working();
-    const int cell = hitTest(w.cells, cells(), pos.x(), pos.y(), HitRule::Inclusive);
+    const int cell = cellAt(pos);
     if (cell < 0 || cell == m_drag.startCell) {
         cancelDrag();
         return;
@@ -222,28 +228,28 @@ void CViewPictra::dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers)
     const int target = w.currentPage * cells() + cell;
     const DropKind kind = (modifiers & Qt::ControlModifier) ? DropKind::Copy : DropKind::Move;
     const int landed = dropWithinAlbum(w, m_state.selection.selection, target, kind, tickCount());
-    clearSelectionBlock(m_state.selection);
-    if (landed >= 0)
-        selectOnly(m_state.selection, w.images[static_cast<std::size_t>(landed)]);
-    storeWorking();
-    repaintPage();
-    fillPageCombo();
+    showDropped(landed);
 }
 
 void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
 {
     AlbumRecord& w = working();
     const QPoint pos = mapFromGlobal(globalPos);
-    const int cell = hitTest(w.cells, cells(), pos.x(), pos.y(), HitRule::Inclusive);
+    const int cell = cellAt(pos);
     if (cell < 0)
         return;
     const AlbumRecord* from = source.ownRecord();
     const int landed = insertEntryCopies(w, source.m_drag.entries, w.currentPage * cells() + cell, tickCount());
     if (from && landed >= 0)
         copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), source.m_drag.entries);
+    showDropped(landed);
+}
+
+void CViewPictra::showDropped(int landed)
+{
     clearSelectionBlock(m_state.selection);
     if (landed >= 0)
-        selectOnly(m_state.selection, w.images[static_cast<std::size_t>(landed)]);
+        selectOnly(m_state.selection, working().images[static_cast<std::size_t>(landed)]);
     storeWorking();
     repaintPage();
     fillPageCombo();
@@ -265,7 +271,7 @@ void CViewPictra::mouseDoubleClickEvent(QMouseEvent* event)
     if (!rec || event->button() != Qt::LeftButton)
         return;
     const QPoint pos = event->position().toPoint();
-    const int cell = hitTest(rec->cells, cells(), pos.x(), pos.y(), HitRule::Inclusive);
+    const int cell = cellAt(pos);
     if (cell >= 0 && rec->hasFocus && cell == rec->focusIndex)
         openEnlargedView();
 }
@@ -275,7 +281,7 @@ void CViewPictra::updateTip(QPoint pos)
     const AlbumRecord* rec = ownRecord();
     if (!rec || !isCurrent())
         return;
-    const int cell = hitTest(rec->cells, cells(), pos.x(), pos.y(), HitRule::Strict);
+    const int cell = cellAt(pos, HitRule::Strict);
     const int index = cell < 0 ? -1 : rec->currentPage * cells() + cell;
     QString text;
     if (index >= 0 && index < rec->imageCount && m_state.settings.tipEnabled != 0)

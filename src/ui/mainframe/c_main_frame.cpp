@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -239,7 +240,8 @@ void CMainFrame::dropEvent(QDropEvent* event)
 {
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile())
+        // Folders are skipped, whatever their names end with.
+        if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isDir())
             paths.push_back(url.toLocalFile().toStdString());
     }
     event->acceptProposedAction();

@@ -26,6 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Cells, ThumbnailScale,
                                          ScaleCase{640, 480, 81, 61, 1},   // fit 0.124 -> 1/8 = 0.125
                                          ScaleCase{640, 480, 83, 100, 2},  // fit 0.127
                                          ScaleCase{640, 480, 300, 200, 4}, // fit 0.408 (height)
+                                         ScaleCase{640, 480, 240, 170, 4}, // fit 0.347: 3/8 is not faster
+                                         ScaleCase{640, 480, 400, 300, 8}, // fit 0.6125: 5/8 would be slower
                                          ScaleCase{640, 480, 1000, 1000, 8}, ScaleCase{640, 480, 0, 10, 8},
                                          ScaleCase{0, 480, 100, 100, 8}));
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace pictra {
 namespace {
 
@@ -208,6 +210,19 @@ TEST(Bmp, RefusesWhatItCannotReadAndClearsTheRecord)
         EXPECT_EQ(buffers.record().infoHeader, BitmapInfoHeader{});
         EXPECT_EQ(buffers.record().outline[1].x, 0.0);
     }
+}
+
+TEST(Bmp, PathsThatHoldNoPictureFailCleanly)
+{
+    test::TempDir dir;
+    test::writeBytes(dir.file("empty.bmp"), "");
+    std::filesystem::create_directory(dir.file("folder.bmp"));
+    ImageBuffers buffers(1 << 10);
+    EXPECT_EQ(readBmp(dir.file("missing.bmp"), buffers.record()), Status::NotFound);
+    EXPECT_EQ(readBmp(dir.file("empty.bmp"), buffers.record()), Status::Truncated);
+    EXPECT_EQ(readBmp(dir.file("folder.bmp"), buffers.record()), Status::IoError);
+    ASSERT_EQ(buffers.record().setup24(2, 2), Status::Ok);
+    EXPECT_EQ(writeBmp(dir.file("no/such/folder/a.bmp"), buffers.record()), Status::IoError);
 }
 
 TEST(Bmp, DamagedFilesFailCleanly)

@@ -1,4 +1,5 @@
-// TIFF files exchanged with libtiff's tools and ImageMagick.
+// TIFF files checked and rewritten by libtiff's tools; CMYK and greyscale
+// files from ImageMagick.
 #include "core/codecs/tiff/tiff_file.h"
 
 #include "codec_test_support.h"
@@ -71,23 +72,11 @@ TEST_F(TiffInterop, ReadsWhatTiffcpWritesAndRefusesLzw)
     }
 }
 
-TEST_F(TiffInterop, ConvertAgreesWithUsBothWays)
+TEST_F(TiffInterop, ConvertsCmykFromConvertAndRefusesItsGreyscale)
 {
     if (!test::haveTool(test::kConvert))
         GTEST_SKIP() << "ImageMagick convert is not installed";
     const std::string convert = test::kConvert;
-    ASSERT_TRUE(test::runCommand(convert + " " + m_ours + " " + m_dir.file("back.ppm")));
-    const auto back = test::fromPpm(test::readAll(m_dir.file("back.ppm")));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->rgb, m_image.rgb);
-
-    test::writeAll(m_dir.file("few.ppm"), test::toPpm(test::makeFewColours(31, 9, 100)));
-    ASSERT_TRUE(test::runCommand(convert + " " + m_dir.file("few.ppm") + " -type Palette -compress none " +
-                                 m_dir.file("pal.tif")));
-    RgbImage pal;
-    ASSERT_EQ(readBack(m_dir.file("pal.tif"), pal), Status::Ok);
-    EXPECT_EQ(pal.rgb, test::makeFewColours(31, 9, 100).rgb);
-
     ASSERT_TRUE(test::runCommand(convert + " " + m_ours + " -colorspace CMYK -compress none " +
                                  m_dir.file("cmyk.tif")));
     RgbImage cmyk;

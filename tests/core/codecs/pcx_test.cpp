@@ -3,7 +3,6 @@
 #include "codec_test_support.h"
 #include "core/util/byte_reader.h"
 #include "core/util/byte_writer.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -140,37 +139,6 @@ TEST(Pcx, DamagedFilesFailCleanly)
     test::sweepDamagedInputs(readPcxBytes, *bytes, bytes->size());
     const auto paletted = buildPcx(1, 4, withPalette({1, 2, 3, 0, 4, 0, 1, 0}));
     test::sweepDamagedInputs(readPcxBytes, paletted, paletted.size());
-}
-
-TEST(PcxInterop, ConvertAgreesWithUsBothWays)
-{
-    if (!test::haveTool(test::kConvert))
-        GTEST_SKIP() << "ImageMagick convert is not installed";
-    const std::string convert = test::kConvert;
-    test::TempDir dir;
-    const auto image = test::makePhotoLike(43, 11, 8);
-    ImageBuffers buffers(test::kTestBufferBytes);
-    test::fillRecord(image, buffers);
-    ASSERT_EQ(writePcx(dir.file("ours.pcx"), buffers.record()), Status::Ok);
-    ASSERT_TRUE(test::runCommand(convert + " " + dir.file("ours.pcx") + " " + dir.file("back.ppm")));
-    const auto back = test::fromPpm(test::readAll(dir.file("back.ppm")));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->rgb, image.rgb);
-
-    const auto few = test::makeFewColours(43, 11, 150);
-    test::writeAll(dir.file("in.ppm"), test::toPpm(image));
-    test::writeAll(dir.file("few.ppm"), test::toPpm(few));
-    const struct {
-        std::string input;
-        const char* options;
-        const test::RgbImage& expected;
-    } cases[] = {{dir.file("in.ppm"), "-type TrueColor", image}, {dir.file("few.ppm"), "-type Palette", few}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(test::runCommand(convert + " " + c.input + " " + c.options + " " + dir.file("theirs.pcx")));
-        ImageBuffers theirs(test::kTestBufferBytes);
-        ASSERT_EQ(readPcx(dir.file("theirs.pcx"), theirs.record()), Status::Ok) << c.options;
-        EXPECT_EQ(test::fromRecord(theirs.record()).rgb, c.expected.rgb) << c.options;
-    }
 }
 
 } // namespace

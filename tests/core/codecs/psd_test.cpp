@@ -1,7 +1,6 @@
 #include "core/codecs/psd/psd_file.h"
 
 #include "codec_test_support.h"
-#include "core/util/byte_reader.h"
 #include "core/util/byte_writer.h"
 #include "support/temp_dir.h"
 
@@ -90,26 +89,6 @@ TEST(Psd, RoundTripIsUnchangedForPaddedWidths)
         ASSERT_EQ(decoded.status, Status::Ok);
         EXPECT_EQ(decoded.image.rgb, image.rgb) << width;
     }
-}
-
-TEST(Psd, WrittenHeaderFollowsTheFormat)
-{
-    ImageBuffers buffers(1 << 16);
-    test::fillRecord(test::makePhotoLike(7, 5), buffers);
-    const auto bytes = writePsdBytes(buffers.record());
-    ASSERT_TRUE(bytes.ok());
-    ByteReader r(*bytes);
-    EXPECT_EQ(r.u32be(), 0x38425053u);
-    EXPECT_EQ(r.u16be(), 1);
-    r.skip(6);
-    EXPECT_EQ(r.u16be(), 3);   // channels
-    EXPECT_EQ(r.u32be(), 5u);  // height
-    EXPECT_EQ(r.u32be(), 7u);  // width
-    EXPECT_EQ(r.u16be(), 8);   // depth
-    EXPECT_EQ(r.u16be(), 3);   // RGB
-    r.skip(12);                // three empty sections
-    EXPECT_EQ(r.u16be(), 0);   // raw
-    EXPECT_EQ(r.position(), 40u);
 }
 
 TEST(Psd, RefusesWhatItDoesNotRead)

@@ -35,6 +35,14 @@ void makeAlbum(ui::CMainFrame& frame, test::ScriptedPrompts& prompts, const test
 
 QString openCommand(const std::string& path) { return QString::fromStdString(makeOpenCommand(path)); }
 
+// A started program on a fresh program folder (which opens the sample album).
+struct Program {
+    test::TempDir tmp;
+    AppState state;
+    test::ScriptedPrompts prompts;
+    std::unique_ptr<ui::CMainFrame> frame = test::startProgram(state, prompts, tmp.file("program"));
+};
+
 } // namespace
 
 class TestAlbumDocuments : public QObject {
@@ -42,10 +50,8 @@ class TestAlbumDocuments : public QObject {
 private slots:
     void shellCommandOpensAlbumsOnlyAndActivatesAnOpenOne()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         const std::string album = tmp.file("a/trip.abm");
         makeAlbum(*frame, prompts, tmp, album);
         frame->documents().activeFrame()->close();
@@ -63,10 +69,8 @@ private slots:
 
     void albumsSharingAStoreFolderAreRefused()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         const std::string first = tmp.file("a/trip.abm");
         const std::string second = tmp.file("b/trip.abm");
         makeAlbum(*frame, prompts, tmp, first);
@@ -86,10 +90,8 @@ private slots:
 
     void failedSaveTellsWhyAndKeepsTheName()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         makeAlbum(*frame, prompts, tmp, tmp.file("a/mine.abm"));
         prompts.fileAnswers << QString::fromStdString(tmp.file("gone/new.abm"));
         frame->documents().saveAs();
@@ -101,10 +103,8 @@ private slots:
 
     void damagedAlbumIsRefusedWithAReasonAndNoWindowStays()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         const int open = state.albums->openCount;
         test::writeBytes(tmp.file("bad.abm"), std::string("Pictra version1.0X") + std::string(200, '\1'));
         QVERIFY(!frame->documents().openAlbum(tmp.file("bad.abm")));
@@ -114,10 +114,8 @@ private slots:
 
     void saveAsOverAnExistingFileAsksFirst()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         const std::string target = tmp.file("a/keep.abm");
         test::writeBytes(target, "not overwritten");
         makeAlbum(*frame, prompts, tmp, tmp.file("a/work.abm"));
@@ -132,10 +130,8 @@ private slots:
 
     void tenWindowsLimitNewAndNeverReadIntoAnotherAlbum()
     {
-        test::TempDir tmp;
-        AppState state;
-        test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
         const std::string album = tmp.file("a/late.abm");
         makeAlbum(*frame, prompts, tmp, album);
         frame->documents().activeFrame()->close();
@@ -163,11 +159,16 @@ private slots:
         AppState state;
         (void)state.registry.writeString(kPictraRegistryKey, "_dir2", tmp.file("old"));
         test::ScriptedPrompts prompts;
-        auto frame = test::startProgram(state, prompts, tmp.file("program"));
+        auto frame = test::startProgram(state, prompts, tmp.file("program"), std::nullopt, 60000);
         QVERIFY(!QFile::exists(QString::fromStdString(tmp.file("old/setup.exe"))));
         QVERIFY(QFile::exists(QString::fromStdString(tmp.file("old/mine.txt"))));
         QVERIFY(!state.registry.readString(kPictraRegistryKey, "_dir2"));
         QVERIFY(QFile::exists(QString::fromStdString(tmp.file("program/pictra.pdf"))));
+        // The start-up picture lies over the client area while the albums open.
+        auto* splash = frame->findChild<QWidget*>(QStringLiteral("200"));
+        QVERIFY(splash && splash->isVisible());
+        const QRect client = frame->centralWidget()->geometry();
+        QCOMPARE(splash->geometry(), QRect(client.topLeft() + ui::splashPosition(client.size()), QSize(567, 246)));
     }
 };
 

@@ -188,6 +188,7 @@ void TestAlbumSession::lastSessionAlbumsComeBackOldestFirst()
         prompts.yesNoAnswers << true;
         QVERIFY(frame->close());
         QVERIFY(!QDir(QString::fromStdString(program + "/CMP/first")).exists());
+        QVERIFY(state.registry.readDword(kPictraRegistryKey, "wnd_pt3")); // the window rectangle was kept
     }
     AppState state; // the shipped settings restore the last session
     test::ScriptedPrompts prompts;

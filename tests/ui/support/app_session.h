@@ -19,11 +19,12 @@ namespace pictra::test {
 // Points the registry's "_dir" at `programFolder` and starts the program.
 inline std::unique_ptr<ui::CMainFrame> startProgram(AppState& state, ScriptedPrompts& prompts,
                                                     const std::string& programFolder,
-                                                    std::optional<std::string> album = std::nullopt)
+                                                    std::optional<std::string> album = std::nullopt,
+                                                    int splashMs = 0)
 {
     (void)state.registry.writeString(kPictraRegistryKey, "_dir", programFolder);
     StartOptions options;
-    options.splashMs = 0;
+    options.splashMs = splashMs;
     options.prompts = &prompts;
     options.album = std::move(album);
     options.programDir = qEnvironmentVariable("PICTRA_BINARY_DIR").toStdString() + "/src/app";
