@@ -49,9 +49,9 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kReverseSlide:
         return s.hasActiveWindow && !isSingleImage(s) && !(s.kind == AlbumKind::Album && s.imageCount <= 1);
     case kPauseSlide:
-        return s.slide == SlidePhase::Forward || s.slide == SlidePhase::Reverse;
+        return s.slide == SlideState::Forward || s.slide == SlideState::Reverse;
     case kEndSlideShow:
-        return s.slide != SlidePhase::None;
+        return s.slide != SlideState::None;
     case kEnlargedView:
         return s.imageCount >= 1 && isAlbum(s) && s.focus;
     case kStandardSize:

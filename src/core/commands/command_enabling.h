@@ -4,13 +4,11 @@
 #pragma once
 
 #include "core/album/album_record.h"
+#include "core/album/slide_show.h"
 
 #include <cstdint>
 
 namespace pictra {
-
-// Slide-show state as the album window keeps it.
-enum class SlidePhase : std::uint8_t { None = 0, Forward = 1, Reverse = 2, Paused = 3 };
 
 struct WindowState {
     int openWindows = 0;          // album windows of any kind that are open
@@ -19,7 +17,7 @@ struct WindowState {
     int imageCount = 0;           // images of the active window
     bool focus = false;           // a cell of the active page has the focus
     int pageStart = 0;            // columns × rows × current page
-    SlidePhase slide = SlidePhase::None;
+    SlideState slide = SlideState::None;
     bool clipboardFilled = false; // the image clipboard is marked filled and holds an image
 };
 

@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPageSetupDialog>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -62,6 +63,17 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     setCentralWidget(m_mdi);
     resize(1000, 768);
 
+    createBars();
+    m_tip = new NavigationTip(this);
+    m_tip->configure(state.settings.tipEnabled != 0, state.settings.tipDelayMs);
+    m_documents = std::make_unique<AlbumDocuments>(state, *this, this, [this] { rebuildRecentMenu(); });
+    m_drops = std::make_unique<DropHandler>(state, *this, *m_documents, this);
+    startTimers();
+    updateCommandStates();
+}
+
+void CMainFrame::createBars()
+{
     m_commands = new CommandActions(*this, [this](int id) { handleCommand(id); });
     m_commands->action(cmd::kViewToolbar)->setCheckable(true);
     m_commands->action(cmd::kViewToolbar)->setChecked(true);
@@ -75,17 +87,14 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     enlarge->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_mdi->addAction(enlarge);
 
-    m_infoBar = new InfoBar(state, this);
+    m_infoBar = new InfoBar(m_state, this);
     m_infoBar->setExifTextSource(exifPageText);
     addDockWidget(Qt::BottomDockWidgetArea, m_infoBar);
     connect(m_infoBar, &InfoBar::inputRefused, this, [this](const QString& why) { statusBar()->showMessage(why, 5000); });
+}
 
-    m_tip = new NavigationTip(this);
-    m_tip->configure(state.settings.tipEnabled != 0, state.settings.tipDelayMs);
-
-    m_documents = std::make_unique<AlbumDocuments>(state, *this, this, [this] { rebuildRecentMenu(); });
-    m_drops = std::make_unique<DropHandler>(state, *this, *m_documents, this);
-
+void CMainFrame::startTimers()
+{
     m_slideTimer = new QTimer(this);
     m_slideTimer->setSingleShot(true); // the tick re-arms it with the current interval
     connect(m_slideTimer, &QTimer::timeout, this, [this] {
@@ -99,7 +108,6 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     m_idleUpdate = new QTimer(this);
     connect(m_idleUpdate, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
     m_idleUpdate->start(kIdleUpdateMs);
-    updateCommandStates();
 }
 
 CMainFrame::~CMainFrame()
@@ -113,7 +121,7 @@ WindowState CMainFrame::windowState() const
 {
     const AlbumTable& t = *m_state.albums;
     WindowState s = windowStateOf(t.working, t.openCount, t.openCount > 0 && m_documents->activeFrame() != nullptr);
-    s.slide = static_cast<SlidePhase>(m_state.slideShow.state);
+    s.slide = m_state.slideShow.state;
     s.clipboardFilled = m_state.selection.clipboardFilled && !m_state.selection.clipboard.empty();
     return s;
 }
@@ -153,7 +161,12 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kExit: close(); return true;
     case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
     case cmd::kTile: m_mdi->tileSubWindows(); return true;
-    case cmd::kArrangeIcons: m_mdi->tileSubWindows(); return true;
+    case cmd::kArrangeIcons: return true; // the MDI area keeps minimised windows in a row itself
+    case cmd::kPrintSetup: {
+        QPageSetupDialog setup(&m_printer, this);
+        setup.exec();
+        return true;
+    }
     case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kViewStatusBar: statusBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kManual:

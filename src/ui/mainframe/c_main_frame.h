@@ -9,6 +9,7 @@
 #include "ui/albumwindow/album_window_host.h"
 
 #include <QMainWindow>
+#include <QPrinter>
 
 #include <memory>
 
@@ -82,6 +83,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void createBars();
+    void startTimers();
     bool runApplicationCommand(int id);
     void openManual();
 
@@ -96,6 +99,7 @@ private:
     NavigationTip* m_tip = nullptr;
     std::unique_ptr<AlbumDocuments> m_documents;
     std::unique_ptr<DropHandler> m_drops;
+    QPrinter m_printer; // the printer and paper chosen in the print set-up
     bool m_exited = false;
 };
 

@@ -47,7 +47,7 @@ TEST_P(Enabling, FollowsTheRules)
         EXPECT_FALSE(isCommandEnabled(id, c.state)) << c.name << ": " << id << " should be disabled";
 }
 
-WindowState withSlide(WindowState s, SlidePhase phase)
+WindowState withSlide(WindowState s, SlideState phase)
 {
     s.slide = phase;
     return s;
@@ -87,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"slide-show window", ofKind(AlbumKind::SlideShow, 1),
              {kSlideShow, kReverseSlide},
              {kZoom, kNextPage, kSearch, kInputFromFile, kCopyToFolder}},
-        Case{"slide running forward", withSlide(album(3), SlidePhase::Forward), {kPauseSlide, kEndSlideShow}, {}},
-        Case{"slide running backward", withSlide(album(3), SlidePhase::Reverse), {kPauseSlide, kEndSlideShow}, {}},
-        Case{"slide paused", withSlide(album(3), SlidePhase::Paused), {kEndSlideShow}, {kPauseSlide}},
+        Case{"slide running forward", withSlide(album(3), SlideState::Forward), {kPauseSlide, kEndSlideShow}, {}},
+        Case{"slide running backward", withSlide(album(3), SlideState::Reverse), {kPauseSlide, kEndSlideShow}, {}},
+        Case{"slide paused", withSlide(album(3), SlideState::Paused), {kEndSlideShow}, {kPauseSlide}},
         Case{"clipboard filled", withClipboard(album(0)), {kPaste}, {}}),
     [](const auto& info) {
         std::string name = info.param.name;

@@ -115,6 +115,9 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     auto* memo = frame->infoBar()->findChild<QPlainTextEdit*>(QStringLiteral("1000"));
     typeWithInputMethod(memo, QStringLiteral("メモ"));
     QCOMPARE(text(state.albums->working.images[2].summary), std::string("夕日の港"));
+    typeWithInputMethod(summary, QStringLiteral("😀")); // not in CP932: refused where it was typed
+    QCOMPARE(summary->text(), QStringLiteral("夕日の港"));
+    QCOMPARE(text(state.albums->working.images[2].summary), std::string("夕日の港"));
     QCOMPARE(state.albums->working.images[2].year, std::int16_t{2023});
     QCOMPARE(activeSlot(*state.albums)->images[2].summary, state.albums->working.images[2].summary);
 
