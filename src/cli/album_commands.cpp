@@ -3,6 +3,7 @@
 #include "cli_context.h"
 
 #include "core/album/album_file.h"
+#include "core/codecs/mapped_file.h"
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -16,24 +17,19 @@
 namespace pictra::cli {
 namespace {
 
-// Albums hold at most 1000 copies of at most 10,000,000 bytes each.
-constexpr std::size_t kMaxAlbumFileBytes = kAlbumHeaderBytes + 1000 * (kImageEntryBytes + 4 + kMaxStoreCopyBytes);
-
 struct LoadedAlbum {
-    std::vector<std::uint8_t> bytes;
-    AlbumFileContents contents; // views into `bytes`
+    MappedFile file;
+    AlbumFileContents contents; // views into the mapped file
 };
 
 Result<std::unique_ptr<LoadedAlbum>> loadAlbum(const std::string& path)
 {
     auto album = std::make_unique<LoadedAlbum>();
-    auto bytes = readFile(path, kMaxAlbumFileBytes);
-    if (!bytes) {
-        printError("cannot read " + path + ": " + std::string(statusText(bytes.status())));
-        return bytes.status();
+    if (const Status status = album->file.open(path); status != Status::Ok) {
+        printError("cannot read " + path + ": " + std::string(statusText(status)));
+        return status;
     }
-    album->bytes = std::move(*bytes);
-    auto contents = parseAlbumFile(album->bytes);
+    auto contents = parseAlbumFile(album->file.bytes());
     if (!contents) {
         printError(path + " is not a readable album: " + std::string(statusText(contents.status())));
         return contents.status();

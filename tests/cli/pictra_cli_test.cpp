@@ -139,6 +139,16 @@ TEST_F(PictraCli, RefusesBadArgumentsAndInputsWithClearExitCodes)
     EXPECT_EQ(cli("create " + dir.file("exists.abm")).exitCode, 1);
     EXPECT_EQ(*readFile(dir.file("exists.abm")), std::vector<std::uint8_t>({'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
     EXPECT_EQ(cli("convert " + dir.file("none.jpg") + " " + dir.file("x.bmp")).exitCode, 1);
+
+    // A second image whose store copy would overwrite the first one's.
+    const std::string first = writeImages({"same.jpg"}, 16, 16)[0];
+    const std::string other = dir.file("other/same.bmp");
+    ASSERT_TRUE(makeFolders(dir.file("other")));
+    ASSERT_EQ(cli("convert " + first + " " + other).exitCode, 0);
+    const CliRun clash = cli("create " + dir.file("clash.abm") + " " + first + " " + other + " " + first);
+    EXPECT_EQ(clash.exitCode, 3);
+    EXPECT_NE(clash.err.find("clashes with " + first), std::string::npos) << clash.err;
+    EXPECT_NE(cli("info " + dir.file("clash.abm")).out.find("images: 2"), std::string::npos);
 }
 
 TEST_F(PictraCli, ConvertsBetweenFormatsWithEitherJpegCodec)

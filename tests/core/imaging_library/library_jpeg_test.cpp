@@ -1,9 +1,7 @@
-#include "core/imaging_library/ik_file.h"
 #include "core/imaging_library/library_jpeg_decoder.h"
 #include "core/imaging_library/library_jpeg_encoder.h"
 #include "core/imaging_library/packed_bitmap.h"
 #include "support/synthetic_image.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -194,19 +192,6 @@ TEST(LibraryJpegLoad, DamagedInputFailsCleanlyOrDecodes)
         (void)decodeLibraryJpegBytes(bad, buffers.record());
     }
     EXPECT_EQ(decodeLibraryJpegBytes({}, buffers.record()), Status::Truncated);
-}
-
-TEST(IkFile, SavesAndLoadsThroughFiles)
-{
-    test::TempDir dir;
-    ImageBuffers buffers(1 << 20);
-    test::fillRecord(test::makePhotoLike(20, 10), buffers);
-    ASSERT_EQ(IKJpegFileSave(dir.file("a.jpg"), viewOf(buffers.record()), JpegSaveOptions{}), Status::Ok);
-    ImageBuffers back(1 << 20);
-    ASSERT_EQ(IKJpegFileLoad(dir.file("a.jpg"), back.record()), Status::Ok);
-    EXPECT_EQ(back.record().width(), 20);
-    EXPECT_EQ(IKJpegFileSave(dir.file("no/such/dir/a.jpg"), viewOf(buffers.record()), JpegSaveOptions{}),
-              Status::IoError);
 }
 
 TEST(PackedBitmap, CopiesARecordAndUnpacksItAgain)
