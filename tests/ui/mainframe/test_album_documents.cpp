@@ -5,15 +5,19 @@
 
 #include "core/commands/command_ids.h"
 #include "core/commands/open_command.h"
+#include "core/settings/last_used_folder.h"
+#include "core/settings/recent_album_list.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/mainframe/album_documents.h"
+#include "ui/mainframe/command_actions.h"
 #include "ui/mainframe/drop_handler.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QMenu>
 #include <QtTest>
 
 using namespace pictra;
@@ -65,6 +69,28 @@ private slots:
         QCOMPARE(state.albums->working.imageCount, 1);
         frame->executeShellCommand(openCommand(album)); // already open: only activated
         QCOMPARE(state.albums->openCount, 2);
+    }
+
+    void openThroughTheDialogReusesAnEmptyWindowAndRemembersTheFolder()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        const std::string album = tmp.file("trips/sea.abm");
+        makeAlbum(*frame, prompts, tmp, album);
+        frame->documents().activeFrame()->close();
+        QTRY_COMPARE(state.albums->openCount, 1);
+        frame->documents().newAlbum();
+        const int open = state.albums->openCount;
+        prompts.fileAnswers << QString::fromStdString(album);
+        frame->documents().openWithDialog();
+        QCOMPARE(state.albums->openCount, open); // the empty window took the album
+        QCOMPARE(std::string(fieldText(state.albums->working.path)), album);
+        const auto folders = loadLastUsedFolder(state.programFolder);
+        QVERIFY(folders.ok());
+        QCOMPARE(std::string(fieldText(folders->albumFolder)), tmp.file("trips/"));
+        const auto recent = loadRecentAlbumList(state.programFolder);
+        QCOMPARE(std::string(recentPath(*recent, recent->count - 1)), album);
+        QVERIFY(frame->commands().fileMenu()->actions().at(5)->text().endsWith(QString::fromStdString(album)));
     }
 
     void albumsSharingAStoreFolderAreRefused()

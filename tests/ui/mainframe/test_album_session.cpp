@@ -8,6 +8,7 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/infobar/info_bar.h"
 #include "ui/mainframe/album_documents.h"
@@ -149,10 +150,15 @@ void TestAlbumSession::wholeSessionSurvivesSaveCloseAndReopen()
     }
     QCOMPARE(text(w.images[2].memo), std::string("メモ"));
 
-    focusEntry(state, *frame, 2);
-    QCOMPARE(frame->infoBar()->findChild<QLabel*>(QStringLiteral("1046"))->text(), QStringLiteral("400pixel × 240pixel"));
     frame->mdi()->tileSubWindows();
     frame->resize(1200, 800);
+    QCoreApplication::processEvents();
+    // A click on the third cell focuses it and shows it in the information bar.
+    ui::CViewPictra* view = frame->documents().activeFrame()->pageView();
+    const Rect cell = state.albums->working.cells[2];
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+    QCOMPARE(state.albums->working.focusIndex, 2);
+    QCOMPARE(frame->infoBar()->findChild<QLabel*>(QStringLiteral("1046"))->text(), QStringLiteral("400pixel × 240pixel"));
     saveArtifact(*frame, "main_window_memo.png");
     frame->infoBar()->findChild<QTabBar*>(QStringLiteral("1119"))->setCurrentIndex(1);
     QVERIFY(memo->isReadOnly());
