@@ -40,8 +40,11 @@ private:
     JpegSaveOptions m_jpeg;
 };
 
-// Shrinks a 24-bit record to fit 640 × 480 by point sampling with step
-// e = max(⌈W/640⌉, ⌈H/480⌉). True when it shrank, false when it already fitted.
+// Shrinks a record to fit 640 × 480 by point sampling with step
+// e = max(⌈W/640⌉, ⌈H/480⌉): new pixel (x, y) is old pixel (e·x, e·y), the
+// new size ⌊W/e⌋ × ⌊H/e⌋ but at least 1 × 1. Works in place for any bit
+// depth. True when it shrank, false when it already fitted (or the record
+// holds no valid picture).
 bool reduceForStore(ImageRecord& record);
 
 } // namespace pictra
