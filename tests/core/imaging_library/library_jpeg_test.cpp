@@ -1,6 +1,7 @@
 #include "core/imaging_library/library_jpeg_decoder.h"
 #include "core/imaging_library/library_jpeg_encoder.h"
 #include "core/imaging_library/packed_bitmap.h"
+#include "core/util/file_io.h"
 #include "support/synthetic_image.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <turbojpeg.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 #include <map>
 #include <string>
@@ -164,6 +166,16 @@ TEST(LibraryJpegLoad, ReadsCameraVariantsAsTwentyFourBit)
         EXPECT_EQ(buffers.record().fileHeader.type, kBitmapType);
         EXPECT_EQ(test::fromRecord(buffers.record()).rgb, test::decodeWithTurbo(files[i], false).rgb) << i;
     }
+}
+
+TEST(LibraryJpegLoad, ReadsAFileWithAnExifSegment)
+{
+    auto jpeg = readFile(std::string(std::getenv("PICTRA_TEST_DATA")) + "/exif/korvale_kv10.jpg");
+    ASSERT_TRUE(jpeg.ok());
+    ImageBuffers buffers(1 << 16);
+    ASSERT_EQ(decodeLibraryJpegBytes(*jpeg, buffers.record()), Status::Ok);
+    EXPECT_EQ(buffers.record().width(), 16);
+    EXPECT_EQ(buffers.record().height(), 12);
 }
 
 TEST(LibraryJpegLoad, ConvertsAdobeCmyk)
