@@ -3,7 +3,6 @@
 #include "cli_context.h"
 
 #include "core/album/album_file.h"
-#include "core/codecs/mapped_file.h"
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -18,18 +17,20 @@ namespace pictra::cli {
 namespace {
 
 struct LoadedAlbum {
-    MappedFile file;
-    AlbumFileContents contents; // views into the mapped file
+    std::vector<std::uint8_t> bytes;
+    AlbumFileContents contents; // views into bytes
 };
 
 Result<std::unique_ptr<LoadedAlbum>> loadAlbum(const std::string& path)
 {
     auto album = std::make_unique<LoadedAlbum>();
-    if (const Status status = album->file.open(path); status != Status::Ok) {
-        printError("cannot read " + path + ": " + std::string(statusText(status)));
-        return status;
+    auto bytes = readFile(path);
+    if (!bytes) {
+        printError("cannot read " + path + ": " + std::string(statusText(bytes.status())));
+        return bytes.status();
     }
-    auto contents = parseAlbumFile(album->file.bytes());
+    album->bytes = std::move(*bytes);
+    auto contents = parseAlbumFile(album->bytes);
     if (!contents) {
         printError(path + " is not a readable album: " + std::string(statusText(contents.status())));
         return contents.status();

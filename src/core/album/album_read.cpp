@@ -3,7 +3,6 @@
 
 #include "core/album/album_file.h"
 #include "core/album/append_images.h"
-#include "core/codecs/mapped_file.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -59,10 +58,12 @@ Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programF
     if (working.kind != AlbumKind::Album || working.imageCount != 0 || albumPath.size() >= kPathBytes ||
         BaseName(albumPath).empty() || storeFolderInUse(table, programFolder, albumPath))
         return Status::InvalidArgument;
-    MappedFile file;
-    if (const Status s = file.open(albumPath); s != Status::Ok)
-        return s;
-    auto contents = parseAlbumFile(file.bytes());
+    // Read into memory rather than mapped: a file shortened by another
+    // program while we parse it must not bring the program down.
+    const auto bytes = readFile(albumPath);
+    if (!bytes)
+        return bytes.status();
+    auto contents = parseAlbumFile(*bytes);
     if (!contents)
         return contents.status();
     if (const Status s = extractStoreCopies(*contents, programFolder, albumPath); s != Status::Ok)

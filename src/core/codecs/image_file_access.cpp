@@ -1,7 +1,6 @@
 // Reading and writing image files for the codecs' path entry points.
 #include "core/codecs/image_file_access.h"
 
-#include "core/codecs/mapped_file.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 
@@ -16,9 +15,10 @@ Status settleRead(ImageRecord& record, Status status)
 
 Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader)
 {
-    MappedFile file;
-    const Status status = file.open(path);
-    return settleRead(record, status == Status::Ok ? reader(file.bytes(), record) : status);
+    // Read into memory rather than mapped: a file shortened by another
+    // program while we decode it must not bring the program down.
+    const auto bytes = readFile(path);
+    return settleRead(record, bytes ? reader(*bytes, record) : bytes.status());
 }
 
 Status writeImageFile(const std::string& path, const Result<std::vector<std::uint8_t>>& encoded)

@@ -76,8 +76,8 @@ class BmpVariant : public testing::TestWithParam<BmpSpec> {};
 
 TEST_P(BmpVariant, DecodesToTheSamePixelsAs24Bit)
 {
-    const BmpSpec& spec = GetParam();
-    const auto decoded = decodeWith(readBmpBytes, buildBmp(spec));
+    const BmpSpec& layout = GetParam();
+    const auto decoded = decodeWith(readBmpBytes, buildBmp(layout));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_EQ(decoded.image.rgb, kExpected);
     // Converted pictures are plain 24-bit bitmaps whose size fields match.
@@ -118,8 +118,8 @@ TEST(Bmp, Rle8DeltaAndEarlyEndsFillWithIndexZero)
 {
     // Row 0: red, then a delta of (1 right, 1 up) lands on row 1 column 2:
     // blue, then the end of the picture.
-    BmpSpec spec{"", 40, 8, 1, 2, kPalette, {}, 5, 0, {1, 1, 0, 2, 1, 1, 1, 3, 0, 1}};
-    const auto decoded = decodeWith(readBmpBytes, buildBmp(spec));
+    BmpSpec layout{"", 40, 8, 1, 2, kPalette, {}, 5, 0, {1, 1, 0, 2, 1, 1, 1, 3, 0, 1}};
+    const auto decoded = decodeWith(readBmpBytes, buildBmp(layout));
     ASSERT_EQ(decoded.status, Status::Ok);
     const std::vector<std::uint8_t> expected = {0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(decoded.image.rgb, expected);
@@ -128,17 +128,17 @@ TEST(Bmp, Rle8DeltaAndEarlyEndsFillWithIndexZero)
 TEST(Bmp, OneBitStaysOneBitWithItsPaletteAndWritesBackUnchanged)
 {
     // 10 pixels wide: 2 bytes of bits, padded to 4. Palette: dark blue, yellow.
-    BmpSpec spec{"", 40, 1, 0, 2, {80, 0, 0, 0, 0, 255, 255, 0}, {}, 0, 0, {0xA5, 0xC0, 0, 0, 0x0F, 0x40, 0, 0}};
+    BmpSpec layout{"", 40, 1, 0, 2, {80, 0, 0, 0, 0, 255, 255, 0}, {}, 0, 0, {0xA5, 0xC0, 0, 0, 0x0F, 0x40, 0, 0}};
     ImageBuffers buffers(1 << 16);
     ImageRecord& rec = buffers.record();
-    const auto bytes = buildBmp(spec, 10);
+    const auto bytes = buildBmp(layout, 10);
     ASSERT_EQ(readBmpBytes(bytes, rec), Status::Ok);
     EXPECT_EQ(rec.bitCount(), 1);
     EXPECT_EQ(rec.infoHeader.clrUsed, 2u);
     EXPECT_EQ(rec.fileHeader.offBits, 62u);
     EXPECT_EQ(rec.fileHeader.size, 62u + 8);
-    EXPECT_EQ(std::vector<std::uint8_t>(rec.palette.begin(), rec.palette.begin() + 8), spec.palette);
-    EXPECT_EQ(std::vector<std::uint8_t>(rec.pixels.begin(), rec.pixels.begin() + 8), spec.pixels);
+    EXPECT_EQ(std::vector<std::uint8_t>(rec.palette.begin(), rec.palette.begin() + 8), layout.palette);
+    EXPECT_EQ(std::vector<std::uint8_t>(rec.pixels.begin(), rec.pixels.begin() + 8), layout.pixels);
 
     const auto written = writeBmpBytes(rec);
     ASSERT_TRUE(written.ok());
@@ -170,8 +170,8 @@ TEST(Bmp, TwentyFourBitRoundTripIsUnchangedForPaddedWidths)
 
 TEST(Bmp, ResolutionGivesAnOutlineInMillimetres)
 {
-    BmpSpec spec{"", 40, 24, 0, 1, {}, {}, 0, 0, std::vector<std::uint8_t>(300, 0)};
-    const auto decoded = decodeWith(readBmpBytes, buildBmp(spec, 100, 3780));
+    BmpSpec layout{"", 40, 24, 0, 1, {}, {}, 0, 0, std::vector<std::uint8_t>(300, 0)};
+    const auto decoded = decodeWith(readBmpBytes, buildBmp(layout, 100, 3780));
     ASSERT_EQ(decoded.status, Status::Ok);
     EXPECT_NEAR(decoded.outline[1].x, 26.46, 0.005);
     EXPECT_EQ(decoded.outline[2].y, -1.0); // no vertical resolution: pixels
@@ -227,11 +227,11 @@ TEST(Bmp, PathsThatHoldNoPictureFailCleanly)
 
 TEST(Bmp, DamagedFilesFailCleanly)
 {
-    for (const BmpSpec& spec : {BmpSpec{"", 40, 8, 1, 2, kPalette, {}, 5, 0,
+    for (const BmpSpec& layout : {BmpSpec{"", 40, 8, 1, 2, kPalette, {}, 5, 0,
                                         {0, 3, 4, 0, 1, 0, 0, 0, 1, 1, 1, 2, 1, 3, 0, 1}},
                                 BmpSpec{"", 124, 32, 3, 2, {}, {0xFF, 0xFF00, 0xFF0000, 0}, 0, 0,
                                         std::vector<std::uint8_t>(24, 7)}}) {
-        const auto bytes = buildBmp(spec);
+        const auto bytes = buildBmp(layout);
         test::sweepDamagedInputs(readBmpBytes, bytes, bytes.size() - 1);
     }
 }

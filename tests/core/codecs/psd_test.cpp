@@ -68,9 +68,9 @@ TEST(Psd, RawPackedAndExtraChannelsDecodeToTheSamePixels)
     // Two more counts in the table, and the alpha rows (6 x 128, packed as -5, 128) after the blue ones.
     packedWithAlpha.body.insert(packedWithAlpha.body.begin() + 12, {0, 2, 0, 2});
     packedWithAlpha.body.insert(packedWithAlpha.body.end(), {0xFE, 128, 0xFE, 128});
-    for (const PsdSpec& spec : {raw(), packed(), withAlpha, packedWithAlpha}) {
-        const auto decoded = decodeWith(readPsdBytes, buildPsd(spec));
-        ASSERT_EQ(decoded.status, Status::Ok) << spec.channels << " " << spec.compression;
+    for (const PsdSpec& layout : {raw(), packed(), withAlpha, packedWithAlpha}) {
+        const auto decoded = decodeWith(readPsdBytes, buildPsd(layout));
+        ASSERT_EQ(decoded.status, Status::Ok) << layout.channels << " " << layout.compression;
         EXPECT_EQ(decoded.image.rgb, kExpected);
         EXPECT_EQ(decoded.fileHeader.size, 54u + 12 * 2);
     }
@@ -110,7 +110,7 @@ TEST(Psd, RefusesWhatItDoesNotRead)
     auto shortRaw = raw(std::vector<std::uint8_t>(kPlanes.begin(), kPlanes.end() - 1));
     const struct {
         const char* name;
-        PsdSpec spec;
+        PsdSpec layout;
         Status expected;
     } cases[] = {
         {"signature", badSignature, Status::Corrupt}, {"psb", psb, Status::Unsupported},
@@ -119,7 +119,7 @@ TEST(Psd, RefusesWhatItDoesNotRead)
         {"row counts", lyingCounts, Status::Corrupt},  {"short raw", shortRaw, Status::Truncated},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(decodeWith(readPsdBytes, buildPsd(c.spec)).status, c.expected) << c.name;
+        EXPECT_EQ(decodeWith(readPsdBytes, buildPsd(c.layout)).status, c.expected) << c.name;
 }
 
 TEST(Psd, ReaderTakesOnlyThePsdExtension)
@@ -135,8 +135,8 @@ TEST(Psd, ReaderTakesOnlyThePsdExtension)
 
 TEST(Psd, DamagedFilesFailCleanly)
 {
-    for (const PsdSpec& spec : {raw(), packed()}) {
-        const auto bytes = buildPsd(spec);
+    for (const PsdSpec& layout : {raw(), packed()}) {
+        const auto bytes = buildPsd(layout);
         test::sweepDamagedInputs(readPsdBytes, bytes, bytes.size());
     }
 }
