@@ -3,6 +3,7 @@
 
 #include "core/album/album_file.h"
 #include "core/album/append_images.h"
+#include "core/document/album_names.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -39,16 +40,16 @@ Status extractStoreCopies(const AlbumFileContents& contents, const std::string& 
 
 } // namespace
 
-bool storeFolderInUse(const AlbumTable& table, std::string_view programFolder, std::string_view albumPath)
+bool storeFolderInUse(const AlbumTable& table, std::string_view albumPath)
 {
-    const std::string folder = StoreFolder(programFolder, albumPath);
     const int active = findSlot(table, table.working.viewId);
+    std::vector<std::string> others;
     for (int i = 0; i < table.openCount && i < kMaxAlbumWindows; ++i) {
         const AlbumRecord& slot = table.windowSlots[static_cast<std::size_t>(i)];
-        if (i != active && slot.kind == AlbumKind::Album && StoreFolder(programFolder, fieldText(slot.path)) == folder)
-            return true;
+        if (i != active && slot.kind == AlbumKind::Album)
+            others.emplace_back(fieldText(slot.path));
     }
-    return false;
+    return sharesStoreFolder(albumPath, others);
 }
 
 Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programFolder, const std::string& albumPath,
@@ -56,7 +57,7 @@ Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programF
 {
     AlbumRecord& working = table.working;
     if (working.kind != AlbumKind::Album || working.imageCount != 0 || albumPath.size() >= kPathBytes ||
-        BaseName(albumPath).empty() || storeFolderInUse(table, programFolder, albumPath))
+        BaseName(albumPath).empty() || storeFolderInUse(table, albumPath))
         return Status::InvalidArgument;
     // Read into memory rather than mapped: a file shortened by another
     // program while we parse it must not bring the program down.

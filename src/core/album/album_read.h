@@ -25,7 +25,7 @@ struct AlbumReadReport {
 // True when an open album window other than the active one keeps its store
 // copies in the store folder `albumPath` would use (same BaseName): reading
 // or saving under that path would overwrite that window's copies.
-bool storeFolderInUse(const AlbumTable& table, std::string_view programFolder, std::string_view albumPath);
+bool storeFolderInUse(const AlbumTable& table, std::string_view albumPath);
 
 // Reads `albumPath` into table.working (which must be an empty album) and
 // mirrors it into the active slot. Each entry gets a fresh identity stamp

@@ -113,7 +113,7 @@ TEST_F(AlbumReadWrite, ReadRefusesAWindowWithImagesOrAStoreFolderInUse)
     setFieldText(t.windowSlots[1].path, "/elsewhere/trip.abm"); // same store folder
     t.openCount = 2;
     EXPECT_EQ(readAlbum(t, ws.programFolder, path, 1).status(), Status::InvalidArgument);
-    EXPECT_TRUE(storeFolderInUse(t, ws.programFolder, path));
+    EXPECT_TRUE(storeFolderInUse(t, path));
     t.openCount = 1;
     t.working.imageCount = 1;
     EXPECT_EQ(readAlbum(t, ws.programFolder, path, 1).status(), Status::InvalidArgument);
