@@ -145,7 +145,7 @@ void CViewPictra::paintEvent(QPaintEvent*)
         m_page = QPixmap(size());
         m_page.fill(Qt::white);
         QPainter pagePainter(&m_page);
-        paintPageCells(pagePainter, m_state, *rec);
+        m_cellProblems = paintPageCells(pagePainter, m_state, *rec);
         m_pageValid = true;
     }
     painter.drawPixmap(0, 0, m_page);

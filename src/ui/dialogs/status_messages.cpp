@@ -25,6 +25,9 @@ QString reason(Status status)
     return {};
 }
 
+// A message lists at most this many skipped images by name.
+constexpr std::size_t kListedImages = 10;
+
 // Free space below this counts as a full disk.
 constexpr qint64 kNearlyFullBytes = 1024 * 1024;
 
@@ -58,6 +61,33 @@ QString storeFolderClashMessage(const QString& path)
     return QStringLiteral("「%1」と同じ名前のアルバムがすでに開いています。\n"
                           "同じ名前のアルバムは同時に開けません。先に開いているアルバムを閉じてください。")
         .arg(QFileInfo(path).fileName());
+}
+
+QString pictureFailureReason(Status status)
+{
+    switch (status) {
+    case Status::Ok: return {};
+    case Status::NotFound: return QStringLiteral("ファイルが見つかりません。");
+    case Status::IoError: return QStringLiteral("ファイルを読み書きできません。");
+    case Status::NoPermission: return QStringLiteral("ファイルを読む権限がありません。");
+    case Status::TooLarge: return QStringLiteral("イメージが大きすぎます。");
+    case Status::Unsupported: return QStringLiteral("この種類のイメージには対応していません。");
+    case Status::Truncated:
+    case Status::Corrupt: return QStringLiteral("ファイルが壊れています。");
+    case Status::InvalidArgument: return QStringLiteral("ファイル名が長すぎます。");
+    case Status::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
+    }
+    return {};
+}
+
+QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped)
+{
+    QString text = QStringLiteral("次のイメージは追加できませんでした。");
+    for (std::size_t i = 0; i < skipped.size() && i < kListedImages; ++i)
+        text += QStringLiteral("\n%1\n　%2").arg(QString::fromStdString(skipped[i].first), pictureFailureReason(skipped[i].second));
+    if (skipped.size() > kListedImages)
+        text += QStringLiteral("\nほか%1枚").arg(skipped.size() - kListedImages);
+    return text;
 }
 
 } // namespace pictra::ui

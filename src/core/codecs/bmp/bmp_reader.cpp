@@ -81,11 +81,13 @@ std::uint8_t* recordRow(ImageRecord& record, const BmpLayout& layout, int fileRo
 
 Status setupOneBit(const BmpLayout& layout, ImageRecord& record)
 {
-    const auto bytes = pixelBytes(layout.width, layout.height, 1, 4, record.pixels.size());
+    const auto bytes = pixelBytes(layout.width, layout.height, 1, 4, record.pixelLimit());
     if (!bytes || *bytes > UINT32_MAX - kOneBitHeaderBytes)
         return Status::TooLarge;
     if (record.palette.size() < 8)
         return Status::InvalidArgument;
+    if (const Status status = record.reservePixels(*bytes); status != Status::Ok)
+        return status;
     record.fileHeader = {kBitmapType, static_cast<std::uint32_t>(*bytes + kOneBitHeaderBytes), 0, 0,
                          kOneBitHeaderBytes};
     record.infoHeader = {};
