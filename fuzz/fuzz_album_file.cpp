@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     auto album = pictra::parseAlbumFile(pictra::ByteSpan(data, size));
     // The head alone (what the search and the open preview read) is parsed by the same rules.
-    auto head = pictra::parseAlbumHead(pictra::ByteSpan(data, size));
-    if (album && (!head || *head != album->entries))
+    auto headOnly = pictra::parseAlbumHead(pictra::ByteSpan(data, size));
+    if (album && (!headOnly || *headOnly != album->entries))
         __builtin_trap();
     if (!album)
         return 0;
