@@ -1,6 +1,7 @@
 // Typed values of the options sheet and the ranges they must keep.
 #include "core/settings/option_fields.h"
 
+#include "core/print/working_sheet.h"
 #include "core/settings/settings_sanitize.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr int kMaxPaperSideMm = 10'000;
 constexpr int kMaxPrintOffsetMm = 1000;
 constexpr int kMaxPrintMargin = 255;   // stored in one byte
-constexpr int kMaxPrintCells = 500;    // cells of one print preview
 
 bool inRange(std::int64_t value, ValueRange range) { return value >= range.low && value <= range.high; }
 
@@ -23,6 +23,34 @@ template <typename T>
 void store(T& target, std::int64_t value)
 {
     target = static_cast<T>(value); // callers checked the range, which fits T
+}
+
+// The print defaults must give a sheet the print dialogs can lay out, with
+// a grid that holds whether or not several images per sheet are allowed now.
+template <typename Add>
+void addPrintProblems(const PrintSettings& p, Add add)
+{
+    WorkingSheet sheet = sheetFromSettings(p);
+    sheet.several = true;
+    switch (checkLayout(sheet)) {
+    case LayoutProblem::None: return;
+    case LayoutProblem::BadGrid:
+        add(OptionField::PrintAcross);
+        add(OptionField::PrintDown);
+        return;
+    case LayoutProblem::BadMargin: add(OptionField::PrintMargin); return;
+    case LayoutProblem::EmptySheet:
+    case LayoutProblem::EmptyFrame:
+        if (std::int64_t{sheet.width} - 2 * std::int64_t{sheet.offsetLeft} <= 0)
+            add(OptionField::PrintWidth);
+        if (std::int64_t{sheet.height} - 2 * std::int64_t{sheet.offsetTop} <= 0)
+            add(OptionField::PrintHeight);
+        return;
+    case LayoutProblem::EmptyCells:
+        add(OptionField::PrintGapX);
+        add(OptionField::PrintGapY);
+        return;
+    }
 }
 
 } // namespace
@@ -46,7 +74,7 @@ ValueRange optionRange(OptionField field)
     case OptionField::PrintGapX:
     case OptionField::PrintGapY: return {0, kMaxPrintOffsetMm};
     case OptionField::PrintAcross:
-    case OptionField::PrintDown: return {1, kMaxPrintImagesSide};
+    case OptionField::PrintDown: return {1, kMaxImagesAcross};
     case OptionField::JpegQuality: return {1, 100};
     case OptionField::JpegComment: return {0, 0};
     }
@@ -160,15 +188,7 @@ std::vector<OptionField> settingsProblems(const WorkModeSettings& s)
         add(OptionField::Columns);
         add(OptionField::Rows);
     }
-    const PrintSettings& p = s.print;
-    if (std::int64_t{p.imagesAcross} * p.imagesDown > kMaxPrintCells) {
-        add(OptionField::PrintAcross);
-        add(OptionField::PrintDown);
-    }
-    if (std::int64_t{p.paperWidth} - p.margin <= 2 * std::int64_t{p.leftOffset})
-        add(OptionField::PrintWidth);
-    if (std::int64_t{p.paperHeight} - p.margin <= 2 * std::int64_t{p.topOffset})
-        add(OptionField::PrintHeight);
+    addPrintProblems(s.print, add);
     std::sort(problems.begin(), problems.end());
     return problems;
 }

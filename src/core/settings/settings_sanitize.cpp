@@ -2,6 +2,7 @@
 #include "core/settings/settings_sanitize.h"
 
 #include "core/album/album_record.h"
+#include "core/print/working_sheet.h"
 #include "core/settings/settings_file.h"
 #include "core/util/fixed_text.h"
 
@@ -22,8 +23,8 @@ void sanitizePrint(PrintSettings& p, const PrintSettings& d)
         p.paperWidth = d.paperWidth;
         p.paperHeight = d.paperHeight;
     }
-    keepInRange(p.imagesAcross, 1, kMaxPrintImagesSide, d.imagesAcross);
-    keepInRange(p.imagesDown, 1, kMaxPrintImagesSide, d.imagesDown);
+    keepInRange(p.imagesAcross, 1, kMaxImagesAcross, d.imagesAcross);
+    keepInRange(p.imagesDown, 1, kMaxImagesAcross, d.imagesDown);
 }
 
 } // namespace

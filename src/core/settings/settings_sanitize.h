@@ -14,7 +14,6 @@ inline constexpr int kMaxRecentMenuItems = 10;
 inline constexpr int kMaxTipDelayMs = 60'000;
 inline constexpr int kMaxImageBufferMb = 1000;
 inline constexpr int kMaxFrameGap = 1000;        // thumbnail frame gaps, pixels
-inline constexpr int kMaxPrintImagesSide = 255;  // images across or down a sheet (one byte each)
 
 // True when columns x rows is a usable page: each 1..255, product <= 100.
 bool layoutFits(int columns, int rows);

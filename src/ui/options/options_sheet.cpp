@@ -63,6 +63,8 @@ QString refusalReason(OptionField field, EditCheck check)
         return QStringLiteral("横、縦とも1～255で、横×縦は500以下にしてください");
     if (check == EditCheck::Ok && (field == OptionField::PrintWidth || field == OptionField::PrintHeight))
         return QStringLiteral("余白と両側のオフセットを引いても用紙が残る大きさにしてください");
+    if (check == EditCheck::Ok && (field == OptionField::PrintGapX || field == OptionField::PrintGapY))
+        return QStringLiteral("画像を並べる場所が残る間隔にしてください");
     const ValueRange r = optionRange(field);
     return QStringLiteral("%1～%2の範囲で入力してください").arg(r.low).arg(r.high);
 }

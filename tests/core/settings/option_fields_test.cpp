@@ -91,12 +91,18 @@ TEST(OptionFields, RulesAcrossFieldsNameEveryFieldInvolved)
     s.rows = 6; // 120 thumbnails do not fit a page
     s.print.imagesAcross = 25;
     s.print.imagesDown = 21; // 525 print cells
-    s.print.paperWidth = 20;
-    s.print.leftOffset = 10; // nothing left between the offsets
-    s.print.margin = 0;
-    const std::vector<OptionField> expected = {OptionField::Columns, OptionField::Rows, OptionField::PrintWidth,
-                                               OptionField::PrintAcross, OptionField::PrintDown};
+    const std::vector<OptionField> expected = {OptionField::Columns, OptionField::Rows, OptionField::PrintAcross,
+                                               OptionField::PrintDown};
     EXPECT_EQ(settingsProblems(s), expected);
+
+    WorkModeSettings w = defaultWorkModeSettings();
+    w.print.paperWidth = 20;
+    w.print.leftOffset = 10; // nothing left between the offsets
+    EXPECT_EQ(settingsProblems(w), std::vector<OptionField>{OptionField::PrintWidth});
+    WorkModeSettings g = defaultWorkModeSettings();
+    g.print.imagesAcross = 3;
+    g.print.gapX = 200; // two gaps of 200 mm on a 277 mm frame
+    EXPECT_EQ(settingsProblems(g), (std::vector<OptionField>{OptionField::PrintGapX, OptionField::PrintGapY}));
 
     WorkModeSettings m = defaultWorkModeSettings();
     m.print.margin = 200; // A4 is 210 high: 10 mm left, no more than the two 10 mm offsets
