@@ -17,6 +17,7 @@ inline constexpr int kMaxImageBufferMb = 1000;
 // set it did not exist, so a file holding it never reflects a choice and it
 // reads as today's default.
 inline constexpr int kOldShippedImageBufferMb = 50;
+inline constexpr int kMaxFrameGap = 1000;        // thumbnail frame gaps, pixels
 
 // True when columns x rows is a usable page: each 1..255, product <= 100.
 bool layoutFits(int columns, int rows);
