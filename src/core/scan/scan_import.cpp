@@ -3,7 +3,6 @@
 
 #include "core/album/image_entry.h"
 #include "core/album/store_copy.h"
-#include "core/platform/program_paths.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 
@@ -20,7 +19,7 @@ constexpr std::size_t kNumberDigits = 10;
 class RoundSaver {
 public:
     RoundSaver(const ScanSaveTarget& target, ImageFileIO& io, ScanRoundReport& report)
-        : m_target(target), m_io(io), m_report(report), m_tempFolder(joinPath(target.programFolder, kTempFolder))
+        : m_target(target), m_io(io), m_report(report), m_tempFolder(target.tempFolder)
     {
         for (const std::string& path : target.albumPaths)
             m_albumNames.insert(BaseName(path));

@@ -18,7 +18,8 @@ namespace pictra {
 struct ScanSaveTarget {
     std::string saveFolder;     // absolute
     ScanFileType fileType = ScanFileType::Jpg;
-    std::string programFolder;  // TEMP and the store folders are below it
+    std::string tempFolder;     // pictures wait here until saved (programFolder/TEMP)
+    std::string programFolder;  // the store folders are below it
     std::string albumPath;      // the album the store copies are for; empty: none
     std::vector<std::string> albumPaths; // the album's source paths: their names are never reused
     std::string stem;           // scanStem() of the session

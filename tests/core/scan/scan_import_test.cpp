@@ -30,6 +30,7 @@ protected:
         EXPECT_TRUE(makeFolders(saveFolder));
         target.saveFolder = saveFolder;
         target.programFolder = dir.path();
+        target.tempFolder = tempFolder();
         target.albumPath = dir.file("trip.abm");
         target.stem = "ABM42";
         source.pictures = {FakePicture{}, FakePicture{16, 12, 0, 0, 255}};
