@@ -65,5 +65,6 @@ int runCreate(const Args& args);
 int runConvert(const Args& args);
 int runExif(const Args& args);
 int runEdit(const Args& args);
+int runSearch(const Args& args);
 
 } // namespace pictra::cli

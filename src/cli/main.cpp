@@ -29,6 +29,10 @@ constexpr const char* kUsage =
     "                             gray=256|16|2, rgb=R,G,B (-100..100), lhs=L,H,S,\n"
     "                             negative, noise, red, green, blue, or\n"
     "                             histogram=U,L,1|2[,rgb|red|green|blue]\n"
+    "  search [--pattern P] [--words TEXT] PLACE\n"
+    "                             find images as the search dialog does: PLACE a\n"
+    "                             folder (searched with its subfolders) or an album;\n"
+    "                             prints one full path per line; P defaults to *.*\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -61,6 +65,8 @@ int main(int argc, char** argv)
         return runExif(args);
     if (command == "edit")
         return runEdit(args);
+    if (command == "search")
+        return runSearch(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }
