@@ -120,14 +120,14 @@ void Installation::makeFolder(InstallStage stage, const std::string& folder)
     addOnce(m_manifest.folders, folder);
 }
 
-void Installation::copy(InstallStage stage, const CopyJob& job)
+bool Installation::copy(InstallStage stage, const CopyJob& job)
 {
     const bool existed = exists(job.to);
     if (existed && (job.existing == ExistingTarget::Keep || sameFile(job.from, job.to)))
-        return; // the user's own data, or the file itself
+        return false; // the user's own data, or the file itself
     if (hasLineBreakOrTab(job.to)) {
         fail(stage, job.to, Status::InvalidArgument);
-        return;
+        return false;
     }
     // Copy beside the target and rename over it: a read-only or running
     // program at the target is replaced, never half-written.
@@ -142,12 +142,13 @@ void Installation::copy(InstallStage stage, const CopyJob& job)
         std::error_code ignored;
         fs::remove(part, ignored);
         fail(stage, job.to, statusOf(ec));
-        return;
+        return false;
     }
     record(job.to);
     if (!existed)
         if (Result<ManifestFile> file = describeFile(job.to))
             m_madeNow.files.push_back(*file);
+    return true;
 }
 
 void Installation::writeText(InstallStage stage, const std::string& path, const std::string& text, bool executable)
@@ -260,9 +261,17 @@ void Installation::runStage(InstallStage stage, const InstallFileObserver& onFil
         return;
     switch (stage) {
     case InstallStage::Folders:
-        if (m_copiesFiles)
-            for (const std::string& folder : installFolders(m_options.target))
-                makeFolder(stage, folder);
+        if (!m_copiesFiles)
+            return;
+        // Missing parents of the installation folder first, so they go again on a cancel.
+        for (fs::path parent = fs::path(m_options.target).lexically_normal().parent_path();
+             !parent.empty() && !exists(parent.string()) && parent != parent.root_path();
+             parent = parent.parent_path())
+            m_missingParents.insert(m_missingParents.begin(), parent.string());
+        for (const std::string& parent : m_missingParents)
+            makeFolder(stage, parent);
+        for (const std::string& folder : installFolders(m_options.target))
+            makeFolder(stage, folder);
         return;
     case InstallStage::Icons:
         if (!stopped())
@@ -284,9 +293,7 @@ void Installation::runStage(InstallStage stage, const InstallFileObserver& onFil
             m_cancelled = true;
             return;
         }
-        const std::size_t failuresBefore = m_failures.size();
-        copy(stage, job);
-        if (stage == InstallStage::Samples && m_failures.size() == failuresBefore && endsWithIgnoreCase(job.to, ".abm")) {
+        if (copy(stage, job) && stage == InstallStage::Samples && endsWithIgnoreCase(job.to, ".abm")) {
             Result<int> repointed = repointSamplePictures(job.to, joinPath(m_options.target, "IMAGE"));
             if (!repointed)
                 fail(stage, job.to, repointed.status());

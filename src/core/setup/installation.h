@@ -69,7 +69,7 @@ private:
     bool stopped() const { return m_cancelled || !m_failures.empty(); }
     void fail(InstallStage stage, const std::string& path, Status status);
     void makeFolder(InstallStage stage, const std::string& folder);
-    void copy(InstallStage stage, const CopyJob& job);
+    bool copy(InstallStage stage, const CopyJob& job); // true when it wrote the target
     void writeText(InstallStage stage, const std::string& path, const std::string& text, bool executable = false);
     void record(const std::string& path);
     void registerMenuEntries();
@@ -86,6 +86,7 @@ private:
     std::vector<InstallFailure> m_failures;
     InstallManifest m_manifest;        // of earlier runs into this folder, and this one
     InstallManifest m_madeNow;         // what this run created (undone on cancel or failure)
+    std::vector<std::string> m_missingParents; // of the installation folder, outermost first
 };
 
 } // namespace pictra
