@@ -52,6 +52,15 @@ void makeDistribution(const std::string& medium)
     test::writeBytes(medium + "/ABM10/IMAGE/sample1.jpg", "picture");
 }
 
+// A made-up distribution and an installation of it into the test's folder.
+struct SetupFixture {
+    SetupFixture() { makeDistribution(tmp.file("medium")); }
+    test::TempDir tmp;
+    RegistryStore registry{tmp.file("pictra.reg")};
+    Installation installation{{tmp.file("medium/ABM10"), tmp.file("ABM10"), true, true},
+                              {tmp.file("data"), tmp.file("config")}, registry};
+};
+
 } // namespace
 
 class TestSetupDialogs : public QObject {
@@ -76,12 +85,8 @@ void TestSetupDialogs::startMenuOffersTheThreeChoices()
 
 void TestSetupDialogs::stagesShowTheirMarksAndFinish()
 {
-    test::TempDir tmp;
-    makeDistribution(tmp.file("medium"));
-    RegistryStore registry(tmp.file("pictra.reg"));
-    Installation installation({tmp.file("medium/ABM10"), tmp.file("ABM10"), true, true},
-                              {tmp.file("data"), tmp.file("config")}, registry);
-    setup::InstallProgressDialog dialog(installation);
+    SetupFixture f;
+    setup::InstallProgressDialog dialog(f.installation);
     dialog.show();
     bool sawMark = false;
     dialog.onStageStarted = [&](InstallStage stage) {
@@ -96,22 +101,18 @@ void TestSetupDialogs::stagesShowTheirMarksAndFinish()
     QVERIFY(sawMark);
     QCOMPARE(dialog.findChild<QProgressBar*>()->value(), 8);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(installation.finish(), InstallOutcome::Installed);
-    QVERIFY(fs::exists(tmp.file("ABM10/pictra")));
+    QCOMPARE(f.installation.finish(), InstallOutcome::Installed);
+    QVERIFY(fs::exists(f.tmp.file("ABM10/pictra")));
 }
 
 void TestSetupDialogs::cancelBeforeTheStartCopiesNothing()
 {
-    test::TempDir tmp;
-    makeDistribution(tmp.file("medium"));
-    RegistryStore registry(tmp.file("pictra.reg"));
-    Installation installation({tmp.file("medium/ABM10"), tmp.file("ABM10"), true, true},
-                              {tmp.file("data"), tmp.file("config")}, registry);
-    setup::InstallProgressDialog dialog(installation);
+    SetupFixture f;
+    setup::InstallProgressDialog dialog(f.installation);
     dialog.findChild<QPushButton*>(QStringLiteral("2"))->click();
-    QCOMPARE(installation.finish(), InstallOutcome::Cancelled);
-    QVERIFY(!fs::exists(tmp.file("ABM10")));
-    QVERIFY(!registry.readString(kPictraRegistryKey, kProgramFolderValue));
+    QCOMPARE(f.installation.finish(), InstallOutcome::Cancelled);
+    QVERIFY(!fs::exists(f.tmp.file("ABM10")));
+    QVERIFY(!f.registry.readString(kPictraRegistryKey, kProgramFolderValue));
 }
 
 QTEST_MAIN(TestSetupDialogs)
