@@ -22,6 +22,10 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
+    "  search [--pattern P] [--words TEXT] PLACE\n"
+    "                             find images as the search dialog does: PLACE a\n"
+    "                             folder (searched with its subfolders) or an album;\n"
+    "                             prints one full path per line; P defaults to *.*\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -52,6 +56,8 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
+    if (command == "search")
+        return runSearch(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

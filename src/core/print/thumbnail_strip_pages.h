@@ -1,0 +1,23 @@
+// Page arithmetic of a thumbnail strip: a row of k slots that shows album
+// images page·k .. page·k + k - 1, paged with an up-down control.
+#pragma once
+
+#include <string>
+
+namespace pictra {
+
+struct StripPages {
+    int slots = 1;     // k, slots in the strip
+    int imageCount = 0;
+
+    // At least one page, so an empty album shows "1/1".
+    int pageCount() const;
+    // The page that shows album image `index` (0 for a negative index).
+    int pageOf(int index) const;
+    // The album image in slot `slot` of page `page`, or -1 past the album's end.
+    int imageAt(int page, int slot) const;
+    // "page+1/pages".
+    std::string label(int page) const;
+};
+
+} // namespace pictra
