@@ -183,6 +183,33 @@ private slots:
         QVERIFY(pictra::fileExists(pictra::storeCopyPath(f.state.programFolder, album, trip)));
     }
 
+    void renameInASingleImageWindowActsOnItsOwnPicture()
+    {
+        AlbumWindowFixture f;
+        const std::string album = f.dir.file("trip.abm");
+        auto* frame = f.openAlbum(album, 2);
+        const std::string photo = f.dir.file("photo.jpg");
+        AlbumWindowFixture::writeJpeg(photo, 120, 1);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[1].path, photo); });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 1));
+        QVERIFY(frame->pageView()->handleCommand(cmd::kEnlargedView));
+        auto* single = pictra::ui::CChildFrame::find(f.host.mdiArea(), f.state.albums->working.viewId);
+        QVERIFY(single && single->kind() == pictra::AlbumKind::SingleImage);
+        whenDialogOpens([&](QDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
+            QCOMPARE(edit->text(), QStringLiteral("photo"));
+            edit->setText(QStringLiteral("renamed"));
+            clickButton(dialog, "1");
+        });
+        QVERIFY(single->handleCommand(cmd::kRename));
+        const std::string renamed = f.dir.file("renamed.jpg");
+        QVERIFY(pictra::fileExists(renamed));
+        QCOMPARE(entryPath(f.record(*single), 0), renamed);
+        QCOMPARE(entryPath(f.record(*frame), 1), renamed); // the album that lists it follows
+        QCOMPARE(entryPath(f.record(*frame), 0), f.dir.file("img0.jpg"));
+    }
+
     void moveRepointsEveryEntryOfEveryOpenAlbum()
     {
         AlbumWindowFixture f;
