@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
+#include "core/album/store_name_clash.h"
 #include "core/commands/dropped_files.h"
 #include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
@@ -16,7 +17,6 @@
 #include "ui/mainframe/album_documents.h"
 #include "ui/prompts/user_prompts.h"
 
-#include <algorithm>
 #include <span>
 
 namespace pictra::ui {
@@ -62,10 +62,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
     for (const std::string& image : images) {
         // A second image with the same file name would overwrite the first one's store copy.
-        const bool clashInDrop = std::any_of(batch.sources.begin(), batch.sources.end(), [&](const std::string& a) {
-            return a != image && BaseName(a) == BaseName(image);
-        });
-        if (clashInDrop || storeNameClash(entries, image))
+        if (storeNameOwner(entries, batch.sources, image))
             ++clashes;
         else
             batch.sources.push_back(image);
