@@ -66,7 +66,7 @@ std::optional<int> adobeTransform(ByteSpan jpeg)
     return (*payload)[11];
 }
 
-int exifOrientation(ByteSpan jpeg)
+int jpegOrientation(ByteSpan jpeg)
 {
     const std::optional<ByteSpan> segment = exifSegment(jpeg);
     if (!segment)

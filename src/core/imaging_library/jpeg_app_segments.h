@@ -22,6 +22,6 @@ std::optional<int> adobeTransform(ByteSpan jpeg);
 // The Exif orientation, 1..8 (1 = upright, also for files without one or
 // with a value outside 1..8): how the stored rows must be turned and
 // mirrored to show the picture upright.
-int exifOrientation(ByteSpan jpeg);
+int jpegOrientation(ByteSpan jpeg);
 
 } // namespace pictra

@@ -93,7 +93,7 @@ Result<JpegHeaderInfo> readLibraryJpegHeader(ByteSpan data)
     if (width <= 0 || height <= 0 ||
         static_cast<std::size_t>(width) * static_cast<std::size_t>(height) / kMaxPixelsPerByte > data.size())
         return Status::Corrupt;
-    return JpegHeaderInfo{width, height, exifOrientation(data), colorspace == TJCS_CMYK || colorspace == TJCS_YCCK};
+    return JpegHeaderInfo{width, height, jpegOrientation(data), colorspace == TJCS_CMYK || colorspace == TJCS_YCCK};
 }
 
 int jpegScaleEighths(int width, int height, int minWidth, int minHeight)

@@ -99,13 +99,13 @@ double meanDifference(const test::RgbImage& a, const test::RgbImage& b)
 TEST(ExifOrientation, IsReadInBothByteOrders)
 {
     const auto jpeg = test::encodeWithTurbo(upright(16, 8), 90, test::TurboSampling::S444);
-    EXPECT_EQ(exifOrientation(jpeg), 1);
+    EXPECT_EQ(jpegOrientation(jpeg), 1);
     for (int o = 1; o <= 8; ++o) {
-        EXPECT_EQ(exifOrientation(withOrientation(jpeg, o, false)), o);
-        EXPECT_EQ(exifOrientation(withOrientation(jpeg, o, true)), o);
+        EXPECT_EQ(jpegOrientation(withOrientation(jpeg, o, false)), o);
+        EXPECT_EQ(jpegOrientation(withOrientation(jpeg, o, true)), o);
     }
-    EXPECT_EQ(exifOrientation(withOrientation(jpeg, 9, false)), 1);
-    EXPECT_EQ(exifOrientation(withOrientation(jpeg, 0, true)), 1);
+    EXPECT_EQ(jpegOrientation(withOrientation(jpeg, 9, false)), 1);
+    EXPECT_EQ(jpegOrientation(withOrientation(jpeg, 0, true)), 1);
 }
 
 // Every orientation of one scene gives the same upright picture, both
