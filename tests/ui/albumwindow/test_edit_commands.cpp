@@ -224,6 +224,7 @@ private slots:
         const std::string renamed = f.dir.file("renamed.jpg");
         QVERIFY(pictra::fileExists(renamed));
         QCOMPARE(entryPath(f.record(*single), 0), renamed);
+        QCOMPARE(single->windowTitle(), QStringLiteral("renamed.jpg"));
         QCOMPARE(entryPath(f.record(*frame), 1), renamed); // the album that lists it follows
         QCOMPARE(entryPath(f.record(*frame), 0), f.dir.file("img0.jpg"));
     }
