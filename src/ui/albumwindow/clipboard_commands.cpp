@@ -124,8 +124,7 @@ bool runClipboardCommand(AppState& state, AlbumWindowHost& host, CChildFrame& fr
             showChange(state, host, frame);
         break;
     case cmd::kCopy:
-        if (copySelection(w, state.selection))
-            frame.pageView()->update();
+        (void)copySelection(w, state.selection); // the frames on screen stay until the next paint
         break;
     case cmd::kPaste: paste(state, host, frame); break;
     case cmd::kDelete: deleteImage(state, host, frame); break;
