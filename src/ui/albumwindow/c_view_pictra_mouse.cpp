@@ -288,9 +288,9 @@ void CViewPictra::updateTip(QPoint pos)
     if (index >= 0 && index < rec->imageCount && m_state.settings.tipEnabled != 0)
         text = QString::fromStdString(
             cp932ToUtf8(fieldText(rec->images[static_cast<std::size_t>(index)].summary)).text);
-    // A crossed cell says why its picture is missing.
+    // A crossed cell without a summary says why its picture is missing.
     for (const auto& [problemCell, status] : m_cellProblems)
-        if (problemCell == cell && index >= 0)
+        if (problemCell == cell && index >= 0 && text.isEmpty())
             text = pictureFailureReason(status);
     if (text.isEmpty()) {
         if (!m_tipText.isEmpty())
