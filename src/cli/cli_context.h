@@ -47,5 +47,6 @@ int runExtract(const Args& args);
 int runCreate(const Args& args);
 int runConvert(const Args& args);
 int runExif(const Args& args);
+int runPrint(const Args& args);
 
 } // namespace pictra::cli

@@ -22,6 +22,12 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
+    "  print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
+    "        [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME)\n"
+    "        ALBUM [INDEX...]\n"
+    "                             print album images (INDEX from 0, default all) one per\n"
+    "                             sheet, or A across and D down with --layout; paper and\n"
+    "                             margins in mm, the rest from the print defaults\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -52,6 +58,10 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
+#ifdef PICTRA_CLI_PRINT
+    if (command == "print")
+        return runPrint(args);
+#endif
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

@@ -6,20 +6,20 @@ namespace pictra {
 
 int StripPages::pageCount() const
 {
-    const int k = std::max(slots, 1);
+    const int k = std::max(slotCount, 1);
     return std::max((imageCount + k - 1) / k, 1);
 }
 
 int StripPages::pageOf(int index) const
 {
-    return index > 0 ? std::min(index / std::max(slots, 1), pageCount() - 1) : 0;
+    return index > 0 ? std::min(index / std::max(slotCount, 1), pageCount() - 1) : 0;
 }
 
 int StripPages::imageAt(int page, int slot) const
 {
-    if (page < 0 || slot < 0 || slot >= slots)
+    if (page < 0 || slot < 0 || slot >= slotCount)
         return -1;
-    const long long index = static_cast<long long>(page) * slots + slot;
+    const long long index = static_cast<long long>(page) * slotCount + slot;
     return index < imageCount ? static_cast<int>(index) : -1;
 }
 

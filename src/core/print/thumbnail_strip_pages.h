@@ -7,7 +7,7 @@
 namespace pictra {
 
 struct StripPages {
-    int slots = 1;     // k, slots in the strip
+    int slotCount = 1;     // k, slots in the strip
     int imageCount = 0;
 
     // At least one page, so an empty album shows "1/1".

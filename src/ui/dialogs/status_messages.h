@@ -15,6 +15,9 @@ QString readFailureMessage(const QString& path, Status status);
 // permission and a full disk apart by looking at the target's folder.
 QString saveFailureMessage(const QString& path, Status status);
 
+// Why a picture could not be loaded (for prints and previews), one sentence.
+QString pictureFailureReason(Status status);
+
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 
