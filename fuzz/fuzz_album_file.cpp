@@ -1,5 +1,6 @@
 // Album file parser on arbitrary bytes: never crashes, and what it accepts
-// has one store copy per entry, each within the documented limits.
+// has one store copy per entry, each within the documented limits; its head
+// alone parses to the same entries.
 #include "core/album/album_file.h"
 
 #include <cstddef>
@@ -8,6 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto album = pictra::parseAlbumFile(pictra::ByteSpan(data, size));
+    // The head alone (what the search and the open preview read) is parsed by the same rules.
+    auto headOnly = pictra::parseAlbumHead(pictra::ByteSpan(data, size));
+    if (album && (!headOnly || *headOnly != album->entries))
+        __builtin_trap();
     if (!album)
         return 0;
     if (album->entries.size() > pictra::kMaxAlbumImages || album->entries.size() != album->storeCopies.size())

@@ -28,6 +28,10 @@ constexpr const char* kUsage =
     "                             print album images (INDEX from 0, default all) one per\n"
     "                             sheet, or A across and D down with --layout; paper and\n"
     "                             margins in mm, the rest from the print defaults\n"
+    "  search [--pattern P] [--words TEXT] PLACE\n"
+    "                             find images as the search dialog does: PLACE a\n"
+    "                             folder (searched with its subfolders) or an album;\n"
+    "                             prints one full path per line; P defaults to *.*\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -62,6 +66,8 @@ int main(int argc, char** argv)
     if (command == "print")
         return runPrint(args);
 #endif
+    if (command == "search")
+        return runSearch(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

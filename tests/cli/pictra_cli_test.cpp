@@ -180,5 +180,32 @@ TEST_F(PictraCli, PrintsTheExifPage)
     EXPECT_NE(none.err.find("no Exif"), std::string::npos);
 }
 
+TEST_F(PictraCli, SearchesAFolderOrAnAlbum)
+{
+    test::writeBytes(dir.file("tree/IMG0001.JPG"), "x");
+    test::writeBytes(dir.file("tree/sub/IMG3.tif"), "x");
+    test::writeBytes(dir.file("tree/sub/img2.bmp"), "x");
+
+    const CliRun typed = cli("search --pattern IMG " + dir.file("tree/sub"));
+    EXPECT_EQ(typed.exitCode, 0) << typed.err;
+    EXPECT_EQ(typed.out, dir.file("tree/sub/img2.bmp") + "\n");
+
+    const CliRun all = cli("search " + dir.file("tree"));
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_NE(all.out.find(dir.file("tree/sub/IMG3.tif") + "\n"), std::string::npos);
+    EXPECT_NE(all.out.find(dir.file("tree/IMG0001.JPG") + "\n"), std::string::npos);
+
+    const std::vector<std::string> images = writeImages({"kyoto.jpg", "nara.bmp"}, 64, 48);
+    const std::string album = dir.file("trip.abm");
+    ASSERT_EQ(cli("create " + album + " " + images[0] + " " + images[1]).exitCode, 0);
+    EXPECT_EQ(cli("search --pattern KYOTO " + album).out, images[0] + "\n");
+
+    EXPECT_EQ(cli("search " + dir.file("tree/IMG0001.JPG")).exitCode, 1); // not an album
+    EXPECT_EQ(cli("search " + dir.file("missing")).exitCode, 1);
+    EXPECT_EQ(cli("search").exitCode, 2);
+    EXPECT_EQ(cli("search --pattern").exitCode, 2);
+    EXPECT_EQ(cli("search a b").exitCode, 2);
+}
+
 } // namespace
 } // namespace pictra

@@ -2,6 +2,7 @@
 #include "core/album/album_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pictra {
 namespace {
@@ -25,7 +26,7 @@ bool pathIsTerminated(const ImageEntry& e) { return std::find(e.path.begin(), e.
 
 } // namespace
 
-Result<AlbumFileContents> parseAlbumFile(ByteSpan data)
+Result<std::vector<ImageEntry>> parseAlbumHead(ByteSpan data)
 {
     if (!startsWithMagic(data))
         return Status::Corrupt;
@@ -40,13 +41,28 @@ Result<AlbumFileContents> parseAlbumFile(ByteSpan data)
         return Status::TooLarge;
     if (in.remaining() < static_cast<std::size_t>(count) * kImageEntryBytes)
         return Status::Truncated;
-    AlbumFileContents contents;
-    contents.entries.reserve(static_cast<std::size_t>(count));
+    std::vector<ImageEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
-        contents.entries.push_back(readImageEntry(in));
-        if (!pathIsTerminated(contents.entries.back()))
+        entries.push_back(readImageEntry(in));
+        if (!pathIsTerminated(entries.back()))
             return Status::Corrupt;
     }
+    return entries;
+}
+
+std::size_t albumHeadBytes(std::size_t count) { return kAlbumHeaderBytes + count * kImageEntryBytes; }
+
+Result<AlbumFileContents> parseAlbumFile(ByteSpan data)
+{
+    auto head = parseAlbumHead(data);
+    if (!head)
+        return head.status();
+    AlbumFileContents contents;
+    contents.entries = std::move(*head);
+    const auto count = static_cast<std::int32_t>(contents.entries.size());
+    ByteReader in(data);
+    in.seek(albumHeadBytes(contents.entries.size()));
     contents.storeCopies.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
         const std::int32_t length = in.i32();

@@ -35,6 +35,13 @@ struct AlbumFileContents {
 // Bytes after the last block are ignored.
 Result<AlbumFileContents> parseAlbumFile(ByteSpan data);
 
+// Parses the magic, N and the entries only, with the same checks; the
+// blocks after them are neither needed nor looked at.
+Result<std::vector<ImageEntry>> parseAlbumHead(ByteSpan data);
+
+// The length of the head of an album of `count` images (where its blocks begin).
+std::size_t albumHeadBytes(std::size_t count);
+
 // Writes the magic block, N and the entries (what precedes the blocks).
 void writeAlbumHead(ByteWriter& out, std::span<const ImageEntry> entries);
 

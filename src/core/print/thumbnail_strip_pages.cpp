@@ -28,4 +28,13 @@ std::string StripPages::label(int page) const
     return std::to_string(page + 1) + "/" + std::to_string(pageCount());
 }
 
+StripTurn StripPages::turn(int page, int requested) const
+{
+    if (requested == page)
+        return {page, page, false};
+    if (imageAt(requested, 0) >= 0)
+        return {requested, requested, true};
+    return {page, std::max(requested - 1, 0), false};
+}
+
 } // namespace pictra

@@ -17,6 +17,9 @@ QString saveFailureMessage(const QString& path, Status status);
 
 // Why a picture could not be loaded (for prints and previews), one sentence.
 QString pictureFailureReason(Status status);
+// The settings file `path` could not be written; the new settings stay in
+// force for this run.
+QString settingsSaveFailureMessage(const QString& path, Status status);
 
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);

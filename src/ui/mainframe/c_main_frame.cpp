@@ -16,6 +16,7 @@
 #include "ui/mainframe/drop_handler.h"
 #include "ui/infobar/exif_page_text.h"
 #include "ui/mainframe/navigation_tip.h"
+#include "ui/options/options_apply.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QAction>
@@ -167,6 +168,7 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kManual:
     case cmd::kHelpIndex: openManual(); return true;
     case cmd::kAbout: AboutDialog(this).exec(); return true;
+    case cmd::kOptions: runOptionsSheet(m_state, *this, this); return true;
     default: return false;
     }
 }
