@@ -9,8 +9,10 @@
 #include "ui/print/drag_outline.h"
 #include "ui/print/print_messages.h"
 #include "ui/print/print_sheet_view.h"
-#include "ui/print/thumbnail_strip.h"
 #include "ui/print/up_down_control.h"
+#include "ui/widgets/thumbnail_strip.h"
+
+#include "core/print/thumbnail_strip_pages.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -20,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -69,7 +72,7 @@ CNormalPrintDlg::CNormalPrintDlg(AppState& state, const AlbumRecord& album, User
     const int opening = printOpeningImage(album);
     if (opening >= 0)
         m_list.add(imageFilePath(album.images[static_cast<std::size_t>(opening)]));
-    m_strip->showPageOf(std::max(opening, 0));
+    m_strip->setPage(StripPages{kNormalPrintStripSlots, album.imageCount}.pageOf(opening));
     adjustSize();
     layOut();
     updatePrintButton();
@@ -127,8 +130,7 @@ void CNormalPrintDlg::buildControls()
     m_sheetView = new PrintSheetView(m_pictures, m_layout, m_list, this);
     m_sheetView->setObjectName(QStringLiteral("1058"));
     m_sheetView->setFixedSize(kPreviewSize);
-    m_strip = new ThumbnailStrip(m_pictures, kNormalPrintStripSlots, QStringLiteral("1016"), QStringLiteral("1045"), this);
-    m_strip->setMinimumHeight(56);
+    QWidget* strip = buildStrip();
 
     auto* paperBox = new QGroupBox(QStringLiteral("用紙"), this);
     auto* paperForm = new QFormLayout(paperBox);
@@ -181,15 +183,17 @@ void CNormalPrintDlg::buildControls()
         buttons->addWidget(b);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(m_strip);
+    all->addWidget(strip);
     all->addLayout(buttons);
 
     m_outline = new DragOutline(this);
     // Moves without the button reach the filter too, so a drag whose
     // release went elsewhere ends at the next move.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_strip, m_sheetView}) {
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
+    m_sheetView->setMouseTracking(true);
+    m_sheetView->installEventFilter(this);
+    for (QWidget* cell : m_stripCells) {
+        cell->setMouseTracking(true);
+        cell->installEventFilter(this);
     }
 
     connect(m_paper, &QComboBox::activated, this, &CNormalPrintDlg::paperChosen);
@@ -221,6 +225,34 @@ void CNormalPrintDlg::buildControls()
     });
 }
 
+QWidget* CNormalPrintDlg::buildStrip()
+{
+    static constexpr const char* kCellIds[kNormalPrintStripSlots] = {
+        "1031", "1032", "1033", "1034", "1035", "1036", "1037", "1042", "1052", "1012", "1013", "1043", "1054"};
+    constexpr int kCell = 48;
+    constexpr int kGap = 4;
+    StripLayout layout;
+    for (int k = 0; k < kNormalPrintStripSlots; ++k) {
+        layout.cells.push_back(QRect(k * (kCell + kGap), 0, kCell, kCell));
+        layout.cellIds.push_back(QString::fromLatin1(kCellIds[k]));
+    }
+    const int right = kNormalPrintStripSlots * (kCell + kGap);
+    layout.spin = QRect(right + 4, 4, 16, kCell - 8);
+    layout.spinId = QStringLiteral("1016");
+    layout.pageLabel = QRect(right + 26, kCell / 2 - 8, 44, 16);
+    layout.pageLabelId = QStringLiteral("1045");
+    auto* box = new QWidget(this);
+    box->setFixedSize(right + 72, kCell);
+    m_strip = new ThumbnailStrip(layout, box);
+    for (int k = 0; k < kNormalPrintStripSlots; ++k)
+        m_stripCells.push_back(m_strip->findChild<QWidget*>(layout.cellIds[static_cast<std::size_t>(k)]));
+    m_strip->setCellPainter([this](QPainter& painter, const QRect& cell, int item) {
+        const Rect inside{0, 0, cell.width() - 1, cell.height() - 1};
+        m_pictures.drawFitted(painter, inside, m_stripImages[static_cast<std::size_t>(item)].picture);
+    });
+    return box;
+}
+
 void CNormalPrintDlg::loadSettings()
 {
     m_all->setChecked(true);
@@ -245,15 +277,16 @@ void CNormalPrintDlg::fillStrip(const AlbumRecord& album)
     // An album's strip draws the store copies; a single-image window has none.
     const bool isAlbum = album.kind == AlbumKind::Album;
     const std::string albumPath = albumFilePath(album);
-    std::vector<StripImage> images;
+    QStringList names;
     for (int i = 0; i < album.imageCount && i < kMaxAlbumImages; ++i) {
         const std::string path = imageFilePath(album.images[static_cast<std::size_t>(i)]);
         const std::string picture = isAlbum ? cellPicturePath(m_state.programFolder, albumPath, path,
                                                               kNormalPrintStripSlots, DisplayMethod::Speed)
                                             : path;
-        images.push_back({path, picture});
+        m_stripImages.push_back({path, picture});
+        names << QString::fromStdString(path);
     }
-    m_strip->setImages(std::move(images));
+    m_strip->setNames(names);
 }
 
 void CNormalPrintDlg::showSheetSize()

@@ -15,6 +15,7 @@
 #include <QDialog>
 
 #include <string>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -39,6 +40,11 @@ class UserPrompts;
 
 inline constexpr int kNormalPrintStripSlots = 13;
 
+struct StripImage {
+    std::string path;    // the image's own file (what gets printed)
+    std::string picture; // the file its strip cell draws ("" leaves it empty)
+};
+
 class CNormalPrintDlg : public QDialog {
     Q_OBJECT
 public:
@@ -53,6 +59,8 @@ public:
     const WorkingSheet& laidOutSheet() const { return m_laidOut; } // previewed and printed
     const PreviewLayout& layout() const { return m_layout; }
     ThumbnailStrip* strip() const { return m_strip; }
+    // Strip cell k's widget (0 = leftmost).
+    QWidget* stripCell(int k) const { return m_stripCells[static_cast<std::size_t>(k)]; }
     PrintSheetView* sheetView() const { return m_sheetView; }
 
     // "印刷": the printer set-up, then the job. The dialog stays open.
@@ -66,6 +74,7 @@ private:
     enum class DragMode { None, FromStrip, Placed };
 
     void buildControls();
+    QWidget* buildStrip();
     void loadSettings();
     void fillStrip(const AlbumRecord& album);
     void showSheetSize();
@@ -81,7 +90,7 @@ private:
     void clearList();
 
     // Mouse handling on the strip and the sheet; points in dialog coordinates.
-    void mousePressed(QPoint at, Qt::KeyboardModifiers modifiers);
+    void mousePressed(QPoint at, int stripCell, Qt::KeyboardModifiers modifiers);
     void mouseMoved(QPoint at, Qt::MouseButtons buttons);
     void mouseReleased(QPoint at);
     void addPending();
@@ -126,6 +135,8 @@ private:
     QLabel* m_problem = nullptr;
     PrintSheetView* m_sheetView = nullptr;
     ThumbnailStrip* m_strip = nullptr;
+    std::vector<QWidget*> m_stripCells;
+    std::vector<StripImage> m_stripImages;
     DragOutline* m_outline = nullptr;
 };
 

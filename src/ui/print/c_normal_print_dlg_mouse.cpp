@@ -8,16 +8,19 @@
 #include "ui/print/print_messages.h"
 #include "ui/print/print_sheet_view.h"
 #include "ui/print/printer_page.h"
-#include "ui/print/thumbnail_strip.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/widgets/thumbnail_strip.h"
 
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace pictra::ui {
 
 bool CNormalPrintDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_strip && watched != m_sheetView)
+    const auto cell = std::find(m_stripCells.begin(), m_stripCells.end(), watched);
+    if (watched != m_sheetView && cell == m_stripCells.end())
         return QDialog::eventFilter(watched, event);
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
@@ -29,7 +32,8 @@ bool CNormalPrintDlg::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseButtonPress) {
         if (mouse->button() != Qt::LeftButton)
             return false;
-        mousePressed(at, mouse->modifiers());
+        mousePressed(at, cell == m_stripCells.end() ? -1 : static_cast<int>(cell - m_stripCells.begin()),
+                     mouse->modifiers());
     } else if (type == QEvent::MouseMove) {
         mouseMoved(at, mouse->buttons());
     } else if (mouse->button() == Qt::LeftButton) {
@@ -44,7 +48,7 @@ Rect CNormalPrintDlg::toDialog(QWidget* from, const Rect& r) const
     return {r.left + origin.x(), r.top + origin.y(), r.right + origin.x(), r.bottom + origin.y()};
 }
 
-void CNormalPrintDlg::mousePressed(QPoint at, Qt::KeyboardModifiers modifiers)
+void CNormalPrintDlg::mousePressed(QPoint at, int stripCell, Qt::KeyboardModifiers modifiers)
 {
     const bool several = m_laidOut.several;
     const QPoint onSheet = m_sheetView->mapFrom(this, at);
@@ -58,20 +62,17 @@ void CNormalPrintDlg::mousePressed(QPoint at, Qt::KeyboardModifiers modifiers)
             return;
         }
     }
-    const QPoint onStrip = m_strip->mapFrom(this, at);
-    if (!m_strip->rect().contains(onStrip))
-        return;
-    const int image = m_strip->imageAt(onStrip);
+    const int image = stripCell >= 0 ? m_strip->itemInCell(stripCell) : -1;
     if (image < 0)
         return;
-    m_pending = m_strip->images()[static_cast<std::size_t>(image)].path;
+    m_pending = m_stripImages[static_cast<std::size_t>(image)].path;
     if (modifiers & Qt::ControlModifier) {
         addPending();
         return;
     }
     m_drag = DragMode::FromStrip;
-    const int slot = image - m_strip->page() * m_strip->pages().slotCount;
-    m_dragRect = toDialog(m_strip, m_strip->slotRect(slot));
+    QWidget* source = m_stripCells[static_cast<std::size_t>(stripCell)];
+    m_dragRect = toDialog(source, {0, 0, source->width(), source->height()});
 }
 
 void CNormalPrintDlg::mouseMoved(QPoint at, Qt::MouseButtons buttons)

@@ -9,7 +9,7 @@
 #include "ui/print/c_normal_print_dlg.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/print_sheet_view.h"
-#include "ui/print/thumbnail_strip.h"
+#include "ui/widgets/thumbnail_strip.h"
 #include "ui/print/up_down_control.h"
 
 #include <QCheckBox>
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -72,10 +73,9 @@ T* control(QWidget& dialog, const char* id)
     return w;
 }
 
-QPoint slotCentre(ui::ThumbnailStrip* strip, int slot)
+QPoint middle(QWidget* w)
 {
-    const Rect r = strip->slotRect(slot);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return {w->width() / 2, w->height() / 2};
 }
 
 QPoint cellCentre(const CNormalPrintDlg& d, int position)
@@ -98,7 +98,7 @@ void drag(QWidget* source, QPoint from, QWidget* sheet, QPoint to)
 
 void ctrlClick(CNormalPrintDlg& d, int slot)
 {
-    AlbumWindowFixture::click(d.strip(), slotCentre(d.strip(), slot), Qt::ControlModifier);
+    AlbumWindowFixture::click(d.stripCell(slot), middle(d.stripCell(slot)), Qt::ControlModifier);
 }
 
 std::vector<std::string> names(const CNormalPrintDlg& d)
@@ -123,8 +123,10 @@ private slots:
         QCOMPARE(d.windowTitle(), QStringLiteral("通常印刷"));
         QCOMPARE(names(d), (std::vector<std::string>{"img19.jpg"}));
         QCOMPARE(control<QLabel>(d, "1045")->text(), QStringLiteral("2/2"));
-        QCOMPARE(control<ui::UpDownControl>(d, "1016")->value(), 1);
-        QVERIFY(!control<ui::UpDownControl>(d, "1016")->higherButton()->isEnabled());
+        QScrollBar* stripUpDown = control<QScrollBar>(d, "1016");
+        QCOMPARE(stripUpDown->value(), 1);
+        stripUpDown->triggerAction(QAbstractSlider::SliderSingleStepAdd); // no third page
+        QCOMPARE(d.strip()->page(), 1);
         QCOMPARE(control<QLabel>(d, "1041")->text(), QStringLiteral("1/1"));
         QVERIFY(control<QRadioButton>(d, "1068")->isChecked());
         QVERIFY(control<QRadioButton>(d, "1070")->isChecked());
@@ -138,7 +140,7 @@ private slots:
         QCOMPARE(d.layout().cells.size(), std::size_t(6));
 
         // Back to the first strip page with the up arrow.
-        control<ui::UpDownControl>(d, "1016")->lowerButton()->click();
+        stripUpDown->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QCOMPARE(control<QLabel>(d, "1045")->text(), QStringLiteral("1/2"));
     }
 
@@ -170,11 +172,11 @@ private slots:
         QCOMPARE(d.printList().count(), 4);
         QCOMPARE(control<QLabel>(d, "1041")->text(), QStringLiteral("2/2"));
         // A drop on the second cell still appends at the end.
-        drag(d.strip(), slotCentre(d.strip(), 4), d.sheetView(), cellCentre(d, 1));
+        drag(d.stripCell(4), middle(d.stripCell(4)), d.sheetView(), cellCentre(d, 1));
         QCOMPARE(names(d), (std::vector<std::string>{"img0.jpg", "img1.jpg", "img2.jpg", "img3.jpg", "img4.jpg"}));
         QCOMPARE(control<QLabel>(d, "1041")->text(), QStringLiteral("3/3"));
         // Released off the sheet: nothing changes. Past the album's end: nothing.
-        drag(d.strip(), slotCentre(d.strip(), 0), d.strip(), slotCentre(d.strip(), 9));
+        drag(d.stripCell(0), middle(d.stripCell(0)), d.stripCell(9), middle(d.stripCell(9)));
         ctrlClick(d, 7);
         QCOMPARE(d.printList().count(), 5);
     }
