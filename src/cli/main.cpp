@@ -28,6 +28,13 @@ constexpr const char* kUsage =
     "                             print album images (INDEX from 0, default all) one per\n"
     "                             sheet, or A across and D down with --layout; paper and\n"
     "                             margins in mm, the rest from the print defaults\n"
+    "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
+    "                             extension); TOOL is rotate=N (quarter turns counter-\n"
+    "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
+    "                             right), threshold[=T] (T = R + 256 G + 65536 B),\n"
+    "                             gray=256|16|2, rgb=R,G,B (-100..100), lhs=L,H,S,\n"
+    "                             negative, noise, red, green, blue, or\n"
+    "                             histogram=U,L,1|2[,rgb|red|green|blue]\n"
     "  search [--pattern P] [--words TEXT] PLACE\n"
     "                             find images as the search dialog does: PLACE a\n"
     "                             folder (searched with its subfolders) or an album;\n"
@@ -66,6 +73,8 @@ int main(int argc, char** argv)
     if (command == "print")
         return runPrint(args);
 #endif
+    if (command == "edit")
+        return runEdit(args);
     if (command == "search")
         return runSearch(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
