@@ -28,6 +28,11 @@ constexpr const char* kUsage =
     "                             print album images (INDEX from 0, default all) one per\n"
     "                             sheet, or A across and D down with --layout; paper and\n"
     "                             margins in mm, the rest from the print defaults\n"
+    "  scan [--list] [--device NAME] [--resolution DPI] [--folder DIR] [--format jpg|bmp] ALBUM\n"
+    "                             scan every page from the scanner (default: the first\n"
+    "                             one) at the resolution nearest DPI (300) into DIR\n"
+    "                             (default: the program folder's IMAGE) and add them to\n"
+    "                             ALBUM (made when missing); --list prints the scanners\n"
     "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
     "                             extension); TOOL is rotate=N (quarter turns counter-\n"
     "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
@@ -73,6 +78,8 @@ int main(int argc, char** argv)
     if (command == "print")
         return runPrint(args);
 #endif
+    if (command == "scan")
+        return runScan(args);
     if (command == "edit")
         return runEdit(args);
     if (command == "search")
