@@ -11,7 +11,7 @@
 #include "ui/print/print_commands.h"
 #include "ui/print/print_sheet_view.h"
 #include "ui/widgets/thumbnail_strip.h"
-#include "ui/print/up_down_control.h"
+#include "ui/print/page_up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>
