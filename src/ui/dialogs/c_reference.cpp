@@ -7,6 +7,7 @@
 #include "ui/dialog_units.h"
 #include "ui/dialogs/file_outcome_messages.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/widgets/file_list.h"
 #include "ui/widgets/picture_preview.h"
 
 #include <QApplication>
@@ -37,17 +38,10 @@ CReference::CReference(AppState& state, UserPrompts& prompts, TransferMode mode,
     setObjectName(QStringLiteral("141"));
     setWindowTitle(modeWord(mode));
     setFixedSize(dluToPixelsX(330), dluToPixelsY(240));
-    m_list = new QTreeWidget(this);
+    m_list = makeFileList(this, 50);
     m_list->setObjectName(QStringLiteral("1079"));
     m_list->setGeometry(dluRect(7, 7, 316, 94));
-    m_list->setRootIsDecorated(false);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setHeaderLabels({QStringLiteral("No"), QStringLiteral("ファイル名"), QStringLiteral("属性"),
-                             QStringLiteral("ディレクトリ")});
-    const int widths[] = {30, 100, 50, 600};
-    for (int c = 0; c < 4; ++c)
-        m_list->setColumnWidth(c, widths[c]);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CReference::rowsPicked);
 
     m_selectedOnly = new QRadioButton(QStringLiteral("選択ファイルのみ"), this);
@@ -96,12 +90,8 @@ void CReference::fillList(bool allImages)
     const QSignalBlocker block(m_list);
     m_list->clear();
     int number = 0;
-    for (const std::string& path : allImages ? m_all : m_selected) {
-        auto* row = new QTreeWidgetItem({QString::number(++number), qs(BaseName(path)), qs(extensionOf(path)),
-                                         qs(folderPart(path)) + QLatin1Char('/')});
-        row->setData(0, Qt::UserRole, qs(path));
-        m_list->addTopLevelItem(row);
-    }
+    for (const std::string& path : allImages ? m_all : m_selected)
+        addFileRow(*m_list, ++number, path, FolderColumn::WithSeparator);
 }
 
 void CReference::rowsPicked()
@@ -109,7 +99,7 @@ void CReference::rowsPicked()
     const QList<QTreeWidgetItem*> picked = m_list->selectedItems();
     if (picked.isEmpty())
         return;
-    m_preview->setPath(picked.back()->data(0, Qt::UserRole).toString().toStdString());
+    m_preview->setPath(rowPath(*picked.back()));
     m_start->setEnabled(true);
 }
 
@@ -125,7 +115,7 @@ std::vector<std::string> CReference::pickedSources() const
     std::vector<std::string> sources;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         if (QTreeWidgetItem* row = m_list->topLevelItem(i); row->isSelected())
-            sources.push_back(row->data(0, Qt::UserRole).toString().toStdString());
+            sources.push_back(rowPath(*row));
     }
     return sources;
 }
