@@ -20,6 +20,7 @@
 #include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/scan/twain_import.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -148,6 +149,10 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kPaste:
     case cmd::kDelete:
         return runClipboardCommand(m_state, m_host, *this, id);
+    case cmd::kInputTwain:
+        makeCurrent();
+        runTwainImport(m_state, m_host, *this);
+        return true;
     case cmd::kInputFromFile:
     case cmd::kCopyToFolder:
     case cmd::kMoveToFolder:

@@ -7,7 +7,7 @@
 #include "ui/dialog_units.h"
 #include "ui/dialogs/file_outcome_messages.h"
 #include "ui/prompts/user_prompts.h"
-#include "ui/widgets/file_list.h"
+#include "ui/widgets/file_list_view.h"
 #include "ui/widgets/picture_preview.h"
 
 #include <QApplication>
@@ -38,10 +38,9 @@ CReference::CReference(AppState& state, UserPrompts& prompts, TransferMode mode,
     setObjectName(QStringLiteral("141"));
     setWindowTitle(modeWord(mode));
     setFixedSize(dluToPixelsX(330), dluToPixelsY(240));
-    m_list = makeFileList(this, 50);
+    m_list = makeFileListView(this, FileListSelection::Several);
     m_list->setObjectName(QStringLiteral("1079"));
     m_list->setGeometry(dluRect(7, 7, 316, 94));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CReference::rowsPicked);
 
     m_selectedOnly = new QRadioButton(QStringLiteral("選択ファイルのみ"), this);
@@ -90,8 +89,12 @@ void CReference::fillList(bool allImages)
     const QSignalBlocker block(m_list);
     m_list->clear();
     int number = 0;
-    for (const std::string& path : allImages ? m_all : m_selected)
-        addFileRow(*m_list, ++number, path, FolderColumn::WithSeparator);
+    for (const std::string& path : allImages ? m_all : m_selected) {
+        auto* row = new QTreeWidgetItem({QString::number(++number), qs(BaseName(path)), qs(extensionOf(path)),
+                                         qs(folderPart(path)) + QLatin1Char('/')});
+        row->setData(0, Qt::UserRole, qs(path));
+        m_list->addTopLevelItem(row);
+    }
 }
 
 void CReference::rowsPicked()
@@ -99,7 +102,7 @@ void CReference::rowsPicked()
     const QList<QTreeWidgetItem*> picked = m_list->selectedItems();
     if (picked.isEmpty())
         return;
-    m_preview->setPath(rowPath(*picked.back()));
+    m_preview->setPath(picked.back()->data(0, Qt::UserRole).toString().toStdString());
     m_start->setEnabled(true);
 }
 
@@ -115,7 +118,7 @@ std::vector<std::string> CReference::pickedSources() const
     std::vector<std::string> sources;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         if (QTreeWidgetItem* row = m_list->topLevelItem(i); row->isSelected())
-            sources.push_back(rowPath(*row));
+            sources.push_back(row->data(0, Qt::UserRole).toString().toStdString());
     }
     return sources;
 }
