@@ -1,7 +1,6 @@
 // The scanner layer against SANE's "test" backend, set up in a private
 // SANE_CONFIG_DIR: every frame kind gives the same colour picture, feeders
 // give every page, failures and cancel end cleanly.
-#include "scanner/ik_scan.h"
 #include "scanner/sane_scan_source.h"
 #include "support/temp_dir.h"
 
@@ -175,16 +174,6 @@ TEST_F(SaneTestBackend, CancelStopsTheScan)
     const Scanned scanned = scan({{"source", "Automatic Document Feeder"}});
     EXPECT_EQ(scanned.error, ScanError::Cancelled);
     EXPECT_TRUE(scanned.pictures.empty());
-}
-
-TEST_F(SaneTestBackend, OneSessionAtATime)
-{
-    auto first = IKScanInitialize({});
-    ASSERT_TRUE(first);
-    EXPECT_FALSE(IKScanInitialize({}));
-    IKScanTerminate(first);
-    auto again = IKScanInitialize({});
-    EXPECT_TRUE(again);
 }
 
 } // namespace
