@@ -17,8 +17,8 @@
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/albumwindow/file_commands.h"
 #include "ui/albumwindow/image_export.h"
-#include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
+#include "ui/enlargedview/c_pictra_view.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/twain_import.h"
 
@@ -65,7 +65,8 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
         m_pageView = new CViewPictra(state, host, *this, m_viewId);
         setWidget(m_pageView);
     } else {
-        setWidget(new PictureView(state, m_viewId, this));
+        m_pictureView = new CPictraView(state, host, *this, m_viewId);
+        setWidget(m_pictureView);
     }
     host.mdiArea().addSubWindow(this);
     connect(this, &QMdiSubWindow::aboutToActivate, this, &CChildFrame::makeCurrent);
@@ -160,7 +161,7 @@ bool CChildFrame::handleCommand(int id)
         makeCurrent();
         return runFileCommand(m_state, m_host, *this, id);
     default:
-        return false;
+        return m_pictureView && m_pictureView->handleCommand(id);
     }
 }
 
