@@ -101,23 +101,6 @@ QString storeFolderClashMessage(const QString& path)
         .arg(QFileInfo(path).fileName());
 }
 
-QString pictureFailureReason(Status status)
-{
-    switch (status) {
-    case Status::Ok: return {};
-    case Status::NotFound: return QStringLiteral("ファイルが見つかりません。");
-    case Status::IoError: return QStringLiteral("ファイルを読み書きできません。");
-    case Status::NoPermission: return QStringLiteral("ファイルを読む権限がありません。");
-    case Status::TooLarge: return QStringLiteral("イメージが大きすぎます。");
-    case Status::Unsupported: return QStringLiteral("この種類のイメージには対応していません。");
-    case Status::Truncated:
-    case Status::Corrupt: return QStringLiteral("ファイルが壊れています。");
-    case Status::InvalidArgument: return QStringLiteral("ファイル名が長すぎます。");
-    case Status::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
-    }
-    return {};
-}
-
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped)
 {
     QString text = QStringLiteral("次のイメージは追加できませんでした。");

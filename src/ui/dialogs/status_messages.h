@@ -32,10 +32,6 @@ QString pictureSaveFailureMessage(const QString& path, Status status);
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 
-// Why a picture cannot be shown or added: not found, not readable, too
-// large, an unsupported kind, damaged.
-QString pictureFailureReason(Status status);
-
 // The images a drop or insert left out, each with its reason.
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 

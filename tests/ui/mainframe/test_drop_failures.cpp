@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(std::string(fieldText(state.albums->working.images[0].path)), good);
         QCOMPARE(static_cast<int>(prompts.asked.size()), asked + 1);
         const QString message = prompts.asked.last();
-        QVERIFY2(message.contains(QStringLiteral("junk.jpg\n　ファイルが壊れています。")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("junk.jpg\n　画像ファイルが壊れています。")), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("gone.tif\n　ファイルが見つかりません。")), qPrintable(message));
     }
 
