@@ -39,7 +39,9 @@ struct Program {
         frame->documents().newAlbum();
         std::vector<std::string> paths;
         for (int i = 0; i < count; ++i) {
-            paths.push_back(tmp.file("photos/" + tag + std::to_string(i) + ".jpg"));
+            std::string name = "photos/";
+            name.append(tag).append(std::to_string(i)).append(".jpg");
+            paths.push_back(tmp.file(name));
             test::writeJpeg(paths.back(), 40, 30, static_cast<std::uint32_t>(i + 1));
         }
         frame->drops().dropFiles(paths);
@@ -168,7 +170,7 @@ private slots:
         QMdiArea& area = p.frame->mdiArea();
         const QRect room(QPoint(0, 0), area.viewport()->size());
         for (int i = 0; i < 3; ++i)
-            p.albumWith(2, "c" + std::to_string(i));
+            p.albumWith(2, std::string(1, static_cast<char>('c' + i)));
         QVERIFY(p.frame->handleCommand(cmd::kSlideShow)); // the slide window of the last album
         const QList<QMdiSubWindow*> windows = area.subWindowList();
         QCOMPARE(windows.size(), 5); // sample album, three albums, the slide window
