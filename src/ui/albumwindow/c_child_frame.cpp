@@ -22,6 +22,7 @@
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/enlargedview/c_pictra_view.h"
+#include "ui/print/print_commands.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/twain_import.h"
 
@@ -157,6 +158,10 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kExportPcx:
         makeCurrent();
         exportFocusedImage(m_state, m_host, this, id);
+        return true;
+    case cmd::kPrintNormal:
+        makeCurrent();
+        runNormalPrint(m_state, m_host, this);
         return true;
     case cmd::kCut:
     case cmd::kCopy:
