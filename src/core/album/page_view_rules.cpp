@@ -94,7 +94,14 @@ ViewChange setGridSide(AlbumTable& table, GridSide side, int n)
 
 ViewChange setGridShape(AlbumTable& table, std::uint64_t viewId, int columns, int rows)
 {
-    editWindowRecords(table, viewId, [&](AlbumRecord& rec) { reshape(rec, columns, rows); });
+    // The active window's working copy is the freshest record: reshape it
+    // and copy it into the slot, so a slot that lagged behind cannot differ.
+    if (table.working.viewId == viewId && viewId != 0) {
+        reshape(table.working, columns, rows);
+        mirrorToActiveSlot(table);
+    } else {
+        editWindowRecords(table, viewId, [&](AlbumRecord& rec) { reshape(rec, columns, rows); });
+    }
     return {.repaint = true, .refillPages = true};
 }
 
