@@ -27,6 +27,17 @@ constexpr const char* kUsage =
     "                             one) at the resolution nearest DPI (300) into DIR\n"
     "                             (default: the program folder's IMAGE) and add them to\n"
     "                             ALBUM (made when missing); --list prints the scanners\n"
+    "  print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
+    "        [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME)\n"
+    "        ALBUM [INDEX...]\n"
+    "                             print album images (INDEX from 0, default all) one per\n"
+    "                             sheet, or A across and D down with --layout; paper and\n"
+    "                             margins in mm, the rest from the print defaults\n"
+    "  print --poster PAPER [--orientation landscape|portrait]\n"
+    "        [--sheet-orientation landscape|portrait] [--margin MM] --paper SHEET\n"
+    "        (--pdf OUT.pdf | --printer NAME) ALBUM INDEX\n"
+    "                             print one image as a poster (A0-A3) across sheets\n"
+    "                             (A4-A6, B4-B6), the bottom row of sheets first\n"
     "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
     "                             extension); TOOL is rotate=N (quarter turns counter-\n"
     "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
@@ -70,6 +81,10 @@ int main(int argc, char** argv)
         return runExif(args);
     if (command == "scan")
         return runScan(args);
+#ifdef PICTRA_CLI_PRINT
+    if (command == "print")
+        return runPrint(args);
+#endif
     if (command == "edit")
         return runEdit(args);
     if (command == "search")

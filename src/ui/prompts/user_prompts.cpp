@@ -1,6 +1,8 @@
 // QtUserPrompts: the real dialogs.
 #include "ui/prompts/user_prompts.h"
 
+#include "ui/print/c_set_printer.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,6 +41,12 @@ QString QtUserPrompts::saveFileName(QWidget* parent, const QString& caption, con
 QString QtUserPrompts::chooseFolder(QWidget* parent, const QString& caption, const QString& folder)
 {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+bool QtUserPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)
+{
+    CSetPrinter dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace pictra::ui

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace pictra::ui {
@@ -32,6 +33,9 @@ public:
                                  const QString& filter) = 0;
     // A folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
+    // The printer set-up (CSetPrinter) on `printer`, which keeps the choice.
+    // False when cancelled: nothing is to be printed.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 class QtUserPrompts final : public UserPrompts {
@@ -45,6 +49,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
                          const QString& filter) override;
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace pictra::ui
