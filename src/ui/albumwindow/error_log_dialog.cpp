@@ -2,6 +2,7 @@
 #include "ui/albumwindow/error_log_dialog.h"
 
 #include "core/util/paths.h"
+#include "ui/widgets/file_list_view.h"
 
 #include <QDialogButtonBox>
 #include <QTreeWidget>
@@ -18,14 +19,7 @@ ErrorLogDialog::ErrorLogDialog(const std::vector<std::string>& missingPaths, QWi
 {
     setObjectName(QStringLiteral("190"));
     setWindowTitle(QStringLiteral("エラーログ"));
-    auto* list = new QTreeWidget(this);
-    list->setRootIsDecorated(false);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setHeaderLabels({QStringLiteral("No"), QStringLiteral("ファイル名"), QStringLiteral("属性"),
-                           QStringLiteral("ディレクトリ")});
-    const int widths[] = {30, 100, 30, 600};
-    for (int c = 0; c < 4; ++c)
-        list->setColumnWidth(c, widths[c]);
+    auto* list = makeFileListView(this, FileListSelection::Single, 30);
     int number = 0;
     for (const std::string& path : missingPaths) {
         list->addTopLevelItem(new QTreeWidgetItem(
