@@ -1,4 +1,4 @@
-#include "ui/print/up_down_control.h"
+#include "ui/print/print_up_down.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -7,7 +7,7 @@
 
 namespace pictra::ui {
 
-UpDownControl::UpDownControl(Qt::Orientation orientation, QWidget* parent)
+PrintUpDown::PrintUpDown(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), m_lower(new QToolButton(this)), m_higher(new QToolButton(this))
 {
     const bool vertical = orientation == Qt::Vertical;
@@ -26,7 +26,7 @@ UpDownControl::UpDownControl(Qt::Orientation orientation, QWidget* parent)
     updateButtons();
 }
 
-void UpDownControl::setRange(int minimum, int maximum)
+void PrintUpDown::setRange(int minimum, int maximum)
 {
     m_minimum = minimum;
     m_maximum = std::max(minimum, maximum);
@@ -34,13 +34,13 @@ void UpDownControl::setRange(int minimum, int maximum)
     updateButtons();
 }
 
-void UpDownControl::setValue(int value)
+void PrintUpDown::setValue(int value)
 {
     m_value = std::clamp(value, m_minimum, m_maximum);
     updateButtons();
 }
 
-void UpDownControl::step(int by)
+void PrintUpDown::step(int by)
 {
     const int next = std::clamp(m_value + by, m_minimum, m_maximum);
     if (next == m_value)
@@ -50,7 +50,7 @@ void UpDownControl::step(int by)
     emit valueChanged(m_value);
 }
 
-void UpDownControl::updateButtons()
+void PrintUpDown::updateButtons()
 {
     m_lower->setEnabled(m_value > m_minimum);
     m_higher->setEnabled(m_value < m_maximum);
