@@ -22,11 +22,6 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
-    "  scan [--list] [--device NAME] [--resolution DPI] [--folder DIR] [--format jpg|bmp] ALBUM\n"
-    "                             scan every page from the scanner (default: the first\n"
-    "                             one) at the resolution nearest DPI (300) into DIR\n"
-    "                             (default: the program folder's IMAGE) and add them to\n"
-    "                             ALBUM (made when missing); --list prints the scanners\n"
     "  print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
     "        [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME)\n"
     "        ALBUM [INDEX...]\n"
@@ -38,6 +33,11 @@ constexpr const char* kUsage =
     "        (--pdf OUT.pdf | --printer NAME) ALBUM INDEX\n"
     "                             print one image as a poster (A0-A3) across sheets\n"
     "                             (A4-A6, B4-B6), the bottom row of sheets first\n"
+    "  scan [--list] [--device NAME] [--resolution DPI] [--folder DIR] [--format jpg|bmp] ALBUM\n"
+    "                             scan every page from the scanner (default: the first\n"
+    "                             one) at the resolution nearest DPI (300) into DIR\n"
+    "                             (default: the program folder's IMAGE) and add them to\n"
+    "                             ALBUM (made when missing); --list prints the scanners\n"
     "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
     "                             extension); TOOL is rotate=N (quarter turns counter-\n"
     "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
@@ -79,12 +79,12 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
-    if (command == "scan")
-        return runScan(args);
 #ifdef PICTRA_CLI_PRINT
     if (command == "print")
         return runPrint(args);
 #endif
+    if (command == "scan")
+        return runScan(args);
     if (command == "edit")
         return runEdit(args);
     if (command == "search")

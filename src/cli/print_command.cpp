@@ -4,6 +4,7 @@
 #include "album_loading.h"
 #include "cli_context.h"
 #include "cli_printer.h"
+#include "poster_command.h"
 
 #include "core/album/cell_picture.h"
 #include "core/image/shared_image.h"

@@ -9,7 +9,7 @@
 #include "ui/print/drag_outline.h"
 #include "ui/print/print_messages.h"
 #include "ui/print/print_sheet_view.h"
-#include "ui/print/print_up_down.h"
+#include "ui/print/page_up_down.h"
 #include "ui/widgets/thumbnail_strip.h"
 
 #include "core/print/thumbnail_strip_pages.h"
@@ -119,7 +119,7 @@ void CNormalPrintDlg::buildControls()
     auto* range = new QButtonGroup(this);
     range->addButton(m_all);
     range->addButton(m_displayedOnly);
-    m_sheetUpDown = new PrintUpDown(Qt::Horizontal, this);
+    m_sheetUpDown = new PageUpDown(Qt::Horizontal, this);
     m_sheetUpDown->setObjectName(QStringLiteral("1019"));
     m_sheetLabel = new QLabel(this);
     m_sheetLabel->setObjectName(QStringLiteral("1041"));
@@ -218,7 +218,7 @@ void CNormalPrintDlg::buildControls()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_all, &QRadioButton::clicked, this, [this] { m_range = PrintRange::All; });
     connect(m_displayedOnly, &QRadioButton::clicked, this, [this] { m_range = PrintRange::DisplayedSheet; });
-    connect(m_sheetUpDown, &PrintUpDown::valueChanged, this, [this](int sheet) {
+    connect(m_sheetUpDown, &PageUpDown::valueChanged, this, [this](int sheet) {
         m_list.setDisplayed(sheet);
         updateSheetUpDown();
         m_sheetView->update();

@@ -35,7 +35,7 @@ namespace pictra::ui {
 class DragOutline;
 class PrintSheetView;
 class ThumbnailStrip;
-class PrintUpDown;
+class PageUpDown;
 class UserPrompts;
 
 inline constexpr int kNormalPrintStripSlots = 13;
@@ -130,7 +130,7 @@ private:
     QPushButton* m_print = nullptr;
     QRadioButton* m_all = nullptr;
     QRadioButton* m_displayedOnly = nullptr;
-    PrintUpDown* m_sheetUpDown = nullptr;
+    PageUpDown* m_sheetUpDown = nullptr;
     QLabel* m_sheetLabel = nullptr;
     QLabel* m_problem = nullptr;
     PrintSheetView* m_sheetView = nullptr;

@@ -6,11 +6,12 @@
 
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
+#include "ui/mainframe/c_main_frame.h"
 #include "ui/print/c_normal_print_dlg.h"
 #include "ui/print/print_commands.h"
 #include "ui/print/print_sheet_view.h"
 #include "ui/widgets/thumbnail_strip.h"
-#include "ui/print/up_down_control.h"
+#include "ui/print/page_up_down.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -310,6 +311,29 @@ private slots:
             QCOMPARE(during, before == SlideState::None ? SlideState::None : SlideState::Paused);
             QCOMPARE(f.state.slideShow.state, before);
         }
+    }
+
+    void ctrlPOfAnAlbumWindowAndThePrinterSetUpCommand()
+    {
+        AlbumWindowFixture f;
+        setPrintDefaults(f, false, 1, 1);
+        const std::string path = f.dir.file("trip.abm");
+        f.writePictures(path, 3);
+        ui::CChildFrame* frame = f.openAlbum(path, 3);
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 2));
+        std::vector<std::string> listed;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<CNormalPrintDlg*>(QApplication::activeModalWidget())) {
+                listed = names(*dialog);
+                dialog->reject();
+            }
+        });
+        QVERIFY(frame->handleCommand(cmd::kPrintNormal));
+        QCOMPARE(listed, (std::vector<std::string>{"img2.jpg"}));
+
+        ui::CMainFrame main(f.state, &f.host.scripted);
+        QVERIFY(main.handleCommand(cmd::kPrintSetup));
+        QCOMPARE(f.host.scripted.printerSetUps, 1);
     }
 };
 

@@ -1,4 +1,4 @@
-// PrintUpDown: the small arrow pair beside a page label ("2/3"). The first
+// PageUpDown: the small arrow pair beside a page label ("2/3"). The first
 // arrow (up, or left when horizontal) steps to the lower value, the second
 // to the higher; each arrow is disabled at its end of the range.
 #pragma once
@@ -9,10 +9,10 @@ class QToolButton;
 
 namespace pictra::ui {
 
-class PrintUpDown : public QWidget {
+class PageUpDown : public QWidget {
     Q_OBJECT
 public:
-    PrintUpDown(Qt::Orientation orientation, QWidget* parent);
+    PageUpDown(Qt::Orientation orientation, QWidget* parent);
 
     int value() const { return m_value; }
     int minimum() const { return m_minimum; }

@@ -1,4 +1,4 @@
-#include "ui/print/print_up_down.h"
+#include "ui/print/page_up_down.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -7,7 +7,7 @@
 
 namespace pictra::ui {
 
-PrintUpDown::PrintUpDown(Qt::Orientation orientation, QWidget* parent)
+PageUpDown::PageUpDown(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), m_lower(new QToolButton(this)), m_higher(new QToolButton(this))
 {
     const bool vertical = orientation == Qt::Vertical;
@@ -26,7 +26,7 @@ PrintUpDown::PrintUpDown(Qt::Orientation orientation, QWidget* parent)
     updateButtons();
 }
 
-void PrintUpDown::setRange(int minimum, int maximum)
+void PageUpDown::setRange(int minimum, int maximum)
 {
     m_minimum = minimum;
     m_maximum = std::max(minimum, maximum);
@@ -34,13 +34,13 @@ void PrintUpDown::setRange(int minimum, int maximum)
     updateButtons();
 }
 
-void PrintUpDown::setValue(int value)
+void PageUpDown::setValue(int value)
 {
     m_value = std::clamp(value, m_minimum, m_maximum);
     updateButtons();
 }
 
-void PrintUpDown::step(int by)
+void PageUpDown::step(int by)
 {
     const int next = std::clamp(m_value + by, m_minimum, m_maximum);
     if (next == m_value)
@@ -50,7 +50,7 @@ void PrintUpDown::step(int by)
     emit valueChanged(m_value);
 }
 
-void PrintUpDown::updateButtons()
+void PageUpDown::updateButtons()
 {
     m_lower->setEnabled(m_value > m_minimum);
     m_higher->setEnabled(m_value < m_maximum);
