@@ -70,6 +70,8 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kExportPsd:
     case kExportPcx:
     case kPrintNormal:
+    case kPrintPoster:
+    case kPrintDtp:
         return s.hasActiveWindow && s.imageCount != 0;
     case kCopyToFolder:
     case kMoveToFolder:

@@ -163,6 +163,14 @@ bool CChildFrame::handleCommand(int id)
         makeCurrent();
         runNormalPrint(m_state, m_host, this);
         return true;
+    case cmd::kPrintPoster:
+        makeCurrent();
+        runPosterPrint(m_state, m_host, this);
+        return true;
+    case cmd::kPrintDtp:
+        makeCurrent();
+        runDtpPrint(m_state, m_host, this);
+        return true;
     case cmd::kCut:
     case cmd::kCopy:
     case cmd::kPaste:
