@@ -32,6 +32,9 @@ CViewPictra::CViewPictra(AppState& state, AlbumWindowHost& host, CChildFrame& fr
     : QWidget(&frame), m_state(state), m_host(host), m_frame(frame), m_viewId(viewId)
 {
     setMouseTracking(true);
+    // A click into the page takes the keyboard from the information bar, so
+    // the album's shortcuts act on the album again.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
     m_raiseTimer.setSingleShot(true);
