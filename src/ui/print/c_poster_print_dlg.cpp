@@ -5,7 +5,6 @@
 #include "core/image/shared_image.h"
 #include "core/print/poster_layout.h"
 #include "core/print/print_command_rules.h"
-#include "core/settings/option_fields.h"
 #include "ui/print/poster_preview_view.h"
 #include "ui/print/print_dialog_controls.h"
 #include "ui/print/print_picture.h"
@@ -138,11 +137,10 @@ void CPosterPrintDlg::sheetPaperChosen()
         m_note->setText(QStringLiteral("印刷する用紙はポスター用紙より小さくしてください。"));
 }
 
-void CPosterPrintDlg::marginTyped(const QString& text)
+void CPosterPrintDlg::marginTyped()
 {
-    const std::optional<std::int64_t> typed = parseDialogNumber(text.toStdString());
-    const bool taken = typed && *typed >= 0 && *typed <= std::numeric_limits<int>::max() &&
-                       setPosterMargin(m_setup, static_cast<int>(*typed));
+    const std::optional<int> typed = typedNumberIn(*m_margin, 0, std::numeric_limits<int>::max());
+    const bool taken = typed && setPosterMargin(m_setup, *typed);
     m_marginRefused = !taken && !(typed && *typed == m_setup.margin);
     markRefused(m_margin, m_marginRefused);
     showSetup();
