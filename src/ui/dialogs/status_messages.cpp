@@ -25,6 +25,9 @@ QString reason(Status status)
     return {};
 }
 
+// A message lists at most this many skipped images by name.
+constexpr std::size_t kListedImages = 10;
+
 // Free space below this counts as a full disk.
 constexpr qint64 kNearlyFullBytes = 1024 * 1024;
 
@@ -96,6 +99,16 @@ QString storeFolderClashMessage(const QString& path)
     return QStringLiteral("「%1」と同じ名前のアルバムがすでに開いています。\n"
                           "同じ名前のアルバムは同時に開けません。先に開いているアルバムを閉じてください。")
         .arg(QFileInfo(path).fileName());
+}
+
+QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped)
+{
+    QString text = QStringLiteral("次のイメージは追加できませんでした。");
+    for (std::size_t i = 0; i < skipped.size() && i < kListedImages; ++i)
+        text += QStringLiteral("\n%1\n　%2").arg(QString::fromStdString(skipped[i].first), pictureFailureReason(skipped[i].second));
+    if (skipped.size() > kListedImages)
+        text += QStringLiteral("\nほか%1枚").arg(skipped.size() - kListedImages);
+    return text;
 }
 
 } // namespace pictra::ui

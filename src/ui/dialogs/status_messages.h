@@ -6,6 +6,10 @@
 
 #include <QString>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace pictra::ui {
 
 // "ファイル名: reason" for a failed album read.
@@ -27,5 +31,8 @@ QString pictureSaveFailureMessage(const QString& path, Status status);
 
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
+
+// The images a drop or insert left out, each with its reason.
+QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 
 } // namespace pictra::ui
