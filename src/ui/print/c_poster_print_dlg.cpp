@@ -131,10 +131,16 @@ void CPosterPrintDlg::posterPaperChosen()
 
 void CPosterPrintDlg::sheetPaperChosen()
 {
-    const bool taken = chooseSheetPaper(m_setup, m_sheetPaper->currentText().toStdString());
+    const std::string name = m_sheetPaper->currentText().toStdString();
+    const bool taken = chooseSheetPaper(m_setup, name);
     showSetup();
-    if (!taken)
-        m_note->setText(QStringLiteral("印刷する用紙はポスター用紙より小さくしてください。"));
+    if (taken)
+        return;
+    // Without the margin the paper would do: the margin is what leaves no sheet.
+    PosterSetup noMargin = m_setup;
+    noMargin.margin = 0;
+    m_note->setText(chooseSheetPaper(noMargin, name) ? QStringLiteral("余白が大きすぎて用紙が残りません。")
+                                                     : QStringLiteral("印刷する用紙はポスター用紙より小さくしてください。"));
 }
 
 void CPosterPrintDlg::marginTyped()
