@@ -2,7 +2,7 @@
 // full-size libjpeg-turbo decode of the same copies.
 #include "../bench_support.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/page_grid.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"

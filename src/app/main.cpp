@@ -1,6 +1,6 @@
 // Entry point of the pictra program. A start while another Pictra runs on the
 // same program folder hands its album to that instance and ends.
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "app/pictra_startup.h"
 #include "core/commands/open_command.h"
 #include "core/platform/program_folder.h"

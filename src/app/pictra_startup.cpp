@@ -1,7 +1,7 @@
 // The start-up sequence.
 #include "app/pictra_startup.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "app/program_resources.h"
 #include "app/program_startup.h"
 #include "core/album/selection_block.h"

@@ -1,7 +1,7 @@
 // Installing the manual and laying down the sample data.
 #include "app/program_resources.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "app/sample_pictures.h"
 #include "core/album/album_window_close.h"
 #include "core/album/album_write.h"

@@ -2,7 +2,7 @@
 // and shipped parameter files exist, and load the settings.
 #pragma once
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/util/result.h"
 
 namespace pictra {

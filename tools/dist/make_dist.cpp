@@ -6,7 +6,7 @@
 //   pictra_make_dist system-files DIR PREFIX
 //                                        the menu entry, file type and thumbnailer
 //                                        registration of a system-wide install
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "app/program_resources.h"
 #include "core/platform/program_folder.h"
 #include "core/setup/desktop_files.h"

@@ -2,7 +2,7 @@
 // commands acting on an album as a whole.
 #include "ui/albumwindow/c_child_frame.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/album_window_close.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"

@@ -2,7 +2,7 @@
 // album page. Mouse handling is in c_view_pictra_mouse.cpp.
 #include "ui/albumwindow/c_view_pictra.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/page_grid.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"

@@ -4,7 +4,7 @@
 // the view under the cursor is found with QApplication::widgetAt.
 #include "ui/albumwindow/c_view_pictra.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/drop_insertion.h"
 #include "core/album/page_grid.h"
 #include "core/album/cell_picture.h"

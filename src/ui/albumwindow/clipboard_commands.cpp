@@ -1,7 +1,7 @@
 // The clipboard commands of an album window.
 #include "ui/albumwindow/clipboard_commands.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/clipboard_edit.h"
 #include "core/album/store_copy.h"

@@ -1,7 +1,7 @@
 // Input, copy, move and rename of image files.
 #include "ui/albumwindow/file_commands.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/file_name_list.h"
 #include "core/album/window_records.h"

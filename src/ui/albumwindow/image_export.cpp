@@ -1,7 +1,7 @@
 // Output of the focused image in another file format.
 #include "ui/albumwindow/image_export.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"

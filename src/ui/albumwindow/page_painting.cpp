@@ -1,7 +1,7 @@
 // Page painting with reduced-size, parallel JPEG decoding.
 #include "ui/albumwindow/page_painting.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/page_arithmetic.h"
 #include "core/image/shared_image.h"
 #include "core/image/thumbnail_loader.h"

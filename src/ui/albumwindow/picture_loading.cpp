@@ -1,7 +1,7 @@
 // Loading into the shared image record.
 #include "ui/albumwindow/picture_loading.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/page_arithmetic.h"
 #include "core/album/window_records.h"

@@ -2,7 +2,7 @@
 // showing the owner's images in it on the host's timer.
 #include "ui/albumwindow/slide_show_runner.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/album/window_slots.h"

@@ -1,7 +1,7 @@
 // Single-image and slide windows.
 #include "ui/albumwindow/special_window.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/window_slots.h"
 #include "ui/albumwindow/c_child_frame.h"
 

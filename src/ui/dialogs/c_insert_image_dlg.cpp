@@ -1,7 +1,7 @@
 // The insert-images dialog.
 #include "ui/dialogs/c_insert_image_dlg.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
 #include "core/settings/last_used_folder.h"

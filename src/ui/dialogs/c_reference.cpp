@@ -1,7 +1,7 @@
 // The copy/move dialog.
 #include "ui/dialogs/c_reference.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/fileops/repoint_entries.h"
 #include "core/util/paths.h"
 #include "ui/dialog_units.h"

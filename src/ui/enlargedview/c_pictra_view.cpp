@@ -1,7 +1,7 @@
 // CPictraView: painting, commands and the zoom stack.
 #include "ui/enlargedview/c_pictra_view.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"

@@ -1,7 +1,7 @@
 // CPictraView: the mouse (rubber band, panning) and popup menu 144.
 #include "ui/enlargedview/c_pictra_view.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
 #include "core/tools/zoom_geometry.h"
 #include "core/tools/zoom_stack.h"

@@ -2,7 +2,7 @@
 // what the tool was closed with.
 #include "ui/enlargedview/c_pictra_view.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"

@@ -1,7 +1,7 @@
 // The information bar's controls, their refresh and the storing of edits.
 #include "ui/infobar/info_bar.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/page_position.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"

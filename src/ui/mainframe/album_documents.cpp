@@ -1,7 +1,7 @@
 // New, open, save and save-as of albums.
 #include "ui/mainframe/album_documents.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
 #include "core/album/window_slots.h"

@@ -1,7 +1,7 @@
 // CMainFrame: construction, command routing and the album-window host.
 #include "ui/mainframe/c_main_frame.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
 #include "core/commands/open_command.h"

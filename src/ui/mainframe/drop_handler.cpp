@@ -1,7 +1,7 @@
 // Appending dropped images and opening dropped albums.
 #include "ui/mainframe/drop_handler.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"

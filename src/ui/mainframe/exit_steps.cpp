@@ -3,7 +3,7 @@
 // store folders deleted, shared buffers freed, table cleared, timers stopped.
 #include "ui/mainframe/c_main_frame.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/album_window_close.h"
 #include "core/settings/recent_album_list.h"
 #include "core/settings/window_placement.h"

@@ -1,7 +1,7 @@
 // The options sheet's "OK" in the running program.
 #include "ui/options/options_apply.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
 #include "core/platform/program_paths.h"
 #include "core/settings/options_effects.h"

@@ -1,7 +1,7 @@
 // The DTP print dialog.
 #include "ui/print/c_dtp_print_dlg.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
 #include "core/print/print_command_rules.h"
 #include "ui/print/dtp_preview_view.h"

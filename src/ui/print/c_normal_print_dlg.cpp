@@ -1,7 +1,7 @@
 // CNormalPrintDlg: controls, opening and the layout handlers.
 #include "ui/print/c_normal_print_dlg.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/print/paper_table.h"
 #include "core/print/print_command_rules.h"

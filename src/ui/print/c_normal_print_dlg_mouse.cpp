@@ -1,6 +1,6 @@
 // CNormalPrintDlg: dragging pictures from the strip onto the sheet, moving
 // and removing placed pictures, and printing.
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
 #include "ui/print/c_normal_print_dlg.h"
 #include "ui/print/drag_outline.h"

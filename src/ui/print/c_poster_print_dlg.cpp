@@ -1,7 +1,7 @@
 // The poster print dialog.
 #include "ui/print/c_poster_print_dlg.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
 #include "core/print/poster_layout.h"
 #include "core/print/print_command_rules.h"

@@ -1,6 +1,6 @@
 #include "ui/print/preview_pictures.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
 #include "core/image/thumbnail_loader.h"

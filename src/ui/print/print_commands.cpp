@@ -1,6 +1,6 @@
 #include "ui/print/print_commands.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/print/print_command_rules.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/print/c_dtp_print_dlg.h"

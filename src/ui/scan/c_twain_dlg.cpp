@@ -1,7 +1,7 @@
 // The scanner import dialog.
 #include "ui/scan/c_twain_dlg.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/image/shared_image.h"
 #include "core/platform/program_paths.h"

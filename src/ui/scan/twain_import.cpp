@@ -1,7 +1,7 @@
 // The TWAIN command of the album window.
 #include "ui/scan/twain_import.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/album_table.h"
 #include "core/album/image_entry.h"
 #include "core/platform/program_paths.h"

@@ -1,7 +1,7 @@
 // CToolDialog: layout, the kept source and result, recomputing.
 #include "ui/tools/c_tool_dialog.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/tools/picture24.h"
 #include "core/tools/tool_pipeline.h"
 #include "ui/albumwindow/picture_loading.h"

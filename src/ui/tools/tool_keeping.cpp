@@ -3,7 +3,7 @@
 // user's files are replaced through a temporary file and a rename.
 #include "ui/tools/c_tool_dialog.h"
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
 #include "core/image/image_file_io.h"

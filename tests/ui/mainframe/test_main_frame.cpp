@@ -1,6 +1,6 @@
 // The main window's menus, toolbar, enabling, recent items, information bar
 // controls and start-up picture.
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
 #include "support/scripted_prompts.h"
 #include "ui/infobar/histogram_box.h"

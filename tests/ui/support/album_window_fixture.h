@@ -4,7 +4,7 @@
 // views with explicit global positions.
 #pragma once
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "core/album/window_records.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"

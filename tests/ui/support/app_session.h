@@ -2,7 +2,7 @@
 // folder, scripted prompts, and the start-up run with a short splash.
 #pragma once
 
-#include "app/app_state.h"
+#include "core/app/app_state.h"
 #include "app/pictra_startup.h"
 #include "core/platform/registry_store.h"
 #include "support/exif_jpeg.h"
