@@ -1,36 +1,21 @@
 // The error-log dialog of missing source files.
 #include "ui/albumwindow/error_log_dialog.h"
 
-#include "core/util/paths.h"
+#include "ui/dialogs/file_list_widget.h"
 
 #include <QDialogButtonBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace pictra::ui {
-namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-} // namespace
 
 ErrorLogDialog::ErrorLogDialog(const std::vector<std::string>& missingPaths, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("190"));
     setWindowTitle(QStringLiteral("エラーログ"));
-    auto* list = new QTreeWidget(this);
-    list->setRootIsDecorated(false);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setHeaderLabels({QStringLiteral("No"), QStringLiteral("ファイル名"), QStringLiteral("属性"),
-                           QStringLiteral("ディレクトリ")});
-    const int widths[] = {30, 100, 30, 600};
-    for (int c = 0; c < 4; ++c)
-        list->setColumnWidth(c, widths[c]);
-    int number = 0;
-    for (const std::string& path : missingPaths) {
-        list->addTopLevelItem(new QTreeWidgetItem(
-            {QString::number(++number), text(BaseName(path)), text(extensionOf(path)), text(folderPart(path))}));
-    }
+    QTreeWidget* list = makeFileList(this, 30);
+    for (const std::string& path : missingPaths)
+        addFileRow(*list, path, FolderColumn::Plain);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

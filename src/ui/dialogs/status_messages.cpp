@@ -60,4 +60,9 @@ QString storeFolderClashMessage(const QString& path)
         .arg(QFileInfo(path).fileName());
 }
 
+QString storeNameClashMessage(int skipped)
+{
+    return QStringLiteral("同じファイル名のイメージがすでにアルバムにあるため、%1枚は追加されませんでした。").arg(skipped);
+}
+
 } // namespace pictra::ui

@@ -18,4 +18,8 @@ QString saveFailureMessage(const QString& path, Status status);
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 
+// `skipped` images were not added: the album already holds an image of the
+// same file name (their store copies would overwrite each other).
+QString storeNameClashMessage(int skipped);
+
 } // namespace pictra::ui

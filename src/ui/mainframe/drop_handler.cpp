@@ -13,6 +13,7 @@
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/compress_progress_dialog.h"
 #include "ui/mainframe/album_documents.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QCoreApplication>
@@ -81,9 +82,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
         frame->appendImages(accepted);
     progress.close();
     if (clashes > 0)
-        m_host.prompts().showMessage(
-            m_window, QStringLiteral("同じファイル名のイメージがすでにアルバムにあるため、%1枚は追加されませんでした。")
-                          .arg(clashes));
+        m_host.prompts().showMessage(m_window, storeNameClashMessage(clashes));
 }
 
 } // namespace pictra::ui

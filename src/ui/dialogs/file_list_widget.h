@@ -1,0 +1,29 @@
+// The four-column list of files the error log and the search results share:
+// "No", "ファイル名", "属性" (the extension), "ディレクトリ" (the folder),
+// full-row selection. Each row keeps its file's full path, so
+// a name without an extension still names the right file.
+#pragma once
+
+#include <string>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace pictra::ui {
+
+// The list with the columns 30, 100, `attributeWidth` and 600 pixels wide.
+QTreeWidget* makeFileList(QWidget* parent, int attributeWidth);
+
+enum class FolderColumn { Plain, WithFinalSeparator };
+
+// Appends the row for `path`, numbered after the rows already there.
+void addFileRow(QTreeWidget& list, const std::string& path, FolderColumn folder);
+
+// The full path a row stands for.
+std::string rowPath(const QTreeWidgetItem& row);
+
+// Numbers the rows from 1 again (after some were removed).
+void renumberFileRows(QTreeWidget& list);
+
+} // namespace pictra::ui
