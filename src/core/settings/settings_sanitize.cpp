@@ -2,6 +2,7 @@
 #include "core/settings/settings_sanitize.h"
 
 #include "core/album/album_record.h"
+#include "core/print/working_sheet.h"
 #include "core/settings/settings_file.h"
 #include "core/util/fixed_text.h"
 
@@ -22,8 +23,8 @@ void sanitizePrint(PrintSettings& p, const PrintSettings& d)
         p.paperWidth = d.paperWidth;
         p.paperHeight = d.paperHeight;
     }
-    keepInRange(p.imagesAcross, 1, 255, d.imagesAcross);
-    keepInRange(p.imagesDown, 1, 255, d.imagesDown);
+    keepInRange(p.imagesAcross, 1, kMaxImagesAcross, d.imagesAcross);
+    keepInRange(p.imagesDown, 1, kMaxImagesAcross, d.imagesDown);
 }
 
 } // namespace
@@ -46,8 +47,8 @@ WorkModeSettings sanitizeSettings(const WorkModeSettings& stored)
         s.columns = d.columns;
         s.rows = d.rows;
     }
-    keepInRange(s.gapX, 0, 1000, d.gapX);
-    keepInRange(s.gapY, 0, 1000, d.gapY);
+    keepInRange(s.gapX, 0, kMaxFrameGap, d.gapX);
+    keepInRange(s.gapY, 0, kMaxFrameGap, d.gapY);
     keepInRange(s.jpegCoding, 1, 2, d.jpegCoding);
     keepInRange(s.jpegQuality, 1, 100, d.jpegQuality);
     keepInRange(s.jpegSampling, 1, 3, d.jpegSampling);

@@ -13,6 +13,7 @@ inline constexpr int kMaxSlideIntervalMs = 3'600'000;
 inline constexpr int kMaxRecentMenuItems = 10;
 inline constexpr int kMaxTipDelayMs = 60'000;
 inline constexpr int kMaxImageBufferMb = 1000;
+inline constexpr int kMaxFrameGap = 1000;        // thumbnail frame gaps, pixels
 
 // True when columns x rows is a usable page: each 1..255, product <= 100.
 bool layoutFits(int columns, int rows);

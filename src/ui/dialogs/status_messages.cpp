@@ -38,7 +38,11 @@ QString readFailureMessage(const QString& path, Status status)
     return QStringLiteral("アルバムを開けませんでした。\n%1\n%2").arg(path, why);
 }
 
-QString saveFailureMessage(const QString& path, Status status)
+namespace {
+
+// Why writing `path` failed; tells a missing folder, a folder without write
+// permission and a full disk apart by looking at the target's folder.
+QString writeFailureReason(const QString& path, Status status)
 {
     QString why = reason(status);
     const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -50,7 +54,21 @@ QString saveFailureMessage(const QString& path, Status status)
         else if (QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kNearlyFullBytes)
             why = QStringLiteral("ディスクの空き容量が足りません。");
     }
-    return QStringLiteral("アルバムを保存できませんでした。元のファイルは変更されていません。\n%1\n%2").arg(path, why);
+    return why;
+}
+
+} // namespace
+
+QString saveFailureMessage(const QString& path, Status status)
+{
+    return QStringLiteral("アルバムを保存できませんでした。元のファイルは変更されていません。\n%1\n%2")
+        .arg(path, writeFailureReason(path, status));
+}
+
+QString settingsSaveFailureMessage(const QString& path, Status status)
+{
+    return QStringLiteral("設定を保存できませんでした。変更はこのまま使いますが、次回の起動時には元の設定に戻ります。\n%1\n%2")
+        .arg(path, writeFailureReason(path, status));
 }
 
 QString storeFolderClashMessage(const QString& path)

@@ -15,6 +15,10 @@ QString readFailureMessage(const QString& path, Status status);
 // permission and a full disk apart by looking at the target's folder.
 QString saveFailureMessage(const QString& path, Status status);
 
+// The settings file `path` could not be written; the new settings stay in
+// force for this run.
+QString settingsSaveFailureMessage(const QString& path, Status status);
+
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 

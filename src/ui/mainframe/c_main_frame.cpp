@@ -16,6 +16,7 @@
 #include "ui/mainframe/drop_handler.h"
 #include "ui/infobar/exif_page_text.h"
 #include "ui/mainframe/navigation_tip.h"
+#include "ui/options/options_apply.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/search/search_command.h"
 
@@ -179,6 +180,7 @@ bool CMainFrame::runApplicationCommand(int id)
         runSearchCommand(m_state, *this, this, id, frame && frame->kind() == AlbumKind::Album ? frame : nullptr);
         return true;
     }
+    case cmd::kOptions: runOptionsSheet(m_state, *this, this); return true;
     default: return false;
     }
 }

@@ -1,0 +1,84 @@
+// The options sheet's "OK" in the running program.
+#include "ui/options/options_apply.h"
+
+#include "app/app_state.h"
+#include "core/image/shared_image.h"
+#include "core/platform/program_paths.h"
+#include "core/settings/options_effects.h"
+#include "core/settings/settings_file.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/status_messages.h"
+#include "ui/options/options_sheet.h"
+#include "ui/prompts/user_prompts.h"
+
+#include <QMdiArea>
+
+namespace pictra::ui {
+namespace {
+
+// The new buffer is made before the old one goes, so a refusal keeps the old.
+void changeImageBuffer(AppState& state, AlbumWindowHost& host, int previousMb, QWidget* parent)
+{
+    if (!state.sharedImage)
+        return; // made on first use with the new setting
+    std::unique_ptr<ImageBuffers> fresh;
+    if (makeSharedImage(fresh, state.settings) != Status::Ok) {
+        host.prompts().showMessage(
+            parent, QStringLiteral("イメージバッファを%1MBにできませんでした（メモリが足りません）。"
+                                   "これまでの%2MBのまま使います。")
+                        .arg(state.settings.imageBufferMb)
+                        .arg(previousMb));
+        state.settings.imageBufferMb = previousMb;
+        return;
+    }
+    state.sharedImage = std::move(fresh);
+    // The picture the information bar shows lived in the old buffer.
+    loadShared(state, focusedPicturePath(state, state.albums->working));
+    host.refreshInfoBar();
+}
+
+void relayoutAlbumWindows(AlbumWindowHost& host)
+{
+    for (QMdiSubWindow* sub : host.mdiArea().subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(sub);
+        if (frame && frame->pageView())
+            frame->pageView()->relayoutFromSettings();
+    }
+}
+
+bool slideShowRunning(const AppState& state)
+{
+    return state.slideShow.state == SlideState::Forward || state.slideShow.state == SlideState::Reverse;
+}
+
+} // namespace
+
+void runOptionsSheet(AppState& state, AlbumWindowHost& host, QWidget* parent)
+{
+    COptionsSheet sheet(state.settings, host.prompts(), parent);
+    if (sheet.exec() == QDialog::Accepted)
+        applyOptions(state, host, sheet.edited(), parent);
+}
+
+void applyOptions(AppState& state, AlbumWindowHost& host, const WorkModeSettings& edited, QWidget* parent)
+{
+    const WorkModeSettings before = state.settings;
+    const Status saved = saveSettings(state.programFolder, edited);
+    if (saved != Status::Ok) {
+        const QString path = QString::fromStdString(paramFilePath(state.programFolder, kWorkModeFile));
+        host.prompts().showMessage(parent, settingsSaveFailureMessage(path, saved));
+    }
+    state.settings = edited;
+    const OptionsEffects effects = optionsEffects(before, edited);
+    if (effects.imageBuffer)
+        changeImageBuffer(state, host, before.imageBufferMb, parent);
+    if (effects.pageLayout)
+        relayoutAlbumWindows(host);
+    if (effects.slideInterval && slideShowRunning(state))
+        host.startSlideTimer(state.settings.slideIntervalMs);
+}
+
+} // namespace pictra::ui
