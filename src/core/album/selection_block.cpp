@@ -31,6 +31,7 @@ void clearSelectionBlock(SelectionBlock& block)
     block.clipboardFilled = false;
     block.selection.clear();
     block.clipboard.clear();
+    block.clipboardAlbum.clear();
 }
 
 } // namespace pictra

@@ -6,6 +6,7 @@
 #include "core/album/image_entry.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace pictra {
@@ -16,6 +17,7 @@ struct SelectionBlock {
     bool clipboardFilled = false;
     std::vector<ImageEntry> selection; // in order of selection, at most kMaxSelection
     std::vector<ImageEntry> clipboard; // copies of a former selection, at most kMaxSelection
+    std::string clipboardAlbum;        // album file the clipboard entries came from (its store copies)
 };
 
 // True when an entry with this stamp is in the selection list.

@@ -1,6 +1,7 @@
 // Making, replacing and loading store copies.
 #include "core/album/store_copy.h"
 
+#include "core/album/store_name_clash.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -40,13 +41,7 @@ Status loadStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& pr
 
 std::optional<std::string> storeNameClash(std::span<const ImageEntry> entries, std::string_view sourcePath)
 {
-    const std::string name = BaseName(sourcePath);
-    for (const ImageEntry& entry : entries) {
-        const std::string_view path = fieldText(entry.path);
-        if (path != sourcePath && BaseName(path) == name)
-            return std::string(path);
-    }
-    return std::nullopt;
+    return storeNameOwner(entries, {}, sourcePath);
 }
 
 } // namespace pictra

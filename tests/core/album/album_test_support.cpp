@@ -46,4 +46,12 @@ std::string readText(const std::string& path)
     return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
 }
 
+std::string summaryOrder(const AlbumRecord& album)
+{
+    std::string s;
+    for (int i = 0; i < album.imageCount; ++i)
+        s += album.images[static_cast<std::size_t>(i)].summary[0];
+    return s;
+}
+
 } // namespace pictra::test

@@ -32,4 +32,7 @@ struct AlbumWorkspace {
 
 std::string readText(const std::string& path);
 
+// The first summary byte of each live entry, in album order ("0132").
+std::string summaryOrder(const AlbumRecord& album);
+
 } // namespace pictra::test

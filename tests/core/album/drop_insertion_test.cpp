@@ -1,5 +1,7 @@
 #include "core/album/drop_insertion.h"
 
+#include "album_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,6 +9,8 @@
 
 namespace pictra {
 namespace {
+
+using test::summaryOrder;
 
 // An album of `count` images whose summaries read "0", "1", ... and stamps 1000 + i.
 std::unique_ptr<AlbumRecord> album(int count)
@@ -18,14 +22,6 @@ std::unique_ptr<AlbumRecord> album(int count)
         a->images[static_cast<std::size_t>(i)].summary[0] = static_cast<char>('0' + i);
     }
     return a;
-}
-
-std::string order(const AlbumRecord& a)
-{
-    std::string s;
-    for (int i = 0; i < a.imageCount; ++i)
-        s += a.images[static_cast<std::size_t>(i)].summary[0];
-    return s;
 }
 
 std::vector<ImageEntry> pick(const AlbumRecord& a, const std::vector<int>& positions)
@@ -42,7 +38,7 @@ TEST(DropInsertion, CtrlDropOfThreeAtTwoOfTen)
     const auto selection = pick(*a, {7, 0, 9});
     EXPECT_EQ(dropWithinAlbum(*a, selection, 2, DropKind::Copy, 5000), 2);
     EXPECT_EQ(a->imageCount, 13);
-    EXPECT_EQ(order(*a), "0170923456789");
+    EXPECT_EQ(summaryOrder(*a), "0170923456789");
     for (int j = 0; j < 3; ++j)
         EXPECT_EQ(a->images[static_cast<std::size_t>(2 + j)].stamp, 5000 + j);
     EXPECT_EQ(a->images[0].stamp, 1000); // the originals keep theirs
@@ -62,7 +58,7 @@ TEST_P(MoveDrop, PutsTheSelectionAtTheTargetOfTheRemainingList)
     const MoveCase& c = GetParam();
     auto a = album(6);
     EXPECT_EQ(dropWithinAlbum(*a, pick(*a, c.selected), c.target, DropKind::Move, 7000), c.landed);
-    EXPECT_EQ(order(*a), c.expected);
+    EXPECT_EQ(summaryOrder(*a), c.expected);
     EXPECT_EQ(a->imageCount, 6);
 }
 
@@ -86,10 +82,10 @@ TEST(DropInsertion, CopiesFromAnotherAlbumLandAtTargetOrAppend)
     auto source = album(3);
     auto b = album(4);
     EXPECT_EQ(insertEntryCopies(*b, pick(*source, {1, 2}), 0, 900), 0);
-    EXPECT_EQ(order(*b), "120123");
+    EXPECT_EQ(summaryOrder(*b), "120123");
     EXPECT_EQ(b->images[0].stamp, 900);
     EXPECT_EQ(insertEntryCopies(*b, pick(*source, {0}), 40, 950), 6);
-    EXPECT_EQ(order(*b), "1201230");
+    EXPECT_EQ(summaryOrder(*b), "1201230");
 }
 
 TEST(DropInsertion, CopiesStopAtTheAlbumCapacity)
