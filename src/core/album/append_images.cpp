@@ -1,6 +1,7 @@
 // Appending file paths as album entries.
 #include "core/album/append_images.h"
 
+#include "core/album/identity_stamps.h"
 #include "core/album/shared_store_copies.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -22,14 +23,17 @@ Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, 
     result.firstIndex = first;
     result.appended = std::min(room, list.count());
     result.dropped = list.count() - result.appended;
+    // tick + N + k, bumped past stamps the album already holds.
+    const std::vector<std::int32_t> stamps =
+        freshStamps(std::span(album.images.data(), static_cast<std::size_t>(first)), SelectionBlock{},
+                    tick + static_cast<std::uint32_t>(first), result.appended);
     for (int k = 0; k < result.appended; ++k) {
         const int index = first + k;
         ImageEntry& entry = album.images[static_cast<std::size_t>(index)];
         if (texts == EntryTexts::Clear)
             entry = ImageEntry{};
         setFieldText(entry.path, list.path(k));
-        // The stamp wraps with the tick count, like the 32-bit counter it comes from.
-        entry.stamp = static_cast<std::int32_t>(tick + static_cast<std::uint32_t>(index));
+        entry.stamp = stamps[static_cast<std::size_t>(k)];
         if (!fileExists(list.path(k))) {
             (void)result.missing.add(list.path(k));
             result.missingIndices.push_back(index);

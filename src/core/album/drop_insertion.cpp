@@ -1,6 +1,8 @@
 // Insertion positions of move and copy drops.
 #include "core/album/drop_insertion.h"
 
+#include "core/album/identity_stamps.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -28,8 +30,7 @@ int rebuild(AlbumRecord& album, const std::vector<ImageEntry>& kept, std::vector
         inserted.resize(room);
     if (inserted.empty())
         return -1;
-    for (std::size_t j = 0; j < inserted.size(); ++j)
-        inserted[j].stamp = static_cast<std::int32_t>(stamp + static_cast<std::uint32_t>(j));
+    stampNewEntries(inserted, kept, SelectionBlock{}, stamp);
     const std::size_t at = std::min(static_cast<std::size_t>(std::max(target, 0)), kept.size());
     std::vector<ImageEntry> result;
     result.reserve(kept.size() + inserted.size());

@@ -12,7 +12,9 @@
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/clipboard_commands.h"
 #include "ui/albumwindow/error_log_dialog.h"
+#include "ui/albumwindow/file_commands.h"
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
@@ -140,6 +142,17 @@ bool CChildFrame::handleCommand(int id)
         makeCurrent();
         exportFocusedImage(m_state, m_host, this, id);
         return true;
+    case cmd::kCut:
+    case cmd::kCopy:
+    case cmd::kPaste:
+    case cmd::kDelete:
+        return runClipboardCommand(m_state, m_host, *this, id);
+    case cmd::kInputFromFile:
+    case cmd::kCopyToFolder:
+    case cmd::kMoveToFolder:
+    case cmd::kRename:
+        makeCurrent();
+        return runFileCommand(m_state, m_host, *this, id);
     default:
         return false;
     }

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
+#include "core/album/store_name_clash.h"
 #include "core/commands/dropped_files.h"
 #include "core/image/image_file_io.h"
 #include "core/util/fixed_text.h"
@@ -18,7 +19,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <span>
 
 namespace pictra::ui {
@@ -67,10 +67,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
         QCoreApplication::processEvents();
         const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
         // A second image with the same file name would overwrite the first one's store copy.
-        const bool clashInDrop = std::any_of(accepted.paths().begin(), accepted.paths().end(), [&](const std::string& a) {
-            return a != image && BaseName(a) == BaseName(image);
-        });
-        if (clashInDrop || storeNameClash(entries, image)) {
+        if (storeNameOwner(entries, accepted.paths(), image)) {
             ++clashes;
         } else {
             (void)makeStoreCopy(io, record, m_state.programFolder, albumPath, image);

@@ -1,7 +1,7 @@
 // The thumbnail strip of the file dialogs.
 #include "ui/widgets/thumbnail_strip.h"
 
-#include "core/album/strip_pages.h"
+#include "core/print/thumbnail_strip_pages.h"
 #include "ui/drawing/image_painter.h"
 
 #include <QLabel>
@@ -80,16 +80,14 @@ ThumbnailStrip::ThumbnailStrip(const StripLayout& layout, QWidget* parent) : QWi
     m_pageLabel->setGeometry(layout.pageLabel.translated(-origin));
 }
 
-int ThumbnailStrip::itemInCell(int cell) const
-{
-    return stripItem(m_page, cell, static_cast<int>(m_names.size()), cellCount());
-}
+StripPages ThumbnailStrip::pages() const { return {cellCount(), static_cast<int>(m_names.size())}; }
+
+int ThumbnailStrip::itemInCell(int cell) const { return pages().imageAt(m_page, cell); }
 
 void ThumbnailStrip::setNames(const QStringList& names)
 {
     m_names = names;
-    const int cells = std::max(cellCount(), 1);
-    const int lastPage = std::max(0, (static_cast<int>(m_names.size()) + cells - 1) / cells - 1);
+    const int lastPage = pages().pageCount() - 1;
     if (m_page > lastPage) {
         m_page = lastPage;
         const QSignalBlocker block(m_spin);
@@ -108,7 +106,8 @@ void ThumbnailStrip::repaintCells()
 void ThumbnailStrip::paintCell(QPainter& painter, int cell, const QRect& rect)
 {
     ImagePainter draw(painter);
-    const Rect box{0, 0, rect.width(), rect.height()};
+    // The frame runs along the last pixel row and column, inside the widget.
+    const Rect box{0, 0, rect.width() - 1, rect.height() - 1};
     draw.fillCell(box);
     draw.drawFrame(box);
     const int item = itemInCell(cell);
@@ -126,7 +125,7 @@ void ThumbnailStrip::cellPressed(int cell)
 void ThumbnailStrip::spinTo(int position)
 {
     const int before = m_page;
-    const StripTurn turn = turnStrip(m_page, position, static_cast<int>(m_names.size()), cellCount());
+    const StripTurn turn = pages().turn(m_page, position);
     m_page = turn.page;
     if (turn.spinPosition != position) {
         const QSignalBlocker block(m_spin);
@@ -146,8 +145,7 @@ void ThumbnailStrip::refreshTexts()
         const int item = itemInCell(static_cast<int>(k));
         m_labels[k]->setText(item >= 0 ? m_names[item] : QString());
     }
-    m_pageLabel->setText(
-        QString::fromStdString(stripPageLabel(m_page, static_cast<int>(m_names.size()), cellCount())));
+    m_pageLabel->setText(QString::fromStdString(pages().label(m_page)));
 }
 
 } // namespace pictra::ui

@@ -15,6 +15,10 @@ class QLabel;
 class QPainter;
 class QScrollBar;
 
+namespace pictra {
+struct StripPages;
+}
+
 namespace pictra::ui {
 
 // Where the parts of the strip go, in the parent's coordinates, with the
@@ -59,6 +63,7 @@ signals:
 
 private:
     friend class StripCell;
+    StripPages pages() const;
     void paintCell(QPainter& painter, int cell, const QRect& rect);
     void cellPressed(int cell);
     void spinTo(int position);

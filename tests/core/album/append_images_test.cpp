@@ -26,6 +26,8 @@ TEST(AppendImages, NewEntriesGetPathAndStampAfterTheLastImage)
     auto table = makeAlbumTable();
     AlbumRecord& album = table->working;
     album.imageCount = 2;
+    album.images[0].stamp = 5;
+    album.images[1].stamp = 1; // taken: the second new entry gets the next free stamp
     album.images[2].year = 1990; // left over from an earlier delete: cleared
     auto result = appendImages(album, namesOf({dir.file("here.jpg"), dir.file("gone.jpg")}), 0xFFFFFFFEu);
     ASSERT_TRUE(result);
@@ -34,7 +36,7 @@ TEST(AppendImages, NewEntriesGetPathAndStampAfterTheLastImage)
     EXPECT_EQ(result->appended, 2);
     EXPECT_EQ(fieldText(album.images[3].path), dir.file("gone.jpg"));
     EXPECT_EQ(album.images[2].stamp, 0); // 0xFFFFFFFE + 2 wraps like the tick count
-    EXPECT_EQ(album.images[3].stamp, 1);
+    EXPECT_EQ(album.images[3].stamp, 2);
     EXPECT_EQ(album.images[2].year, 0);
     EXPECT_EQ(result->missing.paths(), std::vector<std::string>{dir.file("gone.jpg")});
     EXPECT_EQ(result->missingIndices, std::vector<int>{3});

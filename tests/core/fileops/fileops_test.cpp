@@ -53,6 +53,9 @@ TEST(FileTransfer, CopyKeepsTimeAndModeAndNeverTruncatesItself)
     EXPECT_EQ(contents(src), "picture");
 
     EXPECT_EQ(copyFileKeepingTimes(src, dir.file("b/photo.jpg"), Overwrite::Refuse), FileOutcome::TargetExists);
+    writeBytes(src, "edited");
+    EXPECT_EQ(copyFileKeepingTimes(src, dir.file("b/photo.jpg"), Overwrite::Replace), FileOutcome::Done);
+    EXPECT_EQ(contents(dir.file("b/photo.jpg")), "edited");
     EXPECT_EQ(copyFileKeepingTimes(src, dir.file("none/photo.jpg"), Overwrite::Replace),
               FileOutcome::NoTargetFolder);
     EXPECT_EQ(copyFileKeepingTimes(dir.file("gone.jpg"), dir.file("b/gone.jpg"), Overwrite::Replace),

@@ -1,0 +1,158 @@
+// The clipboard commands of an album window.
+#include "ui/albumwindow/clipboard_commands.h"
+
+#include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/clipboard_edit.h"
+#include "core/album/store_copy.h"
+#include "core/album/store_copy_transfer.h"
+#include "core/album/store_name_clash.h"
+#include "core/album/window_records.h"
+#include "core/commands/command_ids.h"
+#include "core/util/file_io.h"
+#include "core/util/paths.h"
+#include "core/util/tick_count.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/prompts/user_prompts.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+namespace pictra::ui {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::span<const ImageEntry> liveEntries(const AlbumRecord& album)
+{
+    return {album.images.data(), static_cast<std::size_t>(std::clamp(album.imageCount, 0, kMaxAlbumImages))};
+}
+
+// After the entry list changed: slot, page list, focused picture, repaint.
+void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
+{
+    mirrorToActiveSlot(*state.albums);
+    if (CViewPictra* view = frame.pageView()) {
+        view->fillPageCombo();
+        view->repaintPage();
+    }
+    loadShared(state, focusedPicturePath(state, state.albums->working));
+    host.refreshInfoBar();
+}
+
+// The pasted entries' store copies must be in the target album's store
+// folder before the album can show or save them. The clipboard's source
+// album gives them when it is still open; otherwise they are made afresh
+// from the source files. Returns the images left without a picture.
+QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, const std::string& toAlbum,
+                             std::span<const ImageEntry> pasted)
+{
+    QStringList without;
+    if (StoreFolder(state.programFolder, fromAlbum) == StoreFolder(state.programFolder, toAlbum))
+        return without;
+    copyStoreCopies(state.programFolder, fromAlbum, toAlbum, pasted);
+    ImageFileIO io(jpegSaveOptions(state.settings));
+    for (const ImageEntry& entry : pasted) {
+        const std::string image = imageFilePath(entry);
+        if (fileExists(storeCopyPath(state.programFolder, toAlbum, image)))
+            continue;
+        if (makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image) != Status::Ok)
+            without << qs(std::string(fileNamePart(image)));
+    }
+    return without;
+}
+
+// A pasted image whose file name is taken in the target by another file
+// would replace that image's store copy: the paste is refused.
+std::optional<std::string> pasteClash(const AlbumRecord& target, const SelectionBlock& block)
+{
+    std::vector<std::string> pending;
+    for (const ImageEntry& entry : block.clipboard) {
+        const std::string image = imageFilePath(entry);
+        if (storeNameOwner(liveEntries(target), pending, image))
+            return image;
+        pending.push_back(image);
+    }
+    return std::nullopt;
+}
+
+void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
+{
+    AlbumRecord& w = state.albums->working;
+    SelectionBlock& block = state.selection;
+    if (!block.clipboardFilled || block.clipboard.empty())
+        return;
+    const std::string target = albumFilePath(w);
+    const std::string source = block.clipboardAlbum;
+    if (const auto clash = pasteClash(w, block)) {
+        host.prompts().showMessage(
+            &frame, QStringLiteral("「%1」と同じファイル名の別のイメージがアルバムにあるため、貼り付けられません。")
+                        .arg(qs(std::string(fileNamePart(*clash)))));
+        return;
+    }
+    const int count = static_cast<int>(block.clipboard.size());
+    const PasteResult pasted = pasteClipboard(w, block, tickCount());
+    if (pasted.outcome == PasteOutcome::NoRoom) {
+        host.prompts().showMessage(
+            &frame, QStringLiteral("アルバムに入るイメージは%1枚までです。%2枚を貼り付けると超えるため、貼り付けませんでした。")
+                        .arg(kMaxAlbumImages)
+                        .arg(count));
+        return;
+    }
+    if (pasted.outcome != PasteOutcome::Pasted)
+        return;
+    const QStringList without = bringStoreCopies(
+        state, source, target,
+        std::span<const ImageEntry>(w.images.data() + pasted.at, static_cast<std::size_t>(pasted.count)));
+    showChange(state, host, frame);
+    if (!without.isEmpty())
+        host.prompts().showMessage(
+            &frame, QStringLiteral("次のイメージは元のファイルが読めないため、アルバムに絵を保存できません。\n%1")
+                        .arg(without.join(QLatin1Char('\n'))));
+}
+
+void deleteImage(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
+{
+    AlbumRecord& w = state.albums->working;
+    const int focused = focusedImage(w);
+    if (focused < 0)
+        return;
+    const QString question = qs(detachQuestion(imageFilePath(w.images[static_cast<std::size_t>(focused)]),
+                                               albumFilePath(w)));
+    if (!host.prompts().askYesNo(&frame, question))
+        return;
+    if (deleteFocused(w, state.selection) >= 0)
+        showChange(state, host, frame);
+}
+
+} // namespace
+
+bool runClipboardCommand(AppState& state, AlbumWindowHost& host, CChildFrame& frame, int id)
+{
+    if (id != cmd::kCut && id != cmd::kCopy && id != cmd::kPaste && id != cmd::kDelete)
+        return false;
+    if (frame.kind() != AlbumKind::Album || !frame.pageView())
+        return true;
+    frame.makeCurrent();
+    AlbumRecord& w = state.albums->working;
+    switch (id) {
+    case cmd::kCut:
+        if (cutSelection(w, state.selection))
+            showChange(state, host, frame);
+        break;
+    case cmd::kCopy:
+        if (copySelection(w, state.selection))
+            frame.pageView()->update();
+        break;
+    case cmd::kPaste: paste(state, host, frame); break;
+    case cmd::kDelete: deleteImage(state, host, frame); break;
+    default: break;
+    }
+    return true;
+}
+
+} // namespace pictra::ui

@@ -1,0 +1,265 @@
+// The album window's editing commands as a user meets them: the insert
+// dialog, delete, rename and move, with the screenshots of their dialogs.
+#include "support/album_window_fixture.h"
+#include "support/modal_dialogs.h"
+
+#include "core/album/cell_picture.h"
+#include "core/commands/command_ids.h"
+#include "core/util/file_io.h"
+#include "ui/dialogs/c_insert_image_dlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <filesystem>
+
+using pictra::test::AlbumWindowFixture;
+using pictra::test::whenDialogOpens;
+namespace cmd = pictra::cmd;
+
+namespace {
+
+QString labelText(QWidget& dialog, const char* id)
+{
+    auto* label = dialog.findChild<QLabel*>(QLatin1String(id));
+    return label ? label->text() : QStringLiteral("<none>");
+}
+
+void clickButton(QWidget& dialog, const char* id)
+{
+    auto* button = dialog.findChild<QPushButton*>(QLatin1String(id));
+    QVERIFY2(button, id);
+    button->click();
+}
+
+void clickCell(QWidget& dialog, const char* id)
+{
+    QWidget* cell = dialog.findChild<QWidget*>(QLatin1String(id));
+    QVERIFY2(cell, id);
+    QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+}
+
+std::string entryPath(const pictra::AlbumRecord& album, int i)
+{
+    return pictra::imageFilePath(album.images[static_cast<std::size_t>(i)]);
+}
+
+} // namespace
+
+class TestEditCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void insertSevenFilesPageThroughRemoveOneAndInsert()
+    {
+        AlbumWindowFixture f;
+        const std::string album = f.dir.file("trip.abm");
+        auto* frame = f.openAlbum(album, 0);
+        QStringList files;
+        for (int i = 0; i < 7; ++i) {
+            const std::string path = f.dir.file("pics/p" + std::to_string(i) + ".jpg");
+            AlbumWindowFixture::writeJpeg(path, 160, i);
+            files << QString::fromStdString(path);
+        }
+        pictra::test::writeBytes(f.dir.file("pics/broken.jpg"), "not a picture");
+        f.host.scripted.filesAnswers << files << QStringList{QString::fromStdString(f.dir.file("pics/broken.jpg"))};
+        whenDialogOpens([&](QDialog& dialog) {
+            QCOMPARE(dialog.objectName(), QStringLiteral("133"));
+            clickButton(dialog, "1020"); // nothing to remove yet
+            clickButton(dialog, "1017");
+            QCOMPARE(labelText(dialog, "1058"), QStringLiteral("1/2"));
+            QCOMPARE(labelText(dialog, "1045"), QStringLiteral("p0.jpg"));
+            QVERIFY(pictra::fileExists(pictra::storeCopyPath(f.state.programFolder, album, files[6].toStdString())));
+            auto* spin = dialog.findChild<QScrollBar*>(QStringLiteral("1016"));
+            QVERIFY(spin);
+            spin->setValue(1);
+            QCOMPARE(labelText(dialog, "1058"), QStringLiteral("2/2"));
+            QCOMPARE(labelText(dialog, "1045"), QStringLiteral("p6.jpg"));
+            QCOMPARE(labelText(dialog, "1046"), QString());
+            spin->setValue(2); // a third page is refused and the control steps back
+            QCOMPARE(spin->value(), 1);
+            QCOMPARE(labelText(dialog, "1058"), QStringLiteral("2/2"));
+            clickButton(dialog, "1017"); // the broken file: listed, but its cell stays empty
+            QCOMPARE(labelText(dialog, "1046"), QStringLiteral("broken.jpg"));
+            clickCell(dialog, "1033"); // preview the broken file, then drop it
+            clickButton(dialog, "1020");
+            QCOMPARE(labelText(dialog, "1046"), QString());
+            spin->setValue(0);
+            clickCell(dialog, "1033"); // p1.jpg
+            QVERIFY(pictra::test::saveArtifact(dialog, "insert_dialog.png"));
+            clickButton(dialog, "1020");
+            QCOMPARE(labelText(dialog, "1058"), QStringLiteral("1/1"));
+            QCOMPARE(labelText(dialog, "1046"), QStringLiteral("p2.jpg"));
+            clickButton(dialog, "1");
+        });
+        QVERIFY(frame->handleCommand(cmd::kInputFromFile));
+        const pictra::AlbumRecord& rec = f.record(*frame);
+        QCOMPARE(rec.imageCount, 6);
+        QCOMPARE(entryPath(rec, 0), files[0].toStdString());
+        QCOMPARE(entryPath(rec, 1), files[2].toStdString());
+        QCOMPARE(entryPath(rec, 5), files[6].toStdString());
+    }
+
+    void insertRefusesWhatTheAlbumCannotHoldAndNameClashes()
+    {
+        AlbumWindowFixture f;
+        std::vector<std::string> existing;
+        for (int i = 0; i < 995; ++i)
+            existing.push_back(f.dir.file("old/x" + std::to_string(i) + ".jpg"));
+        QStringList files;
+        for (int i = 0; i < 7; ++i)
+            files << QString::fromStdString(f.dir.file("new/n" + std::to_string(i) + ".jpg"));
+        files.prepend(QString::fromStdString(f.dir.file("new/x3.jpg"))); // an album image's name
+        f.host.scripted.filesAnswers << files;
+        pictra::ui::CInsertImageDlg dialog(f.state, f.host.scripted, {f.dir.file("big.abm"), existing}, nullptr);
+        QCOMPARE(dialog.room(), 5);
+        clickButton(dialog, "1017");
+        QCOMPARE(dialog.paths().size(), std::size_t{5});
+        QCOMPARE(dialog.paths().front(), f.dir.file("new/n0.jpg"));
+        QCOMPARE(f.host.scripted.asked.size(), 1);
+        QVERIFY(f.host.scripted.asked[0].contains(QStringLiteral("2個のファイルは追加しませんでした")));
+        QVERIFY(f.host.scripted.asked[0].contains(QStringLiteral("x3.jpg")));
+    }
+
+    void deleteAsksAndFocusesTheNewLastImage()
+    {
+        AlbumWindowFixture f;
+        auto* frame = f.openAlbum(f.dir.file("trip.abm"), 3);
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 2));
+        f.host.scripted.yesNoAnswers << false << true;
+        QVERIFY(frame->handleCommand(cmd::kDelete));
+        QCOMPARE(f.record(*frame).imageCount, 3);
+        QVERIFY(frame->handleCommand(cmd::kDelete));
+        QCOMPARE(f.host.scripted.asked.last(), QStringLiteral("「img2.jpg」を「trip.abm」ファイルから切り離します。"));
+        QCOMPARE(f.record(*frame).imageCount, 2);
+        QCOMPARE(pictra::focusedImage(f.record(*frame)), 1);
+        QCOMPARE(f.state.selection.selection.size(), std::size_t{1});
+        QCOMPARE(f.state.selection.selection[0].stamp, f.record(*frame).images[1].stamp);
+    }
+
+    void renameRefusesBadNamesAndNeverReplacesUnasked()
+    {
+        AlbumWindowFixture f;
+        const std::string album = f.dir.file("trip.abm");
+        auto* frame = f.openAlbum(album, 2);
+        const std::string photo = f.dir.file("photo.JPG");
+        AlbumWindowFixture::writeJpeg(photo, 120, 1);
+        AlbumWindowFixture::writeJpeg(pictra::storeCopyPath(f.state.programFolder, album, photo), 60, 1);
+        AlbumWindowFixture::writeJpeg(f.dir.file("taken.JPG"), 40, 2);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(), [&](pictra::AlbumRecord& r) {
+            pictra::setFieldText(r.images[0].path, photo);
+        });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+
+        f.host.scripted.yesNoAnswers << false; // "taken.JPG" exists: keep it
+        whenDialogOpens([&](QDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
+            QVERIFY(edit);
+            QCOMPARE(edit->text(), QStringLiteral("photo"));
+            edit->setText(QStringLiteral("../away"));
+            clickButton(dialog, "1");
+            QVERIFY(dialog.isVisible()); // refused, still open
+            edit->setText(QStringLiteral("taken"));
+            QVERIFY(pictra::test::saveArtifact(dialog, "rename_dialog.png"));
+            clickButton(dialog, "1");
+        });
+        QVERIFY(frame->handleCommand(cmd::kRename));
+        QVERIFY(pictra::fileExists(photo));
+        QCOMPARE(f.host.scripted.asked.size(), 2);
+        QCOMPARE(f.host.scripted.asked[1], QStringLiteral("「taken.JPG」はすでにあります。置き換えますか。"));
+
+        whenDialogOpens([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("trip"));
+            clickButton(dialog, "1");
+        });
+        QVERIFY(frame->handleCommand(cmd::kRename));
+        const std::string trip = f.dir.file("trip.JPG");
+        QVERIFY(pictra::fileExists(trip));
+        QVERIFY(!pictra::fileExists(photo));
+        QCOMPARE(entryPath(f.record(*frame), 0), trip);
+        QVERIFY(pictra::fileExists(pictra::storeCopyPath(f.state.programFolder, album, trip)));
+    }
+
+    void renameInASingleImageWindowActsOnItsOwnPicture()
+    {
+        AlbumWindowFixture f;
+        const std::string album = f.dir.file("trip.abm");
+        auto* frame = f.openAlbum(album, 2);
+        const std::string photo = f.dir.file("photo.jpg");
+        AlbumWindowFixture::writeJpeg(photo, 120, 1);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[1].path, photo); });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 1));
+        QVERIFY(frame->pageView()->handleCommand(cmd::kEnlargedView));
+        auto* single = pictra::ui::CChildFrame::find(f.host.mdiArea(), f.state.albums->working.viewId);
+        QVERIFY(single && single->kind() == pictra::AlbumKind::SingleImage);
+        whenDialogOpens([&](QDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
+            QCOMPARE(edit->text(), QStringLiteral("photo"));
+            edit->setText(QStringLiteral("renamed"));
+            clickButton(dialog, "1");
+        });
+        QVERIFY(single->handleCommand(cmd::kRename));
+        const std::string renamed = f.dir.file("renamed.jpg");
+        QVERIFY(pictra::fileExists(renamed));
+        QCOMPARE(entryPath(f.record(*single), 0), renamed);
+        QCOMPARE(entryPath(f.record(*frame), 1), renamed); // the album that lists it follows
+        QCOMPARE(entryPath(f.record(*frame), 0), f.dir.file("img0.jpg"));
+    }
+
+    void moveRepointsEveryEntryOfEveryOpenAlbum()
+    {
+        AlbumWindowFixture f;
+        const std::string photo = f.dir.file("a/photo.jpg");
+        AlbumWindowFixture::writeJpeg(photo, 120, 1);
+        auto* other = f.openAlbum(f.dir.file("other.abm"), 1);
+        pictra::editWindowRecords(*f.state.albums, other->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[0].path, photo); });
+        auto* frame = f.openAlbum(f.dir.file("trip.abm"), 3);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(), [&](pictra::AlbumRecord& r) {
+            pictra::setFieldText(r.images[0].path, photo);
+            pictra::setFieldText(r.images[2].path, photo); // listed twice
+        });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+        std::filesystem::create_directories(f.dir.file("b"));
+        whenDialogOpens([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("移動"));
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("1079"));
+            auto* start = dialog.findChild<QPushButton*>(QStringLiteral("1020"));
+            QVERIFY(list && start);
+            QCOMPARE(list->topLevelItemCount(), 1);
+            QVERIFY(!start->isEnabled());
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("b")));
+            list->topLevelItem(0)->setSelected(true);
+            QVERIFY(start->isEnabled());
+            QVERIFY(pictra::test::saveArtifact(dialog, "reference_dialog.png"));
+            start->click();
+        });
+        QVERIFY(frame->handleCommand(cmd::kMoveToFolder));
+        const std::string moved = f.dir.file("b/photo.jpg");
+        QVERIFY(pictra::fileExists(moved));
+        QVERIFY(!pictra::fileExists(photo));
+        QCOMPARE(entryPath(f.record(*frame), 0), moved);
+        QCOMPARE(entryPath(f.record(*frame), 2), moved);
+        QCOMPARE(entryPath(f.record(*other), 0), moved);
+        QVERIFY(f.host.scripted.asked.isEmpty());
+
+        // Moving it into its own folder leaves the file alone and says so.
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+        whenDialogOpens([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("b/")));
+            dialog.findChild<QTreeWidget*>(QStringLiteral("1079"))->topLevelItem(0)->setSelected(true);
+            clickButton(dialog, "1020");
+        });
+        QVERIFY(frame->handleCommand(cmd::kMoveToFolder));
+        QVERIFY(pictra::fileExists(moved));
+        QCOMPARE(f.host.scripted.asked.size(), 1);
+        QVERIFY(f.host.scripted.asked[0].contains(QStringLiteral("元のファイルと同じ")));
+    }
+};
+
+QTEST_MAIN(TestEditCommands)
+#include "test_edit_commands.moc"
