@@ -1,6 +1,8 @@
 // QtUserPrompts: the real dialogs.
 #include "ui/prompts/user_prompts.h"
 
+#include "ui/dialogs/c_open_filedlg.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,6 +41,15 @@ QString QtUserPrompts::saveFileName(QWidget* parent, const QString& caption, con
 QString QtUserPrompts::chooseFolder(QWidget* parent, const QString& caption, const QString& folder)
 {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+QString QtUserPrompts::openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                         const QString& filter, const std::string& scratchFolder)
+{
+    COpenFiledlg dialog(parent, caption, folder, filter, scratchFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 } // namespace pictra::ui

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QWidget;
 
 namespace pictra::ui {
@@ -32,6 +34,15 @@ public:
                                  const QString& filter) = 0;
     // A folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
+    // An album to open, in the album open dialog that shows the selected
+    // album's pictures (extracted into `scratchFolder`); empty when
+    // cancelled. Without that dialog it is the plain openFileName.
+    virtual QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter, const std::string& scratchFolder)
+    {
+        (void)scratchFolder;
+        return openFileName(parent, caption, folder, filter);
+    }
 };
 
 class QtUserPrompts final : public UserPrompts {
@@ -45,6 +56,8 @@ public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
                          const QString& filter) override;
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
+    QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                              const std::string& scratchFolder) override;
 };
 
 } // namespace pictra::ui

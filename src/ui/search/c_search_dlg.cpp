@@ -3,7 +3,6 @@
 
 #include "app/app_state.h"
 #include "core/commands/command_ids.h"
-#include "core/image/shared_image.h"
 #include "core/platform/program_paths.h"
 #include "core/search/album_search.h"
 #include "core/search/disk_search.h"
@@ -11,7 +10,7 @@
 #include "core/search/search_match.h"
 #include "ui/dialogs/file_list_widget.h"
 #include "ui/prompts/user_prompts.h"
-#include "ui/search/picture_preview.h"
+#include "ui/widgets/picture_preview.h"
 #include "ui/search/search_hand_over.h"
 #include "ui/search/search_places.h"
 
@@ -90,7 +89,7 @@ CSearchDlg::CSearchDlg(AppState& state, UserPrompts& prompts, int mode, bool alb
     m_list = makeFileList(this, 50);
     m_list->setObjectName(QStringLiteral("1079"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_preview = new PicturePreview(jpegSaveOptions(state.settings), imageBufferBytes(state.settings), this);
+    m_preview = new PicturePreview(state, this);
     m_preview->setObjectName(QStringLiteral("1058"));
     m_preview->setMinimumSize(200, 160);
     m_folderText = new QLabel(this);
@@ -191,7 +190,7 @@ void CSearchDlg::startSearch()
     m_folderText->clear();
     m_list->clear();
     m_selectedPath.clear();
-    m_preview->clear();
+    m_preview->setPath({});
     m_damagedAlbums = 0;
     enableResultButtons(false);
     m_stop->setEnabled(true);
@@ -282,7 +281,7 @@ void CSearchDlg::selectionChanged()
     if (rows.isEmpty())
         return;
     m_selectedPath = rowPath(*rows.back());
-    m_preview->showPicture(m_selectedPath);
+    m_preview->setPath(m_selectedPath);
     enableResultButtons(true);
 }
 
@@ -332,7 +331,7 @@ void CSearchDlg::deleteSelected()
     m_list->clearSelection();
     showFoundCount();
     m_selectedPath.clear();
-    m_preview->clear();
+    m_preview->setPath({});
     enableResultButtons(false);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "core/album/store_copy.h"
+#include "core/album/store_name_clash.h"
 #include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
 #include "core/search/search_files.h"
@@ -23,13 +24,13 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
 {
     AlbumRecord& album = state.albums->working;
     const std::string albumPath(fieldText(album.path));
-    std::vector<ImageEntry> owners(album.images.begin(), album.images.begin() + album.imageCount);
+    const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
     ImageFileIO io(jpegSaveOptions(state.settings));
     std::unique_ptr<ImageBuffers> buffers;
     std::vector<std::string> addable;
     int clashes = 0;
     for (const std::string& path : paths) {
-        if (storeNameClash(owners, path)) {
+        if (storeNameOwner(entries, addable, path)) {
             ++clashes;
             continue;
         }
@@ -37,9 +38,6 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
             buffers = std::make_unique<ImageBuffers>(0);
         // A picture that cannot be reduced is still added; its cell shows the file itself.
         (void)makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path);
-        ImageEntry owner;
-        (void)setFieldText(owner.path, path);
-        owners.push_back(owner);
         addable.push_back(path);
     }
     if (clashes > 0)

@@ -8,7 +8,7 @@
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "ui/search/c_search_dlg.h"
-#include "ui/search/picture_preview.h"
+#include "ui/widgets/picture_preview.h"
 #include "ui/search/search_command.h"
 
 #include <QComboBox>
@@ -98,7 +98,7 @@ private slots:
         list->selectAll();
         QVERIFY(button(dialog, "1018")->isEnabled());
         QVERIFY(button(dialog, "1022")->isEnabled());
-        QVERIFY(control<pictra::ui::PicturePreview>(dialog, "1058")->showsPicture());
+        QVERIFY(!control<pictra::ui::PicturePreview>(dialog, "1058")->path().empty());
         const QTreeWidgetItem* hill = list->findItems(QStringLiteral("hill"), Qt::MatchExactly, 1).value(0);
         QVERIFY(hill);
         QCOMPARE(hill->text(2), QStringLiteral("jpg"));
