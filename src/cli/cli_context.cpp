@@ -1,6 +1,7 @@
 // Program folder, settings and messages for pictra-cli.
 #include "cli_context.h"
 
+#include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
 #include "core/platform/program_folder.h"
 #include "core/platform/registry_store.h"
@@ -35,6 +36,33 @@ std::unique_ptr<ImageBuffers> imageBuffersFor(const CliContext& context)
     if (makeSharedImage(buffers, context.settings) != Status::Ok)
         printError("not enough memory for the image buffer");
     return buffers;
+}
+
+std::optional<ImageContext> openImageContext()
+{
+    auto context = openContext();
+    if (!context)
+        return std::nullopt;
+    std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
+    if (!buffers)
+        return std::nullopt;
+    return ImageContext{std::move(*context), std::move(buffers)};
+}
+
+bool loadOrReport(ImageFileIO& io, const std::string& path, ImageRecord& record)
+{
+    const Status status = io.loadImage(path, record);
+    if (status != Status::Ok)
+        printError("cannot read " + path + ": " + std::string(statusText(status)));
+    return status == Status::Ok;
+}
+
+bool saveOrReport(ImageFileIO& io, const std::string& path, const ImageRecord& record)
+{
+    const Status status = io.saveImage(path, record);
+    if (status != Status::Ok)
+        printError("cannot write " + path + ": " + std::string(statusText(status)));
+    return status == Status::Ok;
 }
 
 void printError(std::string_view message)

@@ -7,9 +7,14 @@
 #include "core/util/result.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace pictra {
+class ImageFileIO;
+}
 
 namespace pictra::cli {
 
@@ -34,6 +39,18 @@ Result<CliContext> openContext();
 // memory cannot be had.
 std::unique_ptr<ImageBuffers> imageBuffersFor(const CliContext& context);
 
+// The context with its image buffers, for the commands that work on one
+// picture; nullopt (reason printed) when either cannot be had.
+struct ImageContext {
+    CliContext context;
+    std::unique_ptr<ImageBuffers> buffers;
+};
+std::optional<ImageContext> openImageContext();
+
+// Load and save that print "cannot read/write PATH: reason" on failure.
+bool loadOrReport(ImageFileIO& io, const std::string& path, ImageRecord& record);
+bool saveOrReport(ImageFileIO& io, const std::string& path, const ImageRecord& record);
+
 // One line on stderr: "pictra-cli: <message>".
 void printError(std::string_view message);
 
@@ -47,6 +64,7 @@ int runExtract(const Args& args);
 int runCreate(const Args& args);
 int runConvert(const Args& args);
 int runExif(const Args& args);
+int runEdit(const Args& args);
 int runSearch(const Args& args);
 
 } // namespace pictra::cli

@@ -25,22 +25,13 @@ int runConvert(const Args& args)
         printError("usage: pictra-cli convert [--codec own|library] IN OUT");
         return kExitUsage;
     }
-    auto context = openContext();
-    if (!context)
+    auto image = openImageContext();
+    if (!image)
         return kExitFailed;
-    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
-    if (!buffers)
-        return kExitFailed;
-    ImageFileIO io(jpegSaveOptions(context->settings));
+    ImageFileIO io(jpegSaveOptions(image->context.settings));
     io.useLibrary = useLibrary;
-    if (const Status status = io.loadImage(paths[0], buffers->record()); status != Status::Ok) {
-        printError("cannot read " + paths[0] + ": " + std::string(statusText(status)));
+    if (!loadOrReport(io, paths[0], image->buffers->record()) || !saveOrReport(io, paths[1], image->buffers->record()))
         return kExitFailed;
-    }
-    if (const Status status = io.saveImage(paths[1], buffers->record()); status != Status::Ok) {
-        printError("cannot write " + paths[1] + ": " + std::string(statusText(status)));
-        return kExitFailed;
-    }
     return kExitOk;
 }
 

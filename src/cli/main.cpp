@@ -22,6 +22,13 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
+    "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
+    "                             extension); TOOL is rotate=N (quarter turns counter-\n"
+    "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
+    "                             right), threshold[=T] (T = R + 256 G + 65536 B),\n"
+    "                             gray=256|16|2, rgb=R,G,B (-100..100), lhs=L,H,S,\n"
+    "                             negative, noise, red, green, blue, or\n"
+    "                             histogram=U,L,1|2[,rgb|red|green|blue]\n"
     "  search [--pattern P] [--words TEXT] PLACE\n"
     "                             find images as the search dialog does: PLACE a\n"
     "                             folder (searched with its subfolders) or an album;\n"
@@ -56,6 +63,8 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
+    if (command == "edit")
+        return runEdit(args);
     if (command == "search")
         return runSearch(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");

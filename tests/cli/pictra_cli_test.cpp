@@ -166,6 +166,31 @@ TEST_F(PictraCli, ConvertsBetweenFormatsWithEitherJpegCodec)
     }
 }
 
+TEST_F(PictraCli, EditsAFileWithOneToolAndRefusesUnknownTools)
+{
+    const std::vector<std::string> images = writeImages({"a.bmp"}, 9, 5);
+    const std::string turned = dir.file("turned.bmp");
+    ASSERT_EQ(cli("edit rotate=1 " + images[0] + " " + turned).exitCode, 0);
+    ImageBuffers source(1 << 16), result(1 << 16);
+    ImageFileIO io;
+    ASSERT_EQ(io.loadImage(images[0], source.record()), Status::Ok);
+    ASSERT_EQ(io.loadImage(turned, result.record()), Status::Ok);
+    ASSERT_EQ(result.record().width(), 5);
+    // A quarter turn counter-clockwise: the old right column is the new top row.
+    const std::uint8_t* topRight = source.record().row(4) + 8 * 3;
+    const std::uint8_t* newTopLeft = result.record().row(8);
+    EXPECT_EQ(std::vector<std::uint8_t>(topRight, topRight + 3), std::vector<std::uint8_t>(newTopLeft, newTopLeft + 3));
+
+    const std::string negative = dir.file("neg.bmp");
+    ASSERT_EQ(cli("edit negative " + images[0] + " " + negative).exitCode, 0);
+    ASSERT_EQ(io.loadImage(negative, result.record()), Status::Ok);
+    EXPECT_EQ(result.record().row(0)[0], 255 - source.record().row(0)[0]);
+
+    EXPECT_EQ(cli("edit rgb=150,0,0 " + images[0] + " " + negative).exitCode, 2);
+    EXPECT_EQ(cli("edit sharpen " + images[0] + " " + negative).exitCode, 2);
+    EXPECT_EQ(cli("edit noise " + dir.file("none.bmp") + " " + negative).exitCode, 1);
+}
+
 TEST_F(PictraCli, PrintsTheExifPage)
 {
     const std::string sample = std::string(std::getenv("PICTRA_TEST_DATA")) + "/exif/korvale_kv10.jpg";

@@ -35,11 +35,4 @@ Status deleteStoreFolder(std::string_view programFolder, std::string_view albumP
     return fs::exists(folder, ec) ? Status::IoError : Status::Ok;
 }
 
-std::string singleImageWorkFile(std::string_view programFolder, std::string_view imagePath)
-{
-    std::string name(fileNamePart(imagePath));
-    name.erase(name.size() >= 4 ? name.size() - 4 : 0);
-    return joinPath(joinPath(programFolder, "TEMP"), name + ".dat");
-}
-
 } // namespace pictra

@@ -20,8 +20,4 @@ void removeWindowSlot(AlbumTable& table, int index);
 // IoError when something stays.
 Status deleteStoreFolder(std::string_view programFolder, std::string_view albumPath);
 
-// The enlarged view's work file of an image: TEMP/ + the image's file name
-// with its last four characters replaced by ".dat" ("a.jpg" -> "a.dat").
-std::string singleImageWorkFile(std::string_view programFolder, std::string_view imagePath);
-
 } // namespace pictra

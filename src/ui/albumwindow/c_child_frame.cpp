@@ -8,6 +8,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
+#include "core/tools/zoom_stack.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
@@ -201,7 +202,7 @@ void CChildFrame::cleanUpOnClose()
         runSlideCommand(m_state, m_host, SlideCommand::End);
     if (const AlbumRecord* rec = windowRecord(table, m_viewId)) {
         if (m_kind == AlbumKind::SingleImage && rec->imageCount > 0)
-            std::remove(singleImageWorkFile(m_state.programFolder, imageFilePath(rec->images[0])).c_str());
+            std::remove(zoomStackPath(m_state.programFolder, imageFilePath(rec->images[0]), m_viewId).c_str());
         if (m_kind == AlbumKind::Album)
             (void)deleteStoreFolder(m_state.programFolder, albumFilePath(*rec));
     }

@@ -13,6 +13,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/c_file_name_dlg.h"
 #include "ui/dialogs/c_insert_image_dlg.h"
 #include "ui/dialogs/c_reference.h"
@@ -45,9 +46,12 @@ int targetEntry(const CChildFrame& frame, const AlbumRecord& working)
     return working.imageCount > 0 ? 0 : -1;
 }
 
-// Entries of any open window may have changed their paths.
-void repaintAllWindows(AlbumWindowHost& host)
+// Entries of any open window may have changed their paths, and the dialog's
+// preview used the shared picture: every window is drawn anew and the
+// information bar shows the focused picture again.
+void refreshWindows(AppState& state, AlbumWindowHost& host)
 {
+    loadShared(state, focusedPicturePath(state, state.albums->working));
     for (QMdiSubWindow* sub : host.mdiArea().subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(sub);
         if (frame && frame->pageView())
@@ -64,8 +68,10 @@ void insertFromFiles(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         return;
     const AlbumRecord& w = state.albums->working;
     CInsertImageDlg dialog(state, host.prompts(), {albumFilePath(w), entryPaths(w)}, &frame);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
+        refreshWindows(state, host);
         return;
+    }
     FileNameList list;
     for (const std::string& path : dialog.paths())
         (void)list.add(path);
@@ -87,8 +93,7 @@ void transfer(AppState& state, AlbumWindowHost& host, CChildFrame& frame, Transf
     }
     CReference dialog(state, host.prompts(), mode, selected, all, &frame);
     dialog.exec();
-    if (mode == TransferMode::Move)
-        repaintAllWindows(host);
+    refreshWindows(state, host);
 }
 
 void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
@@ -127,7 +132,7 @@ void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     }
     for (const std::string& album : repointEntries(*state.albums, state.selection, source, target))
         (void)renameStoreCopy(state.programFolder, album, source, target);
-    repaintAllWindows(host);
+    refreshWindows(state, host);
 }
 
 } // namespace

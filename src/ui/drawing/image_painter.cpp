@@ -1,6 +1,8 @@
 // ImagePainter: frames, cells and stretched bitmaps on a QPainter.
 #include "ui/drawing/image_painter.h"
 
+#include "core/tools/zoom_geometry.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -125,37 +127,21 @@ void ImagePainter::drawImage(const ImageRecord& record)
 
 void ImagePainter::drawFitted(const Rect& rect, ImageRecord& record)
 {
-    Outline& o = record.outline;
-    const double spanX = o[2].x - o[0].x;
-    const double spanY = o[2].y - o[0].y;
-    if (spanX == 0 || spanY == 0)
+    const std::optional<Outline> fitted = fittedOutline(record.outline, rect);
+    if (!fitted)
         return;
-    const double sx = std::abs(0.98 * rect.width() / spanX);
-    const double sy = std::abs(0.98 * rect.height() / spanY);
-    const double scale = sx > sy ? sy : sx;
-    const PointD c{(rect.left + rect.right) / 2.0, (rect.top + rect.bottom) / 2.0};
-    const PointD mid{(o[0].x + o[2].x) / 2.0, (o[0].y + o[2].y) / 2.0};
-    for (PointD& p : o) {
-        const double x = p.x + (c.x - mid.x);
-        const double y = p.y + (c.y - mid.y);
-        p = {c.x + (x - c.x) * scale, c.y - (y - c.y) * scale};
-    }
+    record.outline = *fitted;
+    const Outline& o = record.outline;
     drawImage(record);
     drawFrame({roundHalfAway(o[0].x), roundHalfAway(o[0].y), roundHalfAway(o[2].x), roundHalfAway(o[2].y)});
 }
 
 void ImagePainter::drawZoomed(PointD a, PointD b, QSize client, ImageRecord& record)
 {
-    const double dx = std::abs(b.x - a.x);
-    const double dy = std::abs(b.y - a.y);
-    if (dx == 0 || dy == 0)
+    const std::optional<Outline> zoomed = zoomedOutline(a, b, client.width(), client.height(), record.outline);
+    if (!zoomed)
         return;
-    const double sx = client.width() / dx;
-    const double sy = client.height() / dy;
-    const double scale = sx >= sy ? sy : sx;
-    const PointD m{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
-    for (PointD& p : record.outline)
-        p = {m.x + (p.x - m.x) * scale, m.y + (p.y - m.y) * scale};
+    record.outline = *zoomed;
     drawImage(record);
 }
 

@@ -29,7 +29,7 @@ namespace pictra::ui {
 
 namespace {
 
-const QString kAlbumFilter = QStringLiteral("ABMﾌｧｲﾙ (*.abm)");
+const QString kAlbumFilter = QStringLiteral("ABMﾌｧｲﾙ (*.abm *.ABM)");
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 

@@ -43,11 +43,5 @@ TEST(AlbumWindowClose, DeletesTheStoreFolderWithItsCopies)
     EXPECT_EQ(deleteStoreFolder(program, "/albums/never.abm"), Status::Ok);
 }
 
-TEST(AlbumWindowClose, WorkFileReplacesTheLastFourCharacters)
-{
-    EXPECT_EQ(singleImageWorkFile("/p", "/pics/a.jpg"), "/p/TEMP/a.dat");
-    EXPECT_EQ(singleImageWorkFile("/p", "/pics/b.jpeg"), "/p/TEMP/b..dat");
-}
-
 } // namespace
 } // namespace pictra

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 
 using pictra::test::AlbumWindowFixture;
@@ -43,6 +44,22 @@ void clickCell(QWidget& dialog, const char* id)
     QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
 }
 
+// A picture of its own colours for each i, so the strip's cells tell apart.
+void writeTinted(const std::string& path, int i)
+{
+    pictra::test::RgbImage image = pictra::test::makePhotoLike(160, 120, static_cast<std::uint32_t>(i + 1));
+    for (std::size_t p = 0; p + 2 < image.rgb.size(); p += 3) {
+        std::rotate(image.rgb.begin() + static_cast<std::ptrdiff_t>(p),
+                    image.rgb.begin() + static_cast<std::ptrdiff_t>(p) + i % 3,
+                    image.rgb.begin() + static_cast<std::ptrdiff_t>(p) + 3);
+        if (i % 6 >= 3)
+            for (std::size_t c = p; c < p + 3; ++c)
+                image.rgb[c] = static_cast<std::uint8_t>(255 - image.rgb[c]);
+    }
+    const auto bytes = pictra::test::encodeWithTurbo(image, 90, pictra::test::TurboSampling::S420);
+    pictra::test::writeBytes(path, std::string(bytes.begin(), bytes.end()));
+}
+
 std::string entryPath(const pictra::AlbumRecord& album, int i)
 {
     return pictra::imageFilePath(album.images[static_cast<std::size_t>(i)]);
@@ -61,7 +78,7 @@ private slots:
         QStringList files;
         for (int i = 0; i < 7; ++i) {
             const std::string path = f.dir.file("pics/p" + std::to_string(i) + ".jpg");
-            AlbumWindowFixture::writeJpeg(path, 160, i);
+            writeTinted(path, i);
             files << QString::fromStdString(path);
         }
         pictra::test::writeBytes(f.dir.file("pics/broken.jpg"), "not a picture");

@@ -1,0 +1,45 @@
+// pictra-cli edit: one image tool applied to a file, through the same edit
+// code as the tool dialogs.
+#include "cli_context.h"
+
+#include "core/image/image_file_io.h"
+#include "core/tools/picture24.h"
+#include "core/tools/tool_edit.h"
+#include "core/tools/tool_pipeline.h"
+
+#include <memory>
+
+namespace pictra::cli {
+
+int runEdit(const Args& args)
+{
+    if (args.size() != 3) {
+        printError("usage: pictra-cli edit TOOL IN OUT");
+        return kExitUsage;
+    }
+    const Result<ToolEdit> edit = parseToolEdit(args[0]);
+    if (!edit) {
+        printError("unknown tool or bad values \"" + args[0] + "\" (see pictra-cli --help)");
+        return kExitUsage;
+    }
+    auto image = openImageContext();
+    if (!image)
+        return kExitFailed;
+    ImageFileIO io(jpegSaveOptions(image->context.settings));
+    ImageRecord& loaded = image->buffers->record();
+    if (!loadOrReport(io, args[1], loaded))
+        return kExitFailed;
+    ImageBuffers result(toolResultBytes(loaded));
+    Status status = convertTo24(loaded);
+    if (status == Status::Ok)
+        status = computeToolEdit(loaded, *edit, result.record());
+    if (status != Status::Ok) {
+        printError("cannot edit " + args[1] + ": " + std::string(statusText(status)));
+        return kExitFailed;
+    }
+    if (!saveOrReport(io, args[2], result.record()))
+        return kExitFailed;
+    return kExitOk;
+}
+
+} // namespace pictra::cli

@@ -1,0 +1,49 @@
+// The image tools of the enlarged view: which command opens which tool, the
+// tool's dialog and title, and the files it writes in the program folder's
+// TEMP folder (the scratch BMP of the edited picture and the "開く" copy).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pictra {
+
+enum class ImageTool {
+    Rotate,
+    Flip,
+    Threshold,
+    Rgb,
+    LightnessHueSaturation,
+    GrayScale,
+    Negative,
+    Noise,
+    RedScale,
+    GreenScale,
+    BlueScale,
+    Histogram,
+};
+
+struct ImageToolInfo {
+    ImageTool tool;
+    int command;              // the enlarged view's command that opens it
+    int dialog;               // dialog template number (155 serves five tools)
+    std::string_view title;   // window title
+    std::string_view scratch; // scratch file name in TEMP ("_rgb.dat")
+    std::string_view suffix;  // ending of the "開く" copy ("_rgb.bmp")
+};
+
+const ImageToolInfo& imageToolInfo(ImageTool tool);
+// The tool a command opens; nullopt for any other command.
+std::optional<ImageTool> toolForCommand(int command);
+
+// programFolder/TEMP/<scratch name>.
+std::string toolScratchPath(std::string_view programFolder, ImageTool tool);
+// programFolder/TEMP/<BaseName of the source><suffix>: where "開く" puts the result.
+std::string toolOpenPath(std::string_view programFolder, std::string_view sourcePath, ImageTool tool);
+// The name "追加" writes: the chosen name when its extension is one the
+// program writes (jpg bmp tif psd pcx, any case), else the name with its
+// extension replaced by (or, without one, followed by) "jpg".
+std::string addedFilePath(std::string_view chosenPath);
+
+} // namespace pictra

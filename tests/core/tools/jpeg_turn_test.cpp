@@ -1,0 +1,157 @@
+// Lossless JPEG turns, the Exif block carried through, and safe replacement.
+#include "core/filters/rotation.h"
+#include "core/image/image_file_io.h"
+#include "core/tools/jpeg_exif_segment.h"
+#include "core/tools/jpeg_lossless.h"
+#include "core/tools/picture_replacement.h"
+#include "core/util/byte_writer.h"
+#include "core/util/file_io.h"
+#include "support/synthetic_image.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace pictra {
+namespace {
+
+using test::RgbImage;
+
+// An APP1 Exif segment whose IFD0 holds only the orientation tag.
+std::vector<std::uint8_t> exifSegment(int orientation, bool bigEndian)
+{
+    ByteWriter tiff;
+    const auto u16 = [&](std::uint16_t v) { bigEndian ? tiff.u16be(v) : tiff.u16(v); };
+    const auto u32 = [&](std::uint32_t v) { bigEndian ? tiff.u32be(v) : tiff.u32(v); };
+    tiff.u8(bigEndian ? 'M' : 'I');
+    tiff.u8(bigEndian ? 'M' : 'I');
+    u16(42);
+    u32(8);
+    u16(1);
+    u16(0x0112);
+    u16(3);
+    u32(1);
+    u16(static_cast<std::uint16_t>(orientation));
+    u16(0);
+    u32(0);
+    ByteWriter seg;
+    seg.u8(0xFF);
+    seg.u8(0xE1);
+    seg.u16be(static_cast<std::uint16_t>(2 + 6 + tiff.size()));
+    for (const char c : std::string_view("Exif\0\0", 6))
+        seg.u8(static_cast<std::uint8_t>(c));
+    seg.bytes(tiff.data());
+    return seg.take();
+}
+
+// Top-down RGB turned a quarter counter-clockwise.
+RgbImage turnedCounterClockwise(const RgbImage& in)
+{
+    RgbImage out{in.height, in.width, std::vector<std::uint8_t>(in.rgb.size())};
+    for (int y = 0; y < in.height; ++y)
+        for (int x = 0; x < in.width; ++x)
+            for (int c = 0; c < 3; ++c)
+                out.rgb[(static_cast<std::size_t>(in.width - 1 - x) * out.width + y) * 3 + c] =
+                    in.rgb[(static_cast<std::size_t>(y) * in.width + x) * 3 + c];
+    return out;
+}
+
+// The largest difference of two pictures' bytes. The decoder's integer
+// IDCT rounds rows before columns, so a turned block decodes up to a step
+// or two away from the turned decode; four turns give the very same blocks.
+int largestDifference(const RgbImage& a, const RgbImage& b)
+{
+    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size())
+        return 256;
+    int most = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i)
+        most = std::max(most, std::abs(a.rgb[i] - b.rgb[i]));
+    return most;
+}
+
+std::optional<int> orientationOf(const std::vector<std::uint8_t>& jpeg)
+{
+    const auto at = findExifSegment(jpeg);
+    if (!at)
+        return std::nullopt;
+    return exifOrientation(ByteSpan(jpeg).subspan(at->offset, at->size));
+}
+
+TEST(JpegLossless, FourTurnsGiveTheOriginalPixelsAndOneTurnTheTurnedOnes)
+{
+    const std::vector<std::uint8_t> jpeg = encodeWithTurbo(test::makePhotoLike(64, 48), 85, test::TurboSampling::S420);
+    const RgbImage original = test::decodeWithTurbo(jpeg);
+    std::vector<std::uint8_t> bytes = jpeg;
+    for (int i = 0; i < 4; ++i) {
+        auto turned = transformJpegLossless(bytes, {1, false});
+        ASSERT_TRUE(turned) << i;
+        bytes = std::move(*turned);
+        if (i == 0) {
+            EXPECT_LE(largestDifference(test::decodeWithTurbo(bytes), turnedCounterClockwise(original)), 2);
+        }
+    }
+    EXPECT_EQ(test::decodeWithTurbo(bytes).rgb, original.rgb);
+}
+
+TEST(JpegLossless, PartialEdgeBlocksAreRefusedNotTrimmed)
+{
+    const std::vector<std::uint8_t> jpeg = encodeWithTurbo(test::makePhotoLike(61, 45), 85, test::TurboSampling::S420);
+    EXPECT_EQ(transformJpegLossless(jpeg, {1, false}).status(), Status::Unsupported);
+    EXPECT_TRUE(transformJpegLossless(jpeg, {3, true})); // a transpose never meets an edge block
+    const std::vector<std::uint8_t> junk = {0xFF, 0xD8, 0xFF, 0xC0, 0, 2};
+    EXPECT_EQ(transformJpegLossless(junk, {1, false}).status(), Status::Corrupt);
+}
+
+TEST(JpegLossless, FoldsTheExifOrientationIntoTheTurnAndResetsIt)
+{
+    const RgbImage image = test::makePhotoLike(64, 32);
+    const std::vector<std::uint8_t> plain = encodeWithTurbo(image, 90, test::TurboSampling::S444);
+    for (const bool bigEndian : {false, true}) {
+        // Orientation 8: shown upright after a quarter turn counter-clockwise.
+        const auto tagged = withExifSegment(plain, exifSegment(8, bigEndian));
+        ASSERT_TRUE(tagged);
+        EXPECT_EQ(orientationOf(*tagged), 8);
+        const auto turned = transformJpegLossless(*tagged, {0, false});
+        ASSERT_TRUE(turned);
+        EXPECT_EQ(orientationOf(*turned), 1);
+        EXPECT_LE(largestDifference(test::decodeWithTurbo(*turned), turnedCounterClockwise(test::decodeWithTurbo(plain))), 2);
+    }
+}
+
+TEST(PictureReplacement, ReplacesThroughARenameAndKeepsTheCameraData)
+{
+    test::TempDir dir;
+    const std::string photo = dir.file("photo.jpg");
+    const auto tagged = withExifSegment(encodeWithTurbo(test::makePhotoLike(40, 30), 90, test::TurboSampling::S444),
+                                        exifSegment(6, false));
+    ASSERT_EQ(writeFile(photo, *tagged), Status::Ok);
+    ::chmod(photo.c_str(), 0640);
+    ImageBuffers buffers(1 << 20);
+    test::fillRecord(test::makePhotoLike(30, 40, 9), buffers);
+    ImageFileIO io;
+    ASSERT_EQ(writePictureSafely(io, buffers.record(), photo), Status::Ok);
+    const auto written = readFile(photo);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(orientationOf(*written), 1);
+    EXPECT_EQ(test::decodeWithTurbo(*written).width, 30);
+    struct stat st {};
+    ASSERT_EQ(::stat(photo.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // A picture that cannot be written leaves the original as it was and no temporary behind.
+    buffers.record().clearHeaders();
+    EXPECT_NE(writePictureSafely(io, buffers.record(), photo), Status::Ok);
+    EXPECT_EQ(readFile(photo).value(), *written);
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+} // namespace
+} // namespace pictra
