@@ -24,9 +24,17 @@ namespace pictra {
 void installManual(const std::string& programFolder, const std::string& programDir)
 {
     const QString target = QString::fromStdString(joinPath(programFolder, "pictra.pdf"));
-    const QString source = QString::fromStdString(joinPath(programDir, "pictra.pdf"));
-    if (!QFile::exists(target) && QFile::exists(source))
-        QFile::copy(source, target);
+    if (QFile::exists(target))
+        return;
+    // Beside the program in a build or a per-user installation; under
+    // share/pictra in a system-wide one.
+    for (const char* place : {"pictra.pdf", "../share/pictra/pictra.pdf"}) {
+        const QString source = QString::fromStdString(joinPath(programDir, place));
+        if (QFile::exists(source)) {
+            QFile::copy(source, target);
+            return;
+        }
+    }
 }
 
 namespace {

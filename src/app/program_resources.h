@@ -9,8 +9,9 @@ namespace pictra {
 
 struct AppState;
 
-// Copies pictra.pdf from `programDir` (the folder of the pictra program,
-// where the build puts the manual) into the program folder when missing.
+// Copies pictra.pdf into the program folder when missing, from `programDir`
+// (the folder of the pictra program, where the build and a per-user
+// installation put the manual) or from its ../share/pictra (a system install).
 void installManual(const std::string& programFolder, const std::string& programDir);
 
 inline constexpr const char* kSampleAlbumName = "サンプル.abm";

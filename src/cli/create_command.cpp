@@ -2,41 +2,17 @@
 // made by the settings' JPEG options. The copies are made in a private
 // scratch folder, so a running Pictra's open albums are never touched.
 #include "cli_context.h"
+#include "scratch_folder.h"
 
 #include "core/album/create_album.h"
 #include "core/util/file_io.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 namespace pictra::cli {
 namespace {
-
-// A folder made for one run and removed with everything in it at the end.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::error_code ec;
-        std::string tmpl = (std::filesystem::temp_directory_path(ec) / "pictra-cli-XXXXXX").string();
-        if (::mkdtemp(tmpl.data()))
-            m_path = tmpl;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ec;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 std::string absolute(const std::string& path)
 {

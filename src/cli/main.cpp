@@ -22,6 +22,11 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
+    "  scan [--list] [--device NAME] [--resolution DPI] [--folder DIR] [--format jpg|bmp] ALBUM\n"
+    "                             scan every page from the scanner (default: the first\n"
+    "                             one) at the resolution nearest DPI (300) into DIR\n"
+    "                             (default: the program folder's IMAGE) and add them to\n"
+    "                             ALBUM (made when missing); --list prints the scanners\n"
     "  edit TOOL IN OUT           apply one image tool to IN and write OUT (formats by\n"
     "                             extension); TOOL is rotate=N (quarter turns counter-\n"
     "                             clockwise, 0..3), flip=v|h|vh (v upside down, h left-\n"
@@ -63,6 +68,8 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
+    if (command == "scan")
+        return runScan(args);
     if (command == "edit")
         return runEdit(args);
     if (command == "search")

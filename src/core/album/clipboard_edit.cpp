@@ -4,6 +4,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/identity_stamps.h"
 #include "core/album/page_arithmetic.h"
+#include "core/album/store_name_clash.h"
 #include "core/album/window_records.h"
 #include "core/util/paths.h"
 
@@ -112,6 +113,18 @@ PasteResult pasteClipboard(AlbumRecord& album, SelectionBlock& block, std::uint3
     result.at = static_cast<int>(at);
     result.count = static_cast<int>(pasted.size());
     return result;
+}
+
+std::optional<std::string> pasteStoreNameClash(const AlbumRecord& album, const SelectionBlock& block)
+{
+    std::vector<std::string> pending;
+    for (const ImageEntry& entry : block.clipboard) {
+        std::string image = imageFilePath(entry);
+        if (storeNameOwner(liveEntries(album), pending, image))
+            return image;
+        pending.push_back(std::move(image));
+    }
+    return std::nullopt;
 }
 
 int deleteFocused(AlbumRecord& album, SelectionBlock& block)

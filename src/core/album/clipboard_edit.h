@@ -9,6 +9,7 @@
 #include "core/album/selection_block.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,11 @@ struct PasteResult {
 // focus, or make up an empty album. The whole block is cleared afterwards,
 // so a clipboard pastes once. The focus stays where it was.
 PasteResult pasteClipboard(AlbumRecord& album, SelectionBlock& block, std::uint32_t tick);
+
+// Before a paste into `album`: the path of a clipboard image whose store
+// copy name another file of the album (or an earlier clipboard image)
+// already owns; pasting it would replace that picture. nullopt when none.
+std::optional<std::string> pasteStoreNameClash(const AlbumRecord& album, const SelectionBlock& block);
 
 // Delete of the focused image: later images move up; the selection becomes
 // the image now in focus; an album left empty clears the whole block.

@@ -2,6 +2,7 @@
 #include "core/settings/option_fields.h"
 
 #include "core/print/working_sheet.h"
+#include "core/settings/print_defaults_paper.h"
 #include "core/settings/settings_sanitize.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
@@ -12,8 +13,6 @@
 namespace pictra {
 namespace {
 
-// Print sizes are millimetres; the largest table paper is 1200 mm long.
-constexpr int kMaxPaperSideMm = 10'000;
 constexpr int kMaxPrintOffsetMm = 1000;
 constexpr int kMaxPrintMargin = 255;   // stored in one byte
 
@@ -68,7 +67,7 @@ ValueRange optionRange(OptionField field)
     case OptionField::GapY: return {0, kMaxFrameGap};
     case OptionField::PrintMargin: return {0, kMaxPrintMargin};
     case OptionField::PrintWidth:
-    case OptionField::PrintHeight: return {1, kMaxPaperSideMm};
+    case OptionField::PrintHeight: return {1, kMaxFreePaperSideMm};
     case OptionField::PrintLeft:
     case OptionField::PrintTop:
     case OptionField::PrintGapX:

@@ -8,6 +8,9 @@
 
 namespace pictra {
 
+// The free size's sides, mm, at most (the largest table paper is 1200 long).
+inline constexpr int kMaxFreePaperSideMm = 10'000;
+
 // Stores the paper name (UTF-8, one of the paper table's names) and, for a
 // table paper, its long side as the width and its short side as the height.
 // The free size keeps the width and height in force. Returns false, storing

@@ -6,7 +6,6 @@
 #include "core/album/clipboard_edit.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_copy_transfer.h"
-#include "core/album/store_name_clash.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
@@ -27,11 +26,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-std::span<const ImageEntry> liveEntries(const AlbumRecord& album)
-{
-    return {album.images.data(), static_cast<std::size_t>(std::clamp(album.imageCount, 0, kMaxAlbumImages))};
-}
-
 // After the entry list changed: slot, page list, focused picture, repaint.
 void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
 {
@@ -46,14 +40,13 @@ void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
 
 // The pasted entries' store copies must be in the target album's store
 // folder before the album can show or save them. The clipboard's source
-// album gives them when it is still open; otherwise they are made afresh
-// from the source files. Returns the images left without a picture.
+// album gives them when it is still open; otherwise (it was closed, and a
+// new album may even have taken its name) they are made afresh from the
+// source files. Returns the images left without a picture.
 QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, const std::string& toAlbum,
                              std::span<const ImageEntry> pasted)
 {
     QStringList without;
-    if (StoreFolder(state.programFolder, fromAlbum) == StoreFolder(state.programFolder, toAlbum))
-        return without;
     copyStoreCopies(state.programFolder, fromAlbum, toAlbum, pasted);
     ImageFileIO io(jpegSaveOptions(state.settings));
     for (const ImageEntry& entry : pasted) {
@@ -66,20 +59,6 @@ QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, cons
     return without;
 }
 
-// A pasted image whose file name is taken in the target by another file
-// would replace that image's store copy: the paste is refused.
-std::optional<std::string> pasteClash(const AlbumRecord& target, const SelectionBlock& block)
-{
-    std::vector<std::string> pending;
-    for (const ImageEntry& entry : block.clipboard) {
-        const std::string image = imageFilePath(entry);
-        if (storeNameOwner(liveEntries(target), pending, image))
-            return image;
-        pending.push_back(image);
-    }
-    return std::nullopt;
-}
-
 void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
 {
     AlbumRecord& w = state.albums->working;
@@ -88,7 +67,7 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         return;
     const std::string target = albumFilePath(w);
     const std::string source = block.clipboardAlbum;
-    if (const auto clash = pasteClash(w, block)) {
+    if (const auto clash = pasteStoreNameClash(w, block)) {
         host.prompts().showMessage(
             &frame, QStringLiteral("「%1」と同じファイル名の別のイメージがアルバムにあるため、貼り付けられません。")
                         .arg(qs(std::string(fileNamePart(*clash)))));

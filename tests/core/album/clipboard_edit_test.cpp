@@ -197,6 +197,19 @@ TEST(Delete, QuestionNamesTheImageAndTheAlbumFile)
     EXPECT_EQ(detachQuestion("/p/a.jpg", "/albums/trip.abm"), "「a.jpg」を「trip.abm」ファイルから切り離します。");
 }
 
+TEST(StoreNameClash, PasteOfAnotherFileWithATakenName)
+{
+    auto target = album(2); // /p/0.jpg, /p/1.jpg
+    SelectionBlock block;
+    block.clipboardFilled = true;
+    ImageEntry other;
+    setFieldText(other.path, "/q/1.jpg");
+    block.clipboard = {target->images[0], other};
+    EXPECT_EQ(pasteStoreNameClash(*target, block), "/q/1.jpg");
+    block.clipboard = {target->images[0], target->images[1]}; // the same files again share their copies
+    EXPECT_EQ(pasteStoreNameClash(*target, block), std::nullopt);
+}
+
 TEST(StoreNameClash, AnotherPathOwningTheBaseName)
 {
     auto a = album(2);                       // /p/0.jpg, /p/1.jpg

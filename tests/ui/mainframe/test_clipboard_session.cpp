@@ -19,14 +19,28 @@
 
 using namespace pictra;
 
+enum class Source { StaysOpen, Closed };
+Q_DECLARE_METATYPE(Source)
+
 class TestClipboardSession : public QObject {
     Q_OBJECT
 private slots:
+    void cutFromOneAlbumPasteIntoAnotherSaveAndReopen_data();
     void cutFromOneAlbumPasteIntoAnotherSaveAndReopen();
 };
 
+void TestClipboardSession::cutFromOneAlbumPasteIntoAnotherSaveAndReopen_data()
+{
+    // With the source album still open its store copies are copied over;
+    // once it is closed (its store folder gone) they are made afresh.
+    QTest::addColumn<Source>("source");
+    QTest::newRow("source open") << Source::StaysOpen;
+    QTest::newRow("source closed") << Source::Closed;
+}
+
 void TestClipboardSession::cutFromOneAlbumPasteIntoAnotherSaveAndReopen()
 {
+    QFETCH(Source, source);
     test::TempDir tmp;
     QStringList images;
     for (int i = 0; i < 3; ++i) {
@@ -60,6 +74,11 @@ void TestClipboardSession::cutFromOneAlbumPasteIntoAnotherSaveAndReopen()
     QCOMPARE(state.selection.selection.size(), std::size_t{2});
     QVERIFY(frame->handleCommand(cmd::kCut));
     QCOMPARE(state.albums->working.imageCount, 1);
+    if (source == Source::Closed) {
+        const std::string albumAPath = albumFilePath(state.albums->working);
+        albumA->close();
+        QVERIFY(!folderExists(StoreFolder(state.programFolder, albumAPath)));
+    }
 
     QVERIFY(frame->handleCommand(cmd::kNewAlbum));
     QVERIFY(frame->handleCommand(cmd::kPaste));

@@ -1,0 +1,46 @@
+// Repointing the installed sample album at the installed pictures.
+#include "core/setup/sample_album.h"
+
+#include "core/album/album_file.h"
+#include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+
+namespace pictra {
+
+// A sample album holds a few small pictures; anything larger is not ours.
+constexpr std::size_t kMaxSampleAlbumBytes = 256u << 20;
+
+Result<int> repointSamplePictures(const std::string& albumPath, const std::string& imageFolder)
+{
+    Result<std::vector<std::uint8_t>> bytes = readFile(albumPath, kMaxSampleAlbumBytes);
+    if (!bytes)
+        return bytes.status();
+    Result<AlbumFileContents> album = parseAlbumFile(*bytes);
+    if (!album)
+        return album.status();
+
+    int changed = 0;
+    for (ImageEntry& entry : album->entries) {
+        const std::string installed = joinPath(imageFolder, fileNamePart(fieldText(entry.path)));
+        if (installed == fieldText(entry.path) || installed.size() >= kPathBytes || !fileExists(installed))
+            continue;
+        (void)setFieldText(entry.path, installed);
+        ++changed;
+    }
+    if (changed == 0)
+        return 0;
+
+    ByteWriter out(bytes->size());
+    writeAlbumHead(out, album->entries);
+    for (ByteSpan copy : album->storeCopies) {
+        out.i32(static_cast<std::int32_t>(copy.size()));
+        out.bytes(copy);
+    }
+    const Status written = writeFileAtomic(albumPath, out.data());
+    if (written != Status::Ok)
+        return written;
+    return changed;
+}
+
+} // namespace pictra

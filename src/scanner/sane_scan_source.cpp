@@ -1,0 +1,28 @@
+// SaneScanSource.
+#include "scanner/sane_scan_source.h"
+
+#include "scanner/ik_scan.h"
+
+namespace pictra {
+
+std::vector<ScanDevice> SaneScanSource::devices()
+{
+    auto session = IKScanInitialize(ScanIdentity{});
+    if (!session)
+        return {};
+    std::vector<ScanDevice> found = IKScanSelect(*session);
+    IKScanTerminate(session);
+    return found;
+}
+
+ScanError SaneScanSource::acquire(const ScanRequest& request, const ScanEvents& events)
+{
+    auto session = IKScanInitialize(ScanIdentity{});
+    if (!session)
+        return ScanError::DeviceError;
+    const ScanError error = IKScanExec(*session, request, events);
+    IKScanTerminate(session);
+    return error;
+}
+
+} // namespace pictra

@@ -1,0 +1,48 @@
+// pictra-setup: installs Pictra for the current user from the distribution
+// folder ABM10 beside it, or removes an installation.
+//   pictra-setup                       the dialogs
+//   pictra-setup --unattended --target DIR [--no-samples] [--no-program] [--source DIR]
+//   pictra-setup --uninstall [--target DIR] [--unattended]
+// Exit status: 0 done, 1 failed or cancelled, 2 wrong arguments.
+#include "setup/setup_modes.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    using pictra::setup::SetupArguments;
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    SetupArguments arguments = pictra::setup::parseSetupArguments(rawArguments, error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "pictra-setup: %s\n", error.toLocal8Bit().constData());
+        return 2;
+    }
+    // Without windows no display is needed: administrators run this over ssh.
+    std::unique_ptr<QCoreApplication> app;
+    if (arguments.quiet)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QTranslator qtJapanese;
+    if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app->installTranslator(&qtJapanese);
+
+    if (arguments.source.isEmpty())
+        arguments.source = pictra::setup::findDistributionFolder(QCoreApplication::applicationDirPath());
+    switch (arguments.mode) {
+    case SetupArguments::Mode::Unattended: return pictra::setup::runUnattended(arguments);
+    case SetupArguments::Mode::Uninstall: return pictra::setup::runUninstall(arguments);
+    case SetupArguments::Mode::Dialogs: break;
+    }
+    return pictra::setup::runDialogs(arguments);
+}

@@ -1,0 +1,191 @@
+// The scanner layer against SANE's "test" backend, set up in a private
+// SANE_CONFIG_DIR: every frame kind gives the same colour picture, feeders
+// give every page, failures and cancel end cleanly.
+#include "scanner/ik_scan.h"
+#include "scanner/sane_scan_source.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pictra {
+namespace {
+
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+constexpr std::size_t kCap = 50'000'000;
+
+// SANE reads SANE_CONFIG_DIR once per process, so one folder serves every test.
+class SaneConfig : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        m_dir = std::make_unique<test::TempDir>();
+        test::writeBytes(m_dir->file("dll.conf"), "test\n");
+        test::writeBytes(m_dir->file("test.conf"), "number_of_devices 2\n");
+        ::setenv("SANE_CONFIG_DIR", m_dir->path().c_str(), 1);
+    }
+    void TearDown() override { m_dir.reset(); }
+
+private:
+    std::unique_ptr<test::TempDir> m_dir;
+};
+
+const testing::Environment* const kSaneConfig = testing::AddGlobalTestEnvironment(new SaneConfig);
+
+class SaneTestBackend : public testing::Test {
+protected:
+
+    struct Scanned {
+        ScanError error = ScanError::None;
+        std::vector<PackedBitmap> pictures;
+        int progressCalls = 0;
+    };
+
+    Scanned scan(Options options, int dpi = 25, std::string device = "test:0")
+    {
+        ScanRequest request;
+        request.device = std::move(device);
+        request.resolutionDpi = dpi;
+        request.options = std::move(options);
+        request.maxPixelBytes = kCap;
+        Scanned out;
+        ScanEvents events;
+        events.picture = [&out](PackedBitmap&& p) {
+            out.pictures.push_back(std::move(p));
+            return true;
+        };
+        events.progress = [&out](int, int) { ++out.progressCalls; };
+        events.cancelled = [this] { return cancelNow; };
+        out.error = source.acquire(request, events);
+        return out;
+    }
+
+    // The picture scanned with the given options (exactly one expected).
+    BitmapView only(const Scanned& scanned)
+    {
+        EXPECT_EQ(scanned.error, ScanError::None);
+        EXPECT_EQ(scanned.pictures.size(), 1u);
+        return scanned.pictures.empty() ? BitmapView{} : scanned.pictures.front().view();
+    }
+
+    static std::vector<std::uint8_t> rows(const BitmapView& view)
+    {
+        return {view.pixels.begin(), view.pixels.end()};
+    }
+
+    SaneScanSource source;
+    bool cancelNow = false;
+};
+
+TEST_F(SaneTestBackend, ListsTheDevices)
+{
+    const std::vector<ScanDevice> devices = source.devices();
+    ASSERT_EQ(devices.size(), 2u);
+    EXPECT_EQ(devices[0].name, "test:0");
+    EXPECT_EQ(devices[1].name, "test:1");
+    EXPECT_EQ(devices[0].vendor, "Noname");
+    EXPECT_FALSE(devices[0].model.empty());
+}
+
+TEST_F(SaneTestBackend, ColourAtTheResolutionNearestTheOneAsked)
+{
+    // The test scanner's default area is 80 mm wide.
+    const Scanned scanned = scan({{"test-picture", "Color pattern"}}, 300, "");
+    const BitmapView view = only(scanned);
+    EXPECT_EQ(view.info.bitCount, 24);
+    EXPECT_NEAR(view.info.width, 80 / 25.4 * 300, 1.0);
+    EXPECT_GT(scanned.progressCalls, 0);
+}
+
+TEST_F(SaneTestBackend, EveryFrameKindGivesTheSameGrid)
+{
+    const Options grid = {{"test-picture", "Grid"}};
+    const std::vector<std::uint8_t> colour = rows(only(scan(grid)));
+    ASSERT_FALSE(colour.empty());
+    const std::vector<Options> kinds = {
+        {{"mode", "Gray"}, {"depth", "8"}},
+        {{"mode", "Gray"}, {"depth", "16"}},
+        {{"mode", "Gray"}, {"depth", "1"}},
+        {{"depth", "16"}},
+        {{"three-pass", "true"}},
+        {{"three-pass", "true"}, {"three-pass-order", "BGR"}},
+    };
+    for (const Options& kind : kinds) {
+        Options options = kind;
+        options.insert(options.end(), grid.begin(), grid.end());
+        const BitmapView view = only(scan(options));
+        SCOPED_TRACE(kind.front().first + "=" + kind.front().second);
+        EXPECT_EQ(rows(view), colour);
+    }
+}
+
+TEST_F(SaneTestBackend, ThreePassColourMatchesSinglePass)
+{
+    const Options pattern = {{"test-picture", "Color pattern"}};
+    const std::vector<std::uint8_t> single = rows(only(scan(pattern)));
+    const std::vector<std::uint8_t> three = rows(only(scan({{"three-pass", "true"}, {"test-picture", "Color pattern"}})));
+    EXPECT_EQ(three, single);
+}
+
+TEST_F(SaneTestBackend, HandScannerOfUnknownHeight)
+{
+    const BitmapView view = only(scan({{"hand-scanner", "true"}, {"test-picture", "Solid white"}}));
+    EXPECT_GT(view.info.height, 0);
+    EXPECT_EQ(view.pixels[0], 255);
+}
+
+TEST_F(SaneTestBackend, FeederGivesEveryPage)
+{
+    const Scanned scanned = scan({{"source", "Automatic Document Feeder"}}, 10);
+    EXPECT_EQ(scanned.error, ScanError::None);
+    EXPECT_EQ(scanned.pictures.size(), 10u); // the test feeder holds ten sheets
+}
+
+// (The test backend's read-failure options are not used: cancelling its
+// reader thread mid-scan can hang inside the backend.)
+TEST_F(SaneTestBackend, FailuresEndWithoutPictures)
+{
+    const Scanned missing = scan({}, 25, "test:7");
+    EXPECT_EQ(missing.error, ScanError::NoDevice);
+    EXPECT_TRUE(missing.pictures.empty());
+    EXPECT_EQ(scan({{"no-such-option", "1"}}).error, ScanError::OpenFailed);
+    EXPECT_EQ(scan({{"depth", "twelve"}}).error, ScanError::OpenFailed);
+}
+
+TEST_F(SaneTestBackend, TooLargeIsRefusedBeforeScanning)
+{
+    ScanRequest request;
+    request.maxPixelBytes = 1000;
+    request.resolutionDpi = 300;
+    int pictures = 0;
+    ScanEvents events;
+    events.picture = [&pictures](PackedBitmap&&) { return ++pictures, true; };
+    EXPECT_EQ(source.acquire(request, events), ScanError::TooLarge);
+    EXPECT_EQ(pictures, 0);
+}
+
+TEST_F(SaneTestBackend, CancelStopsTheScan)
+{
+    cancelNow = true;
+    const Scanned scanned = scan({{"source", "Automatic Document Feeder"}});
+    EXPECT_EQ(scanned.error, ScanError::Cancelled);
+    EXPECT_TRUE(scanned.pictures.empty());
+}
+
+TEST_F(SaneTestBackend, OneSessionAtATime)
+{
+    auto first = IKScanInitialize({});
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(IKScanInitialize({}));
+    IKScanTerminate(first);
+    auto again = IKScanInitialize({});
+    EXPECT_TRUE(again);
+}
+
+} // namespace
+} // namespace pictra
