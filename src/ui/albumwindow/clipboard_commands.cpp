@@ -102,7 +102,13 @@ void deleteImage(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         return;
     const QString question = qs(detachQuestion(imageFilePath(w.images[static_cast<std::size_t>(focused)]),
                                                albumFilePath(w)));
+    const std::int32_t stamp = w.images[static_cast<std::size_t>(focused)].stamp;
     if (!host.prompts().askYesNo(&frame, question))
+        return;
+    // Another window may have come forward while the question was open.
+    frame.makeCurrent();
+    const int still = focusedImage(w);
+    if (still < 0 || w.images[static_cast<std::size_t>(still)].stamp != stamp)
         return;
     if (deleteFocused(w, state.selection) >= 0)
         showChange(state, host, frame);
@@ -124,8 +130,7 @@ bool runClipboardCommand(AppState& state, AlbumWindowHost& host, CChildFrame& fr
             showChange(state, host, frame);
         break;
     case cmd::kCopy:
-        if (copySelection(w, state.selection))
-            frame.pageView()->update();
+        (void)copySelection(w, state.selection); // the frames on screen stay until the next paint
         break;
     case cmd::kPaste: paste(state, host, frame); break;
     case cmd::kDelete: deleteImage(state, host, frame); break;

@@ -54,10 +54,15 @@ void refreshWindows(AppState& state, AlbumWindowHost& host)
     loadShared(state, focusedPicturePath(state, state.albums->working));
     for (QMdiSubWindow* sub : host.mdiArea().subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(sub);
-        if (frame && frame->pageView())
+        if (frame && frame->pageView()) {
             frame->pageView()->repaintPage();
-        else if (sub->widget())
-            sub->widget()->update();
+        } else if (frame) {
+            // A single-image window is titled after its picture's file.
+            const AlbumRecord* rec = windowRecord(*state.albums, frame->viewId());
+            if (rec && frame->kind() == AlbumKind::SingleImage)
+                frame->setWindowTitle(qs(fileNamePart(albumFilePath(*rec))));
+            frame->widget()->update();
+        }
     }
     host.refreshInfoBar();
 }

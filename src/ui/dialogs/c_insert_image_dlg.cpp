@@ -77,8 +77,8 @@ CInsertImageDlg::CInsertImageDlg(AppState& state, UserPrompts& prompts, InsertTa
     m_strip->setCellPainter([this](QPainter& p, const QRect& cell, int item) { paintCell(p, cell, item); });
     connect(m_strip, &ThumbnailStrip::itemClicked, this, &CInsertImageDlg::showItem);
     connect(m_strip, &ThumbnailStrip::spinMoved, this, [this] { m_preview->setPath({}); });
-    QPushButton* open = button("開く", "1017", dluRect(236, 15, 60, 14), this);
-    connect(open, &QPushButton::clicked, this, &CInsertImageDlg::pickFiles);
+    m_open = button("開く", "1017", dluRect(236, 15, 60, 14), this);
+    connect(m_open, &QPushButton::clicked, this, &CInsertImageDlg::pickFiles);
     m_insert = button("挿入", "1", dluRect(236, 37, 60, 14), this);
     connect(m_insert, &QPushButton::clicked, this, &CInsertImageDlg::insert);
     m_remove = button("削除", "1020", dluRect(236, 59, 60, 14), this);
@@ -136,6 +136,9 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
         }
     }
     m_progress->setRange(0, std::max<int>(static_cast<int>(added.size()), 1));
+    // Events run while the copies are written; the buttons wait till the list is complete.
+    for (QPushButton* b : {m_open, m_insert, m_remove})
+        b->setEnabled(false);
     ImageFileIO io(jpegSaveOptions(m_state.settings));
     for (std::size_t k = 0; k < added.size(); ++k) {
         QApplication::processEvents();
@@ -145,6 +148,7 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
         m_progress->setValue(static_cast<int>(k) + 1);
     }
     m_progress->setValue(0);
+    m_open->setEnabled(true);
     refresh();
     QStringList notes;
     if (overflow > 0)

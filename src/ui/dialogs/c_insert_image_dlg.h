@@ -56,6 +56,7 @@ private:
     std::set<std::string> m_withoutCopy; // files whose store copy could not be written
     PicturePreview* m_preview = nullptr;
     ThumbnailStrip* m_strip = nullptr;
+    QPushButton* m_open = nullptr;
     QPushButton* m_insert = nullptr;
     QPushButton* m_remove = nullptr;
     QProgressBar* m_progress = nullptr;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
@@ -223,8 +224,46 @@ private slots:
         const std::string renamed = f.dir.file("renamed.jpg");
         QVERIFY(pictra::fileExists(renamed));
         QCOMPARE(entryPath(f.record(*single), 0), renamed);
+        QCOMPARE(single->windowTitle(), QStringLiteral("renamed.jpg"));
         QCOMPARE(entryPath(f.record(*frame), 1), renamed); // the album that lists it follows
         QCOMPARE(entryPath(f.record(*frame), 0), f.dir.file("img0.jpg"));
+    }
+
+    void copyOfTwoFilesWithOneNameAsksFirst()
+    {
+        AlbumWindowFixture f;
+        auto* frame = f.openAlbum(f.dir.file("trip.abm"), 2);
+        const std::string first = f.dir.file("a/IMG_1.jpg");
+        const std::string second = f.dir.file("b/IMG_1.jpg");
+        AlbumWindowFixture::writeJpeg(first, 100, 1);
+        AlbumWindowFixture::writeJpeg(second, 120, 2);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(), [&](pictra::AlbumRecord& r) {
+            pictra::setFieldText(r.images[0].path, first);
+            pictra::setFieldText(r.images[1].path, second);
+        });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+        std::filesystem::create_directories(f.dir.file("t"));
+        const auto copyBoth = [&] {
+            whenDialogOpens([&](QDialog& dialog) {
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("複写"));
+                dialog.findChild<QRadioButton*>(QStringLiteral("1068"))->click(); // 全てのファイル
+                auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("1079"));
+                QCOMPARE(list->topLevelItemCount(), 2);
+                dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("t")));
+                list->selectAll();
+                clickButton(dialog, "1020");
+            });
+            QVERIFY(frame->handleCommand(cmd::kCopyToFolder));
+        };
+        f.host.scripted.yesNoAnswers << false;
+        copyBoth();
+        QVERIFY(!pictra::fileExists(f.dir.file("t/IMG_1.jpg"))); // "No": nothing copied
+        f.host.scripted.yesNoAnswers << true;
+        copyBoth();
+        QVERIFY(pictra::fileExists(f.dir.file("t/IMG_1.jpg")));
+        QCOMPARE(std::filesystem::file_size(f.dir.file("t/IMG_1.jpg")), std::filesystem::file_size(first));
+        QVERIFY(f.host.scripted.asked.last().contains(QStringLiteral("IMG_1.jpg"))); // the row left out is listed
+        QCOMPARE(entryPath(f.record(*frame), 0), first); // a copy leaves the album alone
     }
 
     void moveRepointsEveryEntryOfEveryOpenAlbum()
