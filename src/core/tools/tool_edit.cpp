@@ -53,6 +53,31 @@ Status applyToolEdit(const ToolEdit& edit, ImageRecord& record)
     return Status::InvalidArgument;
 }
 
+bool editParametersValid(const ToolEdit& edit)
+{
+    const auto within = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+    switch (edit.tool) {
+    case ImageTool::Rotate: return within(edit.rotationStep, 0, 3);
+    case ImageTool::Threshold: return within(edit.threshold, -1, kMaxPackedValue);
+    case ImageTool::Rgb:
+        return within(edit.rgb.r, kRgbPercentMin, kRgbPercentMax) && within(edit.rgb.g, kRgbPercentMin, kRgbPercentMax) &&
+               within(edit.rgb.b, kRgbPercentMin, kRgbPercentMax);
+    case ImageTool::LightnessHueSaturation:
+        return within(edit.lhs.lightness, kLightnessMin, kLightnessMax) && within(edit.lhs.hue, kHueMin, kHueMax) &&
+               within(edit.lhs.saturation, kSaturationMin, kSaturationMax);
+    case ImageTool::GrayScale: return edit.grayLevels == 2 || edit.grayLevels == 16 || edit.grayLevels == 256;
+    case ImageTool::Histogram:
+        return within(edit.histogramLimits.upper, 0, 255) && within(edit.histogramLimits.lower, 0, 255);
+    case ImageTool::Flip:
+    case ImageTool::Negative:
+    case ImageTool::Noise:
+    case ImageTool::RedScale:
+    case ImageTool::GreenScale:
+    case ImageTool::BlueScale: return true;
+    }
+    return false;
+}
+
 bool movesPixelsOnly(const ToolEdit& edit)
 {
     return edit.tool == ImageTool::Rotate || edit.tool == ImageTool::Flip;

@@ -44,6 +44,10 @@ ToolEdit toolEditFor(ImageTool tool);
 // buffer); the record is then unchanged.
 Status applyToolEdit(const ToolEdit& edit, ImageRecord& record);
 
+// True when every parameter the edit's tool uses is within its range: an
+// edit box may hold any number, and an edit out of range is not computed.
+bool editParametersValid(const ToolEdit& edit);
+
 // True for the edits that only move pixels (turns and flips), which a JPEG
 // file can take without re-encoding.
 bool movesPixelsOnly(const ToolEdit& edit);

@@ -17,9 +17,10 @@
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/albumwindow/file_commands.h"
 #include "ui/albumwindow/image_export.h"
-#include "ui/albumwindow/picture_view.h"
 #include "ui/albumwindow/slide_show_runner.h"
+#include "ui/enlargedview/c_pictra_view.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/scan/twain_import.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -64,7 +65,8 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
         m_pageView = new CViewPictra(state, host, *this, m_viewId);
         setWidget(m_pageView);
     } else {
-        setWidget(new PictureView(state, m_viewId, this));
+        m_pictureView = new CPictraView(state, host, *this, m_viewId);
+        setWidget(m_pictureView);
     }
     host.mdiArea().addSubWindow(this);
     connect(this, &QMdiSubWindow::aboutToActivate, this, &CChildFrame::makeCurrent);
@@ -148,6 +150,10 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kPaste:
     case cmd::kDelete:
         return runClipboardCommand(m_state, m_host, *this, id);
+    case cmd::kInputTwain:
+        makeCurrent();
+        runTwainImport(m_state, m_host, *this);
+        return true;
     case cmd::kInputFromFile:
     case cmd::kCopyToFolder:
     case cmd::kMoveToFolder:
@@ -155,7 +161,7 @@ bool CChildFrame::handleCommand(int id)
         makeCurrent();
         return runFileCommand(m_state, m_host, *this, id);
     default:
-        return false;
+        return m_pictureView && m_pictureView->handleCommand(id);
     }
 }
 

@@ -17,6 +17,7 @@ class FileNameList;
 namespace pictra::ui {
 
 class AlbumWindowHost;
+class CPictraView;
 class CViewPictra;
 
 class CChildFrame : public QMdiSubWindow {
@@ -61,6 +62,7 @@ private:
     AlbumKind m_kind;
     std::uint64_t m_viewId;
     CViewPictra* m_pageView = nullptr;
+    CPictraView* m_pictureView = nullptr; // single-image and slide windows
 };
 
 } // namespace pictra::ui

@@ -7,6 +7,7 @@
 #include "ui/dialog_units.h"
 #include "ui/dialogs/file_outcome_messages.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/widgets/file_list_view.h"
 #include "ui/widgets/picture_preview.h"
 
 #include <QApplication>
@@ -37,17 +38,9 @@ CReference::CReference(AppState& state, UserPrompts& prompts, TransferMode mode,
     setObjectName(QStringLiteral("141"));
     setWindowTitle(modeWord(mode));
     setFixedSize(dluToPixelsX(330), dluToPixelsY(240));
-    m_list = new QTreeWidget(this);
+    m_list = makeFileListView(this, FileListSelection::Several);
     m_list->setObjectName(QStringLiteral("1079"));
     m_list->setGeometry(dluRect(7, 7, 316, 94));
-    m_list->setRootIsDecorated(false);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setHeaderLabels({QStringLiteral("No"), QStringLiteral("ファイル名"), QStringLiteral("属性"),
-                             QStringLiteral("ディレクトリ")});
-    const int widths[] = {30, 100, 50, 600};
-    for (int c = 0; c < 4; ++c)
-        m_list->setColumnWidth(c, widths[c]);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CReference::rowsPicked);
 
     m_selectedOnly = new QRadioButton(QStringLiteral("選択ファイルのみ"), this);

@@ -2,6 +2,7 @@
 #include "ui/dialogs/file_list_widget.h"
 
 #include "core/util/paths.h"
+#include "ui/widgets/file_list_view.h"
 
 #include <QTreeWidget>
 
@@ -16,16 +17,7 @@ constexpr int kPathRole = Qt::UserRole;
 
 QTreeWidget* makeFileList(QWidget* parent, int attributeWidth)
 {
-    auto* list = new QTreeWidget(parent);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setHeaderLabels({QStringLiteral("No"), QStringLiteral("ファイル名"), QStringLiteral("属性"),
-                           QStringLiteral("ディレクトリ")});
-    const int widths[] = {30, 100, attributeWidth, 600};
-    for (int c = 0; c < 4; ++c)
-        list->setColumnWidth(c, widths[c]);
-    return list;
+    return makeFileListView(parent, FileListSelection::Several, attributeWidth);
 }
 
 void addFileRow(QTreeWidget& list, const std::string& path, FolderColumn folder)

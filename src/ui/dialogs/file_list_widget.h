@@ -1,7 +1,6 @@
-// The four-column list of files the error log and the search results share:
-// "No", "ファイル名", "属性" (the extension), "ディレクトリ" (the folder),
-// full-row selection. Each row keeps its file's full path, so
-// a name without an extension still names the right file.
+// Rows of the shared four-column file list ("No", "ファイル名", "属性" = the
+// extension, "ディレクトリ" = the folder). Each row keeps its file's full
+// path, so a name without an extension still names the right file.
 #pragma once
 
 #include <string>
@@ -12,7 +11,7 @@ class QWidget;
 
 namespace pictra::ui {
 
-// The list with the columns 30, 100, `attributeWidth` and 600 pixels wide.
+// The shared list, several rows selectable.
 QTreeWidget* makeFileList(QWidget* parent, int attributeWidth);
 
 enum class FolderColumn { Plain, WithFinalSeparator };

@@ -71,6 +71,15 @@ QString settingsSaveFailureMessage(const QString& path, Status status)
         .arg(path, writeFailureReason(path, status));
 }
 
+QString pictureSaveFailureMessage(const QString& path, Status status)
+{
+    QString why = status == Status::Unsupported ? QStringLiteral("この形式では保存できません。")
+                  : status == Status::TooLarge  ? QStringLiteral("画像が大きすぎます。")
+                  : status == Status::Corrupt   ? QStringLiteral("元のファイルが壊れています。")
+                                                : reason(status);
+    return QStringLiteral("画像を保存できませんでした。元の画像は変更されていません。\n%1\n%2").arg(path, why);
+}
+
 QString storeFolderClashMessage(const QString& path)
 {
     return QStringLiteral("「%1」と同じ名前のアルバムがすでに開いています。\n"

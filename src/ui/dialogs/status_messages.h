@@ -19,6 +19,10 @@ QString saveFailureMessage(const QString& path, Status status);
 // force for this run.
 QString settingsSaveFailureMessage(const QString& path, Status status);
 
+// "ファイル名: reason" for a picture file that could not be written; the
+// original picture stays as it was.
+QString pictureSaveFailureMessage(const QString& path, Status status);
+
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 

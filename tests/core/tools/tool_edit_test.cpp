@@ -1,4 +1,5 @@
 // Tool table, names of the files the tools write, and the edit text form.
+#include "core/tools/histogram_plot.h"
 #include "core/tools/image_tool.h"
 #include "core/tools/tool_edit.h"
 
@@ -62,6 +63,39 @@ TEST(ToolEditText, EditBoxNumbersReadLikePercentD)
     EXPECT_EQ(scanDecimal("-"), std::nullopt);
     EXPECT_EQ(scanDecimal(""), std::nullopt);
     EXPECT_EQ(scanDecimal("x1"), std::nullopt);
+}
+
+TEST(ToolEdit, RangesDecideWhetherAnEditIsComputed)
+{
+    ToolEdit rgb = toolEditFor(ImageTool::Rgb);
+    rgb.rgb.g = 100;
+    EXPECT_TRUE(editParametersValid(rgb));
+    rgb.rgb.g = 150;
+    EXPECT_FALSE(editParametersValid(rgb));
+    ToolEdit lhs = toolEditFor(ImageTool::LightnessHueSaturation);
+    lhs.lhs.hue = -180;
+    EXPECT_TRUE(editParametersValid(lhs));
+    lhs.lhs.saturation = -101;
+    EXPECT_FALSE(editParametersValid(lhs));
+    ToolEdit hist = toolEditFor(ImageTool::Histogram);
+    hist.histogramLimits = {10, 200}; // crossed limits are allowed
+    EXPECT_TRUE(editParametersValid(hist));
+    hist.histogramLimits.upper = 256;
+    EXPECT_FALSE(editParametersValid(hist));
+}
+
+TEST(HistogramPlot, NoCurveWithoutAPeakAndLinesOnTheScale)
+{
+    HistogramCounts counts{};
+    counts[255] = 4;
+    const Rect frame{10, 0, 266, 100};
+    EXPECT_TRUE(histogramCurve(counts, 0, frame).empty());
+    const auto curve = histogramCurve(counts, 8, frame);
+    ASSERT_EQ(curve.size(), 256u);
+    EXPECT_EQ(curve[255], (IntPoint{265, 50}));
+    EXPECT_EQ(curve[0], (IntPoint{10, 100}));
+    EXPECT_EQ(limitLineX(frame, 0), 10);
+    EXPECT_EQ(limitLineX(frame, 128), 138);
 }
 
 } // namespace

@@ -1,0 +1,78 @@
+// CPictraView: opening an image tool on the shown picture and carrying out
+// what the tool was closed with.
+#include "ui/enlargedview/c_pictra_view.h"
+
+#include "app/app_state.h"
+#include "core/album/append_images.h"
+#include "core/album/cell_picture.h"
+#include "core/album/window_records.h"
+#include "core/util/fixed_text.h"
+#include "core/util/paths.h"
+#include "core/util/tick_count.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/special_window.h"
+#include "ui/prompts/user_prompts.h"
+#include "ui/tools/tool_dialog_factory.h"
+
+namespace pictra::ui {
+
+void CPictraView::launchTool(ImageTool tool)
+{
+    const AlbumRecord* rec = record();
+    if (!rec)
+        return;
+    const std::string path = picturePath();
+    ToolContext context{m_state, m_host.prompts(), path, rec->currentPage};
+    std::unique_ptr<CToolDialog> dialog = makeToolDialog(context, tool, this);
+    if (!dialog->hasSource()) {
+        m_host.prompts().showMessage(this, QString::fromStdString(path) +
+                                               QStringLiteral("\nこの画像を読み込めないため、編集できません。"));
+        return;
+    }
+    dialog->exec();
+    const ToolOutcome outcome = dialog->outcome();
+    const std::string toolPath = dialog->toolPath();
+    const int albumSlot = dialog->addedAlbumSlot();
+    dialog.reset();
+    if (outcome == ToolOutcome::Added)
+        showAddedPicture(path, toolPath, albumSlot);
+    else if (outcome == ToolOutcome::Opened)
+        openToolResult(toolPath);
+    update();
+}
+
+void CPictraView::showAddedPicture(const std::string& oldPath, const std::string& newPath, int albumSlot)
+{
+    AlbumTable& table = *m_state.albums;
+    // The old zoom stack belongs to the old picture.
+    std::remove(zoomStackFile().c_str());
+    setZoom({});
+    editWindowRecords(table, m_viewId, [&newPath](AlbumRecord& r) {
+        (void)setFieldText(r.path, newPath);
+        (void)setFieldText(r.images[0].path, newPath);
+    });
+    m_frame.setWindowTitle(QString::fromStdString(BaseName(newPath) + "." + std::string(extensionOf(newPath))));
+    if (albumSlot < 0 || albumSlot >= table.openCount)
+        return;
+    AlbumRecord& album = table.windowSlots[static_cast<std::size_t>(albumSlot)];
+    if (album.kind != AlbumKind::Album || oldPath.empty())
+        return;
+    FileNameList list;
+    if (!list.add(newPath))
+        return;
+    const auto appended = appendImages(album, list, tickCount());
+    if (!appended || appended->appended == 0)
+        m_host.prompts().showMessage(this, QStringLiteral("アルバムに追加できませんでした（イメージは1000個までです）。"));
+}
+
+void CPictraView::openToolResult(const std::string& path)
+{
+    ImageEntry entry{};
+    if (!setFieldText(entry.path, path))
+        return;
+    if (!openSpecialWindow(m_state, m_host, AlbumKind::SingleImage, entry))
+        m_host.prompts().showMessage(this, QStringLiteral("これ以上ウインドウを開けません。"));
+}
+
+} // namespace pictra::ui

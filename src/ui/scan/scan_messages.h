@@ -1,0 +1,19 @@
+// What the user is told when a scan or its saving goes wrong.
+#pragma once
+
+#include "core/scan/scan_import.h"
+
+#include <QString>
+
+namespace pictra::ui {
+
+// The acquisition failure message: the fixed first line, then the reason.
+QString scanFailureText(ScanError error);
+
+// Why the save folder cannot take scans (empty for Ok).
+QString saveFolderProblemText(Status status, const std::string& folder);
+
+// The pictures that were scanned but not saved, and where each one is kept.
+QString unsavedScansText(const std::vector<ScanProblem>& problems);
+
+} // namespace pictra::ui

@@ -1,0 +1,59 @@
+// The TWAIN command of the album window.
+#include "ui/scan/twain_import.h"
+
+#include "app/app_state.h"
+#include "core/album/album_table.h"
+#include "core/album/image_entry.h"
+#include "core/platform/program_paths.h"
+#include "core/settings/name_list_file.h"
+#include "core/util/fixed_text.h"
+#include "scanner/sane_scan_source.h"
+#include "ui/albumwindow/album_window_host.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/special_window.h"
+#include "ui/prompts/user_prompts.h"
+#include "ui/scan/c_twain_dlg.h"
+#include "ui/scan/scan_device_chooser.h"
+
+#include <filesystem>
+
+namespace pictra::ui {
+
+void runTwainImport(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
+{
+    if (frame.kind() != AlbumKind::Album)
+        return;
+    SaneScanSource source;
+    QtScanDeviceChooser chooser;
+    CTwainDlg dialog(state, host.prompts(), source, chooser, &frame);
+    dialog.exec();
+    applyTwainResult(state, host, frame, static_cast<int>(dialog.resultCode()));
+}
+
+void applyTwainResult(AppState& state, AlbumWindowHost& host, CChildFrame& frame, int result)
+{
+    if (result != static_cast<int>(TwainResult::Open) && result != static_cast<int>(TwainResult::Add))
+        return;
+    const std::string file = tempFilePath(state.programFolder, kScanListFile);
+    auto list = readNameListFile(file);
+    std::error_code ec;
+    std::filesystem::remove(file, ec);
+    if (!list)
+        return;
+    if (result == static_cast<int>(TwainResult::Add)) {
+        frame.appendImages(*list);
+        return;
+    }
+    int notOpened = 0;
+    for (const std::string& path : list->paths()) {
+        ImageEntry entry;
+        if (!setFieldText(entry.path, path) || !openSpecialWindow(state, host, AlbumKind::SingleImage, entry))
+            ++notOpened;
+    }
+    if (notOpened > 0)
+        host.prompts().showMessage(&frame, QStringLiteral("開けるウインドウは %1 個までです。%2 枚の画像は開いていません。")
+                                               .arg(kMaxAlbumWindows)
+                                               .arg(notOpened));
+}
+
+} // namespace pictra::ui

@@ -1,0 +1,160 @@
+// CToolDialog: "変更", "追加" and "開く". The result is kept only after its
+// scratch file has been read back and found to be exactly the result; the
+// user's files are replaced through a temporary file and a rename.
+#include "ui/tools/c_tool_dialog.h"
+
+#include "app/app_state.h"
+#include "core/album/cell_picture.h"
+#include "core/album/store_copy.h"
+#include "core/image/image_file_io.h"
+#include "core/image/image_format.h"
+#include "core/tools/picture_replacement.h"
+#include "core/tools/tool_album.h"
+#include "core/tools/tool_pipeline.h"
+#include "core/util/file_io.h"
+#include "core/util/paths.h"
+#include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/status_messages.h"
+#include "ui/prompts/user_prompts.h"
+#include "ui/tools/tool_session.h"
+
+#include <QApplication>
+
+namespace pictra::ui {
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// Every extension the program writes, in both cases, since file names on
+// this system tell them apart.
+const QString kPictureFilter = QStringLiteral(
+    "画像ﾌｧｲﾙ (*.bmp *.jpg *.tif *.psd *.pcx *.BMP *.JPG *.TIF *.PSD *.PCX)");
+
+} // namespace
+
+bool CToolDialog::resultReadBack()
+{
+    const std::string scratch = toolScratchPath(m_context.state.programFolder, m_tool);
+    if (m_hasResult && readScratchBack(scratch, m_result->record(), sharedRecord(m_context.state)) == Status::Ok)
+        return true;
+    m_context.prompts.showMessage(this, QStringLiteral("編集後の画像を確かめられませんでした。元の画像は変更されていません。"));
+    return false;
+}
+
+bool CToolDialog::replaceSource(ImageRecord& picture)
+{
+    const std::string& path = m_context.sourcePath;
+    ImageFileIO io(jpegSaveOptions(m_context.state.settings));
+    const bool jpeg = saveFormatOf(path) == ImageFormat::Jpeg;
+    Status status = Status::Unsupported;
+    if (jpeg && movesPixelsOnly(m_edit)) {
+        status = transformJpegFileLossless(path, transformOfEdit(m_edit));
+        if (status == Status::Unsupported &&
+            !m_context.prompts.askYesNo(this, QStringLiteral("この画像は縦横の大きさのため画質を落とさずに回転・反転できません。\n"
+                                                             "JPEGに圧縮し直して保存しますか。")))
+            return false;
+    } else if (jpeg && !toolSession().reencodeConfirmed) {
+        if (!m_context.prompts.askYesNo(this, QStringLiteral("元のJPEGファイルを圧縮し直した画像で置き換えます。\n"
+                                                             "画質が少し落ちますがよろしいですか。")))
+            return false;
+        toolSession().reencodeConfirmed = true;
+    }
+    if (status == Status::Unsupported)
+        status = writePictureSafely(io, picture, path);
+    if (status != Status::Ok) {
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), status));
+        return false;
+    }
+    return true;
+}
+
+void CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath)
+{
+    if (slot < 0)
+        return;
+    const AlbumRecord& album = m_context.state.albums->windowSlots[static_cast<std::size_t>(slot)];
+    ImageFileIO io(jpegSaveOptions(m_context.state.settings));
+    if (replaceStoreCopy(io, picture, m_context.state.programFolder, albumFilePath(album), imagePath) != Status::Ok)
+        m_context.prompts.showMessage(this, QStringLiteral("アルバムの縮小画像を更新できませんでした。"));
+}
+
+void CToolDialog::keepByChange()
+{
+    if (!resultReadBack())
+        return;
+    ImageRecord& picture = sharedRecord(m_context.state);
+    if (!replaceSource(picture))
+        return;
+    const int slot = sourceAlbumSlot(*m_context.state.albums, m_context.rememberedAlbumSlot, m_context.sourcePath);
+    renewStoreCopy(picture, slot, m_context.sourcePath);
+    removeScratch();
+    m_outcome = ToolOutcome::Changed;
+    accept();
+}
+
+void CToolDialog::keepByAdding()
+{
+    const QString folder = qs(std::string(folderPart(m_context.sourcePath)));
+    const QString chosen = m_context.prompts.saveFileName(this, QStringLiteral("名前を付けて保存"),
+                                                          folder + QLatin1Char('/'), kPictureFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = addedFilePath(chosen.toStdString());
+    if (path.size() >= kPathBytes) {
+        m_context.prompts.showMessage(this, qs(path) + QStringLiteral("\nファイル名が長すぎます。"));
+        return;
+    }
+    if (fileExists(path) &&
+        !m_context.prompts.askYesNo(this, qs(path) + QStringLiteral("は既に存在します。\n置き換えますか。")))
+        return;
+    const AlbumTable& table = *m_context.state.albums;
+    const int slot = sourceAlbumSlot(table, m_context.rememberedAlbumSlot, m_context.sourcePath);
+    if (slot >= 0) {
+        const AlbumRecord& album = table.windowSlots[static_cast<std::size_t>(slot)];
+        if (album.imageCount >= kMaxAlbumImages) {
+            m_context.prompts.showMessage(this, QStringLiteral("アルバムのイメージが1000個を超えるため追加できません。"));
+            return;
+        }
+        const auto entries = std::span(album.images).first(static_cast<std::size_t>(album.imageCount));
+        if (const std::optional<std::string> owner = storeNameClash(entries, path)) {
+            m_context.prompts.showMessage(this, QStringLiteral("アルバムには同じ名前の画像 %1 があるため、\n"
+                                                               "%2 を追加できません。別の名前を付けてください。")
+                                                    .arg(qs(*owner), qs(path)));
+            return;
+        }
+    }
+    if (!resultReadBack())
+        return;
+    ImageRecord& picture = sharedRecord(m_context.state);
+    ImageFileIO io(jpegSaveOptions(m_context.state.settings));
+    if (const Status status = writePictureSafely(io, picture, path); status != Status::Ok) {
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), status));
+        return;
+    }
+    renewStoreCopy(picture, slot, path);
+    removeScratch();
+    m_toolPath = path;
+    m_addedSlot = slot;
+    m_outcome = ToolOutcome::Added;
+    accept();
+}
+
+void CToolDialog::keepByOpening()
+{
+    if (!resultReadBack())
+        return;
+    const std::string scratch = toolScratchPath(m_context.state.programFolder, m_tool);
+    const std::string copy = toolOpenPath(m_context.state.programFolder, m_context.sourcePath, m_tool);
+    auto bytes = readFile(scratch);
+    const Status status = bytes ? writeFile(copy, *bytes) : bytes.status();
+    if (status != Status::Ok) {
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(copy), status));
+        return;
+    }
+    removeScratch();
+    m_toolPath = copy;
+    m_outcome = ToolOutcome::Opened;
+    accept();
+}
+
+} // namespace pictra::ui

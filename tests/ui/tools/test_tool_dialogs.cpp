@@ -1,0 +1,243 @@
+// The image tools as the enlarged view opens them: parameters, the preview,
+// and keeping the result by "変更", "追加" and "開く".
+#include "core/album/cell_picture.h"
+#include "core/image/image_file_io.h"
+#include "core/tools/image_tool.h"
+#include "core/util/file_io.h"
+#include "support/album_window_fixture.h"
+#include "support/modal_dialogs.h"
+#include "ui/albumwindow/special_window.h"
+#include "ui/enlargedview/c_pictra_view.h"
+#include "ui/tools/c_histogram_dlg.h"
+#include "ui/tools/tool_session.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace pictra {
+namespace {
+
+using test::AlbumWindowFixture;
+using ui::CPictraView;
+
+std::vector<std::uint8_t> bytesOf(const std::string& path)
+{
+    auto bytes = readFile(path);
+    return bytes ? *bytes : std::vector<std::uint8_t>{};
+}
+
+test::RgbImage pixelsOf(const std::string& path)
+{
+    ImageBuffers buffers(1 << 22);
+    ImageFileIO io;
+    if (io.loadImage(path, buffers.record()) != Status::Ok)
+        return {};
+    return test::fromRecord(buffers.record());
+}
+
+template <typename T>
+T* child(QDialog& dialog, int id)
+{
+    return dialog.findChild<T*>(QString::number(id));
+}
+
+void click(QDialog& dialog, int id)
+{
+    QPushButton* button = child<QPushButton>(dialog, id);
+    QVERIFY2(button, qPrintable(QString::number(id)));
+    button->click();
+}
+
+class TestToolDialogs : public QObject {
+    Q_OBJECT
+
+    static constexpr const char* kAlbum = "/albums/trip.abm";
+
+    // An album of two pictures (img0.jpg, img1.jpg, 64 × 48) and a
+    // single-image window opened from it for img0.jpg.
+    CPictraView* openFromAlbum(AlbumWindowFixture& f)
+    {
+        f.openAlbum(kAlbum, 2);
+        f.writePictures(kAlbum, 2, 64, 32);
+        ui::CChildFrame* frame = ui::openSpecialWindow(f.state, f.host, AlbumKind::SingleImage,
+                                                       f.state.albums->working.images[0]);
+        QCoreApplication::processEvents();
+        return qobject_cast<CPictraView*>(frame->widget());
+    }
+
+    static int albumCount(AlbumWindowFixture& f) { return f.state.albums->windowSlots[0].imageCount; }
+
+private slots:
+    void init() { ui::toolSession() = {}; }
+
+    void outOfRangeRgbLeavesThePreviewAndOpenWritesTheSuffixedCopy()
+    {
+        AlbumWindowFixture f;
+        const std::string beach = f.dir.file("beach.jpg");
+        f.writeJpeg(beach, 64, 2);
+        ImageEntry entry{};
+        setFieldText(entry.path, beach);
+        ui::CChildFrame* frame = ui::openSpecialWindow(f.state, f.host, AlbumKind::SingleImage, entry);
+        auto* view = qobject_cast<CPictraView*>(frame->widget());
+        const std::string scratch = toolScratchPath(f.state.programFolder, ImageTool::Rgb);
+        const std::string copy = f.state.programFolder + "/TEMP/beach_rgb.bmp";
+        test::whenDialogOpens([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("ＲＧＢ調整"));
+            child<QLineEdit>(dialog, 1000)->setText("50");
+            QCOMPARE(child<QSlider>(dialog, 1083)->value(), 50);
+            const auto at50 = bytesOf(scratch);
+            QVERIFY(!at50.empty());
+            child<QLineEdit>(dialog, 1000)->setText("150");
+            QCOMPARE(bytesOf(scratch), at50);
+            test::saveArtifact(dialog, "tool_rgb.png");
+            click(dialog, 1021);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(bytesOf(copy), at50);
+            QVERIFY(!fileExists(scratch));
+        });
+        QVERIFY(view->handleCommand(32787));
+        QCOMPARE(f.host.mdiArea().subWindowList().size(), 2);
+        auto* opened = qobject_cast<ui::CChildFrame*>(f.host.mdiArea().activeSubWindow());
+        QVERIFY(opened);
+        QCOMPARE(qobject_cast<CPictraView*>(opened->widget())->picturePath(), copy);
+    }
+
+    void fourTurnsReturnTheSourceAndChangeKeepsTheJpegLossless()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string source = view->picturePath();
+        const test::RgbImage before = test::decodeWithTurbo(bytesOf(source));
+        const std::string scratch = toolScratchPath(f.state.programFolder, ImageTool::Rotate);
+        test::whenDialogOpens([&](QDialog& dialog) {
+            const test::RgbImage loaded = pixelsOf(scratch);
+            for (int i = 0; i < 4; ++i)
+                click(dialog, 1020);
+            QCOMPARE(pixelsOf(scratch).rgb, loaded.rgb);
+        });
+        QVERIFY(view->handleCommand(32786));
+        // Four quarter turns of the file itself, each kept by "変更": no generation loss.
+        for (int i = 0; i < 4; ++i) {
+            test::whenDialogOpens([&](QDialog& dialog) {
+                click(dialog, 1020);
+                click(dialog, 1017);
+            });
+            QVERIFY(view->handleCommand(32786));
+            QCOMPARE(test::decodeWithTurbo(bytesOf(source)).width, i % 2 == 0 ? 48 : 64);
+        }
+        QCOMPARE(test::decodeWithTurbo(bytesOf(source)).rgb, before.rgb);
+        QVERIFY(f.host.scripted.asked.isEmpty());
+    }
+
+    void changeRenewsTheAlbumsStoreCopyAndAsksOnceBeforeReencoding()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string source = view->picturePath();
+        const std::string storeCopy = storeCopyPath(f.state.programFolder, kAlbum, source);
+        const auto oldCopy = bytesOf(storeCopy);
+        for (int run = 0; run < 2; ++run) {
+            test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+            QVERIFY(view->handleCommand(32839)); // negative
+        }
+        QCOMPARE(f.host.scripted.asked.size(), 1); // the re-encoding question, once
+        QVERIFY(bytesOf(storeCopy) != oldCopy);
+
+        // A result whose scratch file is gone is not used.
+        const auto kept = bytesOf(source);
+        test::whenDialogOpens([&](QDialog& dialog) {
+            std::remove(toolScratchPath(f.state.programFolder, ImageTool::Noise).c_str());
+            click(dialog, 1017);
+            QVERIFY(dialog.isVisible());
+        });
+        QVERIFY(view->handleCommand(32830));
+        QCOMPARE(bytesOf(source), kept);
+        QVERIFY(f.host.scripted.asked.last().contains("元の画像は変更されていません"));
+    }
+
+    void addStoresAJpegForAnUnknownExtensionAndAsksBeforeReplacing()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string gif = f.dir.file("grey.gif");
+        const std::string jpg = f.dir.file("grey.jpg");
+        test::writeBytes(jpg, "keep me");
+        f.host.scripted.fileAnswers.enqueue(QString::fromStdString(gif));
+        f.host.scripted.yesNoAnswers.enqueue(false); // do not replace grey.jpg
+        f.host.scripted.fileAnswers.enqueue(QString::fromStdString(gif));
+        test::whenDialogOpens([&](QDialog& dialog) {
+            child<QComboBox>(dialog, 1093)->setCurrentIndex(1);
+            click(dialog, 1018);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(bytesOf(jpg), std::vector<std::uint8_t>({'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+            click(dialog, 1018);
+        });
+        QVERIFY(view->handleCommand(32838));
+        QVERIFY(!fileExists(gif));
+        QCOMPARE(pixelsOf(jpg).width, 64);
+        QCOMPARE(view->picturePath(), jpg);
+        QCOMPARE(view->parentWidget()->windowTitle(), QStringLiteral("grey.jpg"));
+        QCOMPARE(albumCount(f), 3);
+        QCOMPARE(imageFilePath(f.state.albums->windowSlots[0].images[2]), jpg);
+        QVERIFY(fileExists(storeCopyPath(f.state.programFolder, kAlbum, jpg)));
+    }
+
+    void addRefusesANameWhoseStoreCopyBelongsToAnotherPicture()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string clash = f.dir.file("elsewhere/img1.bmp");
+        makeFolders(f.dir.file("elsewhere"));
+        f.host.scripted.fileAnswers.enqueue(QString::fromStdString(clash));
+        test::whenDialogOpens([&](QDialog& dialog) {
+            click(dialog, 1018);
+            QVERIFY(dialog.isVisible());
+        });
+        QVERIFY(view->handleCommand(32843));
+        QVERIFY(!fileExists(clash));
+        QCOMPARE(albumCount(f), 2);
+    }
+
+    void histogramRemembersLimitsPerChannelAndSlidersCannotCross()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        test::whenDialogOpens([&](QDialog& dialog) {
+            auto& histogram = static_cast<ui::CHistogramDlg&>(dialog);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("ヒストグラム"));
+            QVERIFY(histogram.histogram().peak > 0);
+            auto* channel = child<QComboBox>(dialog, 1081);
+            channel->setCurrentIndex(1);
+            child<QLineEdit>(dialog, 1000)->setText("128");
+            child<QLineEdit>(dialog, 1001)->setText("64");
+            QCOMPARE(histogram.limitState().limits, (HistogramLimits{128, 64}));
+            channel->setCurrentIndex(2);
+            QCOMPARE(histogram.limitState().limits, (HistogramLimits{255, 0}));
+            channel->setCurrentIndex(1);
+            QCOMPARE(histogram.limitState().limits, (HistogramLimits{128, 64}));
+            QCOMPARE(child<QSlider>(dialog, 1083)->value(), 128);
+
+            auto* upper = child<QSlider>(dialog, 1083);
+            upper->setSliderDown(true);
+            upper->setSliderPosition(10);
+            upper->setSliderDown(false);
+            QCOMPARE(histogram.limitState().limits.upper, 64);
+            QCOMPARE(child<QLineEdit>(dialog, 1000)->text(), QStringLiteral("64"));
+            channel->setCurrentIndex(0);
+            child<QLineEdit>(dialog, 1000)->setText("200");
+            child<QLineEdit>(dialog, 1001)->setText("60");
+            test::saveArtifact(dialog, "tool_histogram.png");
+            child<QLineEdit>(dialog, 1001)->setText("900");
+            QCOMPARE(histogram.limitState().limits.lower, 255);
+        });
+        QVERIFY(view->handleCommand(32852));
+    }
+};
+
+} // namespace
+} // namespace pictra
+
+QTEST_MAIN(pictra::TestToolDialogs)
+#include "test_tool_dialogs.moc"
