@@ -1,13 +1,13 @@
 // The scanner layer against SANE's "test" backend, set up in a private
 // SANE_CONFIG_DIR: every frame kind gives the same colour picture, feeders
 // give every page, failures and cancel end cleanly.
-#include "scanner/ik_scan.h"
 #include "scanner/sane_scan_source.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <dlfcn.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,11 +19,29 @@ using Options = std::vector<std::pair<std::string, std::string>>;
 
 constexpr std::size_t kCap = 50'000'000;
 
+// The test backend itself leaks a few buffers (hand-scanner, three-pass and
+// feeder modes). It is kept mapped after sane_exit so that the leak checker
+// can name it, and its leaks are not ours to report.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libsane-test\n";
+}
+
+void keepTestBackendMapped()
+{
+    for (const char* dir : {"/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib64", "/usr/lib"}) {
+        const std::string path = std::string(dir) + "/sane/libsane-test.so.1";
+        if (::dlopen(path.c_str(), RTLD_NOW | RTLD_NODELETE))
+            return;
+    }
+}
+
 // SANE reads SANE_CONFIG_DIR once per process, so one folder serves every test.
 class SaneConfig : public testing::Environment {
 public:
     void SetUp() override
     {
+        keepTestBackendMapped();
         m_dir = std::make_unique<test::TempDir>();
         test::writeBytes(m_dir->file("dll.conf"), "test\n");
         test::writeBytes(m_dir->file("test.conf"), "number_of_devices 2\n");
@@ -118,9 +136,9 @@ TEST_F(SaneTestBackend, EveryFrameKindGivesTheSameGrid)
     for (const Options& kind : kinds) {
         Options options = kind;
         options.insert(options.end(), grid.begin(), grid.end());
-        const BitmapView view = only(scan(options));
+        const Scanned scanned = scan(options);
         SCOPED_TRACE(kind.front().first + "=" + kind.front().second);
-        EXPECT_EQ(rows(view), colour);
+        EXPECT_EQ(rows(only(scanned)), colour);
     }
 }
 
@@ -134,7 +152,8 @@ TEST_F(SaneTestBackend, ThreePassColourMatchesSinglePass)
 
 TEST_F(SaneTestBackend, HandScannerOfUnknownHeight)
 {
-    const BitmapView view = only(scan({{"hand-scanner", "true"}, {"test-picture", "Solid white"}}));
+    const Scanned scanned = scan({{"hand-scanner", "true"}, {"test-picture", "Solid white"}});
+    const BitmapView view = only(scanned);
     EXPECT_GT(view.info.height, 0);
     EXPECT_EQ(view.pixels[0], 255);
 }
@@ -175,16 +194,6 @@ TEST_F(SaneTestBackend, CancelStopsTheScan)
     const Scanned scanned = scan({{"source", "Automatic Document Feeder"}});
     EXPECT_EQ(scanned.error, ScanError::Cancelled);
     EXPECT_TRUE(scanned.pictures.empty());
-}
-
-TEST_F(SaneTestBackend, OneSessionAtATime)
-{
-    auto first = IKScanInitialize({});
-    ASSERT_TRUE(first);
-    EXPECT_FALSE(IKScanInitialize({}));
-    IKScanTerminate(first);
-    auto again = IKScanInitialize({});
-    EXPECT_TRUE(again);
 }
 
 } // namespace

@@ -313,6 +313,8 @@ void CTwainDlg::rowsClicked()
 
 void CTwainDlg::deleteRows()
 {
+    if (m_scanning)
+        return;
     std::vector<Row> kept;
     QStringList failed;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
@@ -339,6 +341,9 @@ void CTwainDlg::deleteRows()
 
 void CTwainDlg::handOver(TwainResult result)
 {
+    // The running round's rows are not listed yet.
+    if (m_scanning)
+        return;
     std::vector<std::string> paths;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         if (m_list->topLevelItem(i)->isSelected())

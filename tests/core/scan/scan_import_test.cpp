@@ -2,11 +2,9 @@
 // hand-over list.
 #include "core/scan/scan_import.h"
 
-#include "core/album/file_name_list.h"
 #include "core/image/image_record.h"
 #include "core/platform/program_paths.h"
 #include "core/scan/scan_hand_over.h"
-#include "core/settings/name_list_file.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 #include "support/fake_scan_source.h"
@@ -158,16 +156,6 @@ TEST(ScanHandOver, HoldsAtMostAThousandPathsAndSaysHowManyWereLeftOut)
     EXPECT_EQ(handOver.list.count(), 1000);
     EXPECT_EQ(handOver.leftOut, 3);
     EXPECT_EQ(handOver.list.path(1), "/p/ABM1_1.jpg");
-}
-
-TEST(ScanHandOver, EmptyListWritesACountOfZero)
-{
-    TempDir dir;
-    ASSERT_TRUE(makeFolders(dir.file("TEMP")));
-    ASSERT_EQ(writeScanHandOver(dir.path(), FileNameList{}), Status::Ok);
-    auto bytes = readFile(dir.file("TEMP/scan.dat"));
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(*bytes, (std::vector<std::uint8_t>{0, 0, 0, 0}));
 }
 
 } // namespace

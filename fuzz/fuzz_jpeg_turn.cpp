@@ -1,0 +1,22 @@
+// Fuzz target: the Exif segment walk and orientation reset, and the lossless
+// turn of a JPEG file, on arbitrary bytes.
+#include "core/tools/jpeg_exif_segment.h"
+#include "core/tools/jpeg_lossless.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const pictra::ByteSpan jpeg(data, size);
+    if (const auto exif = pictra::findExifSegment(jpeg)) {
+        std::vector<std::uint8_t> segment(data + exif->offset, data + exif->offset + exif->size);
+        (void)pictra::exifOrientation(segment);
+        (void)pictra::setExifOrientation(segment, 1);
+        (void)pictra::withExifSegment(jpeg, segment);
+    }
+    if (size > 0)
+        (void)pictra::transformJpegLossless(jpeg, {data[size - 1] & 3, (data[size - 1] & 4) != 0});
+    return 0;
+}
