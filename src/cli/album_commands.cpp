@@ -1,5 +1,6 @@
 // pictra-cli info and extract: reading an album file without opening it in
 // the program (no store folder is touched).
+#include "album_loading.h"
 #include "cli_context.h"
 
 #include "core/album/album_file.h"
@@ -15,29 +16,6 @@
 
 namespace pictra::cli {
 namespace {
-
-struct LoadedAlbum {
-    std::vector<std::uint8_t> bytes;
-    AlbumFileContents contents; // views into bytes
-};
-
-Result<std::unique_ptr<LoadedAlbum>> loadAlbum(const std::string& path)
-{
-    auto album = std::make_unique<LoadedAlbum>();
-    auto bytes = readFile(path);
-    if (!bytes) {
-        printError("cannot read " + path + ": " + std::string(statusText(bytes.status())));
-        return bytes.status();
-    }
-    album->bytes = std::move(*bytes);
-    auto contents = parseAlbumFile(album->bytes);
-    if (!contents) {
-        printError(path + " is not a readable album: " + std::string(statusText(contents.status())));
-        return contents.status();
-    }
-    album->contents = std::move(*contents);
-    return album;
-}
 
 template <std::size_t N>
 std::string text(const std::array<char, N>& field)

@@ -64,6 +64,7 @@ int runExtract(const Args& args);
 int runCreate(const Args& args);
 int runConvert(const Args& args);
 int runExif(const Args& args);
+int runPrint(const Args& args);
 int runScan(const Args& args);
 int runEdit(const Args& args);
 int runSearch(const Args& args);

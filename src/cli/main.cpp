@@ -22,6 +22,12 @@ constexpr const char* kUsage =
     "                             convert an image file; the formats follow the\n"
     "                             extensions; --codec own uses Pictra's own JPEG codec\n"
     "  exif FILE                  print the camera data of a JPEG file\n"
+    "  print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
+    "        [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME)\n"
+    "        ALBUM [INDEX...]\n"
+    "                             print album images (INDEX from 0, default all) one per\n"
+    "                             sheet, or A across and D down with --layout; paper and\n"
+    "                             margins in mm, the rest from the print defaults\n"
     "  scan [--list] [--device NAME] [--resolution DPI] [--folder DIR] [--format jpg|bmp] ALBUM\n"
     "                             scan every page from the scanner (default: the first\n"
     "                             one) at the resolution nearest DPI (300) into DIR\n"
@@ -68,6 +74,10 @@ int main(int argc, char** argv)
         return runConvert(args);
     if (command == "exif")
         return runExif(args);
+#ifdef PICTRA_CLI_PRINT
+    if (command == "print")
+        return runPrint(args);
+#endif
     if (command == "scan")
         return runScan(args);
     if (command == "edit")

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QMdiArea;
+class QPrinter;
 class QPoint;
 class QWidget;
 
@@ -45,6 +46,9 @@ public:
 
     // Makes another window the active, topmost MDI child.
     virtual void bringToTop(CChildFrame& frame) = 0;
+
+    // The session's printer: the printer set-up's choice lasts until the program ends.
+    virtual QPrinter& printer() = 0;
 };
 
 } // namespace pictra::ui

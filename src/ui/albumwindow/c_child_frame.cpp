@@ -19,6 +19,7 @@
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/enlargedview/c_pictra_view.h"
+#include "ui/print/print_commands.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/twain_import.h"
 
@@ -144,6 +145,10 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kExportPcx:
         makeCurrent();
         exportFocusedImage(m_state, m_host, this, id);
+        return true;
+    case cmd::kPrintNormal:
+        makeCurrent();
+        runNormalPrint(m_state, m_host, this);
         return true;
     case cmd::kCut:
     case cmd::kCopy:

@@ -71,6 +71,17 @@ QString settingsSaveFailureMessage(const QString& path, Status status)
         .arg(path, writeFailureReason(path, status));
 }
 
+QString pictureFailureReason(Status status)
+{
+    switch (status) {
+    case Status::TooLarge: return QStringLiteral("画像が大きすぎて、イメージバッファに入りません。");
+    case Status::Unsupported: return QStringLiteral("この形式または色数の画像には対応していません。");
+    case Status::Corrupt:
+    case Status::Truncated: return QStringLiteral("画像ファイルが壊れています。");
+    default: return reason(status);
+    }
+}
+
 QString pictureSaveFailureMessage(const QString& path, Status status)
 {
     QString why = status == Status::Unsupported ? QStringLiteral("この形式では保存できません。")

@@ -15,6 +15,8 @@ QString readFailureMessage(const QString& path, Status status);
 // permission and a full disk apart by looking at the target's folder.
 QString saveFailureMessage(const QString& path, Status status);
 
+// Why a picture could not be loaded (for prints and previews), one sentence.
+QString pictureFailureReason(Status status);
 // The settings file `path` could not be written; the new settings stay in
 // force for this run.
 QString settingsSaveFailureMessage(const QString& path, Status status);

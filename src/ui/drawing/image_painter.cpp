@@ -68,6 +68,12 @@ void drawEdges(QPainter& painter, const Rect& r)
 
 } // namespace
 
+QImage uprightImage(const ImageRecord& record)
+{
+    const QImage rows = wrapRows(record);
+    return rows.isNull() ? QImage() : rows.mirrored();
+}
+
 bool showsSelectionFrames(const AlbumRecord& page)
 {
     return !(page.kind == AlbumKind::Album && page.columns * page.rows == 1);

@@ -8,6 +8,7 @@
 #include "core/image/image_record.h"
 #include "core/util/rounding.h"
 
+#include <QImage>
 #include <QSize>
 
 class QPainter;
@@ -49,6 +50,10 @@ public:
 private:
     QPainter& m_painter;
 };
+
+// The record's picture as an upright image of its own (rows top-down):
+// 24-bit, 8-bit and 1-bit records; a null image for anything else.
+QImage uprightImage(const ImageRecord& record);
 
 // The one-cell rule of drawSelection on its own, for callers that decide
 // before drawing.

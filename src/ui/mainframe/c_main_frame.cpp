@@ -29,7 +29,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -164,11 +163,7 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
     case cmd::kTile: m_mdi->tileSubWindows(); return true;
     case cmd::kArrangeIcons: return true; // the MDI area keeps minimised windows in a row itself
-    case cmd::kPrintSetup: {
-        QPageSetupDialog setup(&m_printer, this);
-        setup.exec();
-        return true;
-    }
+    case cmd::kPrintSetup: m_prompts->setUpPrinter(this, m_printer); return true;
     case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kViewStatusBar: statusBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kManual:

@@ -76,6 +76,7 @@ public:
     void refreshInfoBar() override;
     void reportProgress(int done, int total) override;
     void bringToTop(CChildFrame& frame) override;
+    QPrinter& printer() override { return m_printer; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

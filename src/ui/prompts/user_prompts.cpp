@@ -2,6 +2,7 @@
 #include "ui/prompts/user_prompts.h"
 
 #include "ui/dialogs/c_open_filedlg.h"
+#include "ui/print/c_set_printer.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,6 +51,12 @@ QString QtUserPrompts::openAlbumFileName(QWidget* parent, const QString& caption
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
+}
+
+bool QtUserPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)
+{
+    CSetPrinter dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace pictra::ui

@@ -8,6 +8,7 @@
 
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace pictra::ui {
@@ -43,6 +44,9 @@ public:
         (void)scratchFolder;
         return openFileName(parent, caption, folder, filter);
     }
+    // The printer set-up (CSetPrinter) on `printer`, which keeps the choice.
+    // False when cancelled: nothing is to be printed.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 class QtUserPrompts final : public UserPrompts {
@@ -58,6 +62,7 @@ public:
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
     QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                               const std::string& scratchFolder) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace pictra::ui

@@ -97,6 +97,11 @@ void ThumbnailStrip::setNames(const QStringList& names)
     repaintCells();
 }
 
+void ThumbnailStrip::setPage(int page)
+{
+    m_spin->setValue(page);
+}
+
 void ThumbnailStrip::repaintCells()
 {
     for (QWidget* cell : m_cells)

@@ -49,6 +49,9 @@ public:
     void setNames(const QStringList& names);
 
     int page() const { return m_page; }
+    // Turns to `page` as the up-down control would (a page without an item
+    // is not shown).
+    void setPage(int page);
     int cellCount() const { return static_cast<int>(m_cells.size()); }
     // The list item shown in cell k, or -1.
     int itemInCell(int cell) const;

@@ -15,6 +15,8 @@ public:
     QQueue<QString> fileAnswers;    // for open/save/folder questions; default: ""
     QQueue<QStringList> filesAnswers;
     QStringList asked;              // texts of every Yes/No question and message
+    QQueue<bool> printerAnswers;    // printer set-up: OK (true) or cancel; default: OK
+    int printerSetUps = 0;
 
     bool askYesNo(QWidget*, const QString& text) override
     {
@@ -29,6 +31,11 @@ public:
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
+    bool setUpPrinter(QWidget*, QPrinter&) override
+    {
+        ++printerSetUps;
+        return printerAnswers.isEmpty() ? true : printerAnswers.dequeue();
+    }
 
 private:
     QString nextFile() { return fileAnswers.isEmpty() ? QString{} : fileAnswers.dequeue(); }

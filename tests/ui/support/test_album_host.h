@@ -8,6 +8,7 @@
 
 #include <QMdiArea>
 #include <QPoint>
+#include <QPrinter>
 
 namespace pictra::test {
 
@@ -28,6 +29,7 @@ public:
     void refreshInfoBar() override { ++infoBarRefreshes; }
     void reportProgress(int, int) override { ++progressReports; }
     void bringToTop(ui::CChildFrame& frame) override { m_area.setActiveSubWindow(&frame); }
+    QPrinter& printer() override { return sessionPrinter; }
 
     ScriptedPrompts scripted;
     QString tipText;
@@ -36,6 +38,7 @@ public:
     bool slideTimerRunning = false;
     int infoBarRefreshes = 0;
     int progressReports = 0;
+    QPrinter sessionPrinter;
 
 private:
     QMdiArea m_area;
