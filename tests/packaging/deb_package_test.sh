@@ -6,6 +6,7 @@
 # Usage: deb_package_test.sh BUILD_DIR      Last line: "package: N passed, 0 failed".
 set -euo pipefail
 build=$(cd "$1" && pwd)
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 work=$(mktemp -d)
@@ -34,7 +35,7 @@ check "the package holds the programs" sh -c "dpkg-deb -c '$deb' | grep -q 'bin/
 check "the package depends on Qt" sh -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
 $sudo dpkg -i "$deb" >/dev/null
 check "dpkg installs the package" sh -c "dpkg-query -W -f='\${Status}' pictra | grep -q 'ok installed'"
-check "the menu entry is valid" desktop-file-validate /usr/share/applications/pictra.desktop
+check "the menu entry is valid" desktop-file-validate "$prefix/share/applications/pictra.desktop"
 
 # A fresh user: nothing of ours in their own folders.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
@@ -49,6 +50,6 @@ $sudo apt-get remove -y -q pictra >/dev/null
 check "apt-get removes the package" sh -c "! dpkg-query -W -f='\${Status}' pictra 2>/dev/null | grep -q 'ok installed'"
 left=$(for p in $listed; do [ -e "$p" ] && echo "$p"; done || true)
 check "no file of the package is left" test -z "$left"
-check "the file type is gone from the database" test ! -e /usr/share/mime/application/x-pictra-album.xml
+check "the file type is gone from the database" test ! -e "$prefix/share/mime/application/x-pictra-album.xml"
 
 echo "package: $passed passed, 0 failed"

@@ -6,6 +6,7 @@
 #include "core/settings/settings_sanitize.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
+#include "core/util/typed_number.h"
 
 #include <algorithm>
 #include <limits>
@@ -82,20 +83,7 @@ ValueRange optionRange(OptionField field)
 
 std::optional<std::int64_t> parseDialogNumber(std::string_view text)
 {
-    text = text.substr(0, std::min(text.size(), kMaxNumberEditChars));
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    if (i >= text.size() || text[i] < '0' || text[i] > '9')
-        return std::nullopt;
-    constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10 - 9;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value > kLimit ? value : value * 10 + (text[i] - '0');
-    return negative ? -value : value;
+    return readTypedNumber(text.substr(0, std::min(text.size(), kMaxNumberEditChars)));
 }
 
 std::int64_t optionValue(const WorkModeSettings& s, OptionField field)

@@ -8,6 +8,7 @@
 #include "core/filters/rgb_adjust.h"
 #include "core/filters/rotation.h"
 #include "core/filters/threshold.h"
+#include "core/util/typed_number.h"
 
 #include <algorithm>
 #include <array>
@@ -225,19 +226,7 @@ std::optional<ToolEdit> parseEdit(std::string_view name, std::optional<std::stri
 
 std::optional<int> scanDecimal(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    if (i >= text.size() || text[i] < '0' || text[i] > '9')
-        return std::nullopt;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min<long long>(value * 10 + (text[i] - '0'), 1LL << 32);
-    value = negative ? -value : value;
-    return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+    return parseTypedNumber(text);
 }
 
 Result<ToolEdit> parseToolEdit(std::string_view text)

@@ -5,24 +5,31 @@
 
 namespace pictra {
 
-std::optional<int> parseTypedNumber(std::string_view text)
+std::optional<std::int64_t> readTypedNumber(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
     if (i >= text.size() || text[i] < '0' || text[i] > '9')
         return std::nullopt;
-    long long value = 0;
-    constexpr long long kLimit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    // Held far above any field's range, so an overlong number stays out of range.
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10 - 9;
+    std::int64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), kLimit);
-    if (negative)
-        value = -value;
-    return static_cast<int>(std::max<long long>(std::min<long long>(value, std::numeric_limits<int>::max()),
-                                                std::numeric_limits<int>::min()));
+        value = value > kLimit ? value : value * 10 + (text[i] - '0');
+    return negative ? -value : value;
+}
+
+std::optional<int> parseTypedNumber(std::string_view text)
+{
+    const std::optional<std::int64_t> value = readTypedNumber(text);
+    if (!value)
+        return std::nullopt;
+    return static_cast<int>(std::clamp<std::int64_t>(*value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
 }
 
 } // namespace pictra
