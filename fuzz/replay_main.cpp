@@ -55,8 +55,11 @@ int main(int argc, char** argv)
     int files = 0;
     for (int i = 1; i < argc; ++i) {
         std::error_code ec;
-        if (!std::filesystem::is_directory(argv[i], ec))
-            continue;
+        // A wrong seed path would quietly leave only random inputs.
+        if (!std::filesystem::is_directory(argv[i], ec)) {
+            std::fprintf(stderr, "seed folder %s does not exist\n", argv[i]);
+            return 1;
+        }
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             if (!entry.is_regular_file())
                 continue;

@@ -4,6 +4,7 @@
 #include "app/pictra_startup.h"
 #include "core/commands/open_command.h"
 #include "core/platform/program_folder.h"
+#include "ui/dialogs/qt_translations.h"
 #include "ui/mainframe/c_main_frame.h"
 #include "ui/mainframe/single_instance.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    (void)pictra::ui::installQtJapanese(app); // without them Qt's buttons stay in English
     pictra::AppState state;
     pictra::StartOptions options;
     options.programDir = QCoreApplication::applicationDirPath().toStdString();

@@ -33,8 +33,7 @@ Result<CliContext> openContext()
 std::unique_ptr<ImageBuffers> imageBuffersFor(const CliContext& context)
 {
     std::unique_ptr<ImageBuffers> buffers;
-    if (makeSharedImage(buffers, context.settings) != Status::Ok)
-        printError("not enough memory for the image buffer");
+    makeSharedImage(buffers, context.settings);
     return buffers;
 }
 

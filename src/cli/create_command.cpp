@@ -5,6 +5,8 @@
 #include "scratch_folder.h"
 
 #include "core/album/create_album.h"
+#include "core/image/shared_image.h"
+#include "parallel_store_copies.h"
 #include "core/util/file_io.h"
 
 #include <cstdio>
@@ -29,7 +31,7 @@ void reportSkipped(const SkippedImage& skipped)
     else if (skipped.status == Status::InvalidArgument)
         printError("skipped " + skipped.path + ": the path is too long for an album");
     else if (skipped.status == Status::TooLarge)
-        printError("skipped " + skipped.path + ": too large for the image buffer, or the album is full");
+        printError("skipped " + skipped.path + ": the picture is too large, or the album is full");
     else
         printError("skipped " + skipped.path + ": " + std::string(statusText(skipped.status)));
 }
@@ -58,9 +60,6 @@ int runCreate(const Args& args)
     auto context = openContext();
     if (!context)
         return kExitFailed;
-    const std::unique_ptr<ImageBuffers> buffers = imageBuffersFor(*context);
-    if (!buffers)
-        return kExitFailed;
     ScratchFolder scratch;
     if (scratch.path().empty()) {
         printError("cannot make a scratch folder");
@@ -69,8 +68,12 @@ int runCreate(const Args& args)
     std::vector<std::string> images;
     for (std::size_t i = 1; i < paths.size(); ++i)
         images.push_back(absolute(paths[i]));
-    ImageFileIO io(jpegSaveOptions(context->settings));
-    auto report = createAlbumFile(io, buffers->record(), scratch.path(), album, images);
+    StoreCopyBatch job;
+    job.programFolder = scratch.path();
+    job.albumPath = album;
+    job.jpeg = jpegSaveOptions(context->settings);
+    job.bufferCap = imageBufferBytes(context->settings);
+    auto report = createAlbumFile(job, images, [](const StoreCopyBatch& batch) { return makeStoreCopiesInParallel(batch); });
     if (!report) {
         printError("cannot write " + album + ": " + std::string(statusText(report.status())));
         return kExitFailed;

@@ -3,6 +3,8 @@
 // starts a QGuiApplication (the offscreen platform when none is asked for).
 #include "album_loading.h"
 #include "cli_context.h"
+#include "cli_printer.h"
+#include "poster_command.h"
 
 #include "core/album/cell_picture.h"
 #include "core/image/shared_image.h"
@@ -12,9 +14,9 @@
 #include "ui/print/print_renderer.h"
 #include "ui/print/printer_page.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -167,6 +169,8 @@ std::optional<std::vector<std::string>> picturePaths(const PrintOptions& o, cons
 
 int runPrint(const Args& args)
 {
+    if (std::find(args.begin(), args.end(), "--poster") != args.end())
+        return runPosterPrint(args);
     const auto options = parseOptions(args);
     if (!options) {
         printError(kPrintUsage);
@@ -185,23 +189,10 @@ int runPrint(const Args& args)
     if (!paths)
         return kExitFailed;
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "pictra-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    QPrinter printer(QPrinter::HighResolution);
-    if (!options->pdf.empty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(options->pdf));
-    } else {
-        printer.setPrinterName(QString::fromStdString(options->printer));
-        if (!printer.isValid() || printer.printerName() != QString::fromStdString(options->printer)) {
-            printError("no printer named \"" + options->printer + "\"");
-            return kExitFailed;
-        }
-    }
+    CliPrinter opened = openCliPrinter(options->pdf, options->printer);
+    if (!opened.printer)
+        return kExitFailed;
+    QPrinter& printer = *opened.printer;
     ui::preparePrinter(printer, *sheet);
     ui::PrintJob job{*sheet, std::move(*paths), PrintRange::All, 0, imageBufferBytes(context->settings)};
     const ui::PrintReport report = ui::renderPrintJob(printer, job);

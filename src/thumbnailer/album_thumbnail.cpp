@@ -2,7 +2,9 @@
 #include "thumbnailer/album_thumbnail.h"
 
 #include "core/album/album_covers.h"
+#include "core/image/shared_image.h"
 #include "core/image/thumbnail_loader.h"
+#include "core/settings/settings_file.h"
 
 #include <QPainter>
 
@@ -37,7 +39,8 @@ Result<QImage> renderAlbumThumbnail(const QString& albumPath, int size)
         return covers.status();
     if (covers->empty())
         return Status::NotFound;
-    auto decoded = decodeJpegThumbnail(covers->front(), size, size);
+    // The shipped image-buffer cap: the file manager runs us without the user's settings.
+    auto decoded = decodeJpegThumbnail(covers->front(), size, size, imageBufferBytes(defaultWorkModeSettings()));
     if (!decoded)
         return Status::Corrupt;
     const QImage picture = toQImage((*decoded)->record());

@@ -4,7 +4,9 @@
 #include "core/album/album_record.h"
 #include "core/album/album_write.h"
 #include "core/album/store_copy.h"
+#include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
+#include "core/util/paths.h"
 #include "core/util/tick_count.h"
 
 #include <memory>
@@ -12,9 +14,8 @@
 namespace pictra {
 namespace {
 
-// Adds one image to the album, or says why it cannot be added.
-SkippedImage addImage(ImageFileIO& io, ImageRecord& record, const std::string& workFolder,
-                      const std::string& albumPath, AlbumRecord& album, const std::string& image)
+// Takes one image into the album's entries, or says why it cannot be taken.
+SkippedImage takeImage(AlbumRecord& album, const std::string& image)
 {
     if (album.imageCount >= kMaxAlbumImages)
         return {image, Status::TooLarge, {}};
@@ -24,32 +25,52 @@ SkippedImage addImage(ImageFileIO& io, ImageRecord& record, const std::string& w
     ImageEntry& entry = album.images[static_cast<std::size_t>(album.imageCount)];
     if (!setFieldText(entry.path, image))
         return {image, Status::InvalidArgument, {}};
-    // The same file twice shares one copy; making it again is harmless.
-    if (const Status status = makeStoreCopy(io, record, workFolder, albumPath, image); status != Status::Ok) {
-        entry = {};
-        return {image, status, {}};
-    }
     entry.stamp = static_cast<std::int32_t>(tickCount() + static_cast<std::uint32_t>(album.imageCount));
     ++album.imageCount;
     return {image, Status::Ok, {}};
 }
 
+// Drops the entries whose store copy could not be made, keeping the order.
+void dropFailed(AlbumRecord& album, const BatchResults& results, CreateAlbumReport& report)
+{
+    int kept = 0;
+    for (int i = 0; i < album.imageCount; ++i) {
+        const auto& result = results[static_cast<std::size_t>(i)];
+        ImageEntry& entry = album.images[static_cast<std::size_t>(i)];
+        if (result && *result == Status::Ok) {
+            album.images[static_cast<std::size_t>(kept++)] = entry;
+            continue;
+        }
+        // The same file twice shares one copy, so only a failed copy counts.
+        report.skipped.push_back({std::string(fieldText(entry.path)), result.value_or(Status::IoError), {}});
+    }
+    for (int i = kept; i < album.imageCount; ++i)
+        album.images[static_cast<std::size_t>(i)] = {};
+    album.imageCount = kept;
+    report.added = kept;
+}
+
 } // namespace
 
-Result<CreateAlbumReport> createAlbumFile(ImageFileIO& io, ImageRecord& record, const std::string& workFolder,
-                                          const std::string& albumPath, std::span<const std::string> images)
+Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<const std::string> images,
+                                          const StoreCopyRunner& run)
 {
     auto album = std::make_unique<AlbumRecord>();
-    setFieldText(album->path, albumPath);
+    setFieldText(album->path, job.albumPath);
     CreateAlbumReport report;
+    StoreCopyBatch batch = job;
+    batch.sources.clear();
     for (const std::string& image : images) {
-        SkippedImage result = addImage(io, record, workFolder, albumPath, *album, image);
+        SkippedImage result = takeImage(*album, image);
         if (result.status == Status::Ok)
-            ++report.added;
+            batch.sources.push_back(image);
         else
             report.skipped.push_back(std::move(result));
     }
-    auto written = writeAlbum(*album, workFolder, albumPath, albumPath);
+    if (!batch.sources.empty() && !makeFolders(StoreFolder(batch.programFolder, batch.albumPath)))
+        return Status::IoError;
+    dropFailed(*album, run(batch), report);
+    auto written = writeAlbum(*album, batch.programFolder, batch.albumPath, batch.albumPath);
     if (!written)
         return written.status();
     return report;

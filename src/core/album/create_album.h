@@ -2,8 +2,7 @@
 // tool's "create"): a store copy of each image, then the album file.
 #pragma once
 
-#include "core/image/image_file_io.h"
-#include "core/image/image_record.h"
+#include "core/album/store_copy_batch.h"
 #include "core/util/result.h"
 
 #include <span>
@@ -23,14 +22,15 @@ struct CreateAlbumReport {
     std::vector<SkippedImage> skipped;
 };
 
-// Writes `albumPath` as a new album of `images` (in order). Store copies are
-// made with `io` (its JPEG options) through `record` in the store folder of
-// the album under `workFolder`, which the caller owns and removes. Images
+// Writes `job.albumPath` as a new album of `images` (in order). The store
+// copies are made by `run` in the store folder of the album under
+// `job.programFolder` (a work folder the caller owns and removes), with the
+// job's JPEG options and buffer cap; the job's sources are ignored. Images
 // that cannot be read, whose path does not fit an entry (InvalidArgument),
 // beyond the 1000th (TooLarge), or whose store copy would overwrite another
 // image's are skipped and listed. Fails with the album writer's status;
 // an album of no images is still written.
-Result<CreateAlbumReport> createAlbumFile(ImageFileIO& io, ImageRecord& record, const std::string& workFolder,
-                                          const std::string& albumPath, std::span<const std::string> images);
+Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<const std::string> images,
+                                          const StoreCopyRunner& run);
 
 } // namespace pictra

@@ -2,6 +2,7 @@
 #include "core/album/store_copy.h"
 
 #include "core/album/store_name_clash.h"
+#include "core/image/store_load.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -13,7 +14,7 @@ Status makeStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& pr
 {
     if (sourcePath.empty())
         return Status::InvalidArgument;
-    if (const Status status = io.loadImage(sourcePath, record); status != Status::Ok)
+    if (const Status status = loadForStore(io, sourcePath, record); status != Status::Ok)
         return status;
     return replaceStoreCopy(io, record, programFolder, albumPath, sourcePath);
 }

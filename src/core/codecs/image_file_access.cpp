@@ -17,7 +17,7 @@ Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesRea
 {
     // Read into memory rather than mapped: a file shortened by another
     // program while we decode it must not bring the program down.
-    const auto bytes = readFile(path);
+    const auto bytes = readFile(path, kMaxImageFileBytes);
     return settleRead(record, bytes ? reader(*bytes, record) : bytes.status());
 }
 

@@ -13,10 +13,14 @@
 
 namespace pictra {
 
+// No image file longer than this is read: a 100-megapixel picture stored
+// uncompressed at 16 bits per channel with alpha still fits.
+inline constexpr std::size_t kMaxImageFileBytes = std::size_t{1} << 30;
+
 using ImageBytesReader = Status (*)(ByteSpan data, ImageRecord& record);
 
 // Reads the file at `path` with `reader`. NotFound/IoError when the file
-// cannot be opened; otherwise the reader's status. On any failure the
+// cannot be opened, TooLarge (before reading) when it is longer than the cap; otherwise the reader's status. On any failure the
 // record's outline and headers are cleared.
 Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader);
 

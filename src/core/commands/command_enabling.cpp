@@ -1,6 +1,7 @@
 // The enabling rules of the program's commands.
 #include "core/commands/command_enabling.h"
 
+#include "core/album/page_position.h"
 #include "core/commands/command_ids.h"
 
 namespace pictra {
@@ -13,7 +14,7 @@ WindowState windowStateOf(const AlbumRecord& working, int openWindows, bool hasA
     s.kind = working.kind;
     s.imageCount = working.imageCount;
     s.focus = working.hasFocus == 1;
-    s.pageStart = int{working.columns} * int{working.rows} * working.currentPage;
+    s.pageStart = pageStart(working);
     return s;
 }
 
@@ -69,6 +70,8 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kExportPsd:
     case kExportPcx:
     case kPrintNormal:
+    case kPrintPoster:
+    case kPrintDtp:
         return s.hasActiveWindow && s.imageCount != 0;
     case kCopyToFolder:
     case kMoveToFolder:

@@ -19,6 +19,7 @@ constexpr std::array kCommands = {
     CommandInfo{kSaveAs, "名前を付けて保存(&A)...", "", "アルバムに名前を付けて保存する\n名前を付けて保存", ""},
     CommandInfo{kPrintNormal, "通常(&N)", "Ctrl+P", "選択したイメージを印刷する\n印刷(Ctrl+P)", "print"},
     CommandInfo{kPrintPoster, "ポスター(&O)", "", "イメージを複数の用紙に分けて印刷する\nポスター印刷", ""},
+    CommandInfo{kPrintDtp, "DTP(&D)...", "", "イメージと文字を1枚の用紙に配置して印刷する\nDTP印刷", ""},
     CommandInfo{kPrintSetup, "プリンタの設定(&R)...", "", "プリンタと用紙を設定する\nプリンタの設定", ""},
     CommandInfo{kInputFromFile, "ファイル(&F)...", "", "イメージファイルをアルバムに挿入する\nファイルから入力", "input"},
     CommandInfo{kInputTwain, "ＴＷＡＩＮ(&T)...", "", "スキャナなどからイメージを取り込む\nＴＷＡＩＮ入力", "twain"},
@@ -68,7 +69,7 @@ constexpr MenuItem separator() { return {MenuItemKind::Separator, 0, {}}; }
 constexpr std::array kMenuBar = {
     begin("ファイル(&F)"),
     item(kNewAlbum), item(kOpenAlbum), item(kSave), item(kSaveAs), separator(),
-    begin("印刷(&P)"), item(kPrintNormal), item(kPrintPoster), end(),
+    begin("印刷(&P)"), item(kPrintNormal), item(kPrintPoster), item(kPrintDtp), end(),
     item(kPrintSetup), separator(),
     begin("入力(&I)"), item(kInputFromFile), item(kInputTwain), end(),
     begin("出力(&E)"), item(kExportJpeg), item(kExportBmp), item(kExportTiff), item(kExportPsd), item(kExportPcx), end(),

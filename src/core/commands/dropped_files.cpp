@@ -11,7 +11,7 @@ namespace pictra {
 
 DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths)
 {
-    constexpr std::array<std::string_view, 5> kImageEndings = {".bmp", ".tif", ".jpg", ".psd", ".pcx"};
+    constexpr std::array<std::string_view, 6> kImageEndings = {".bmp", ".tif", ".tiff", ".jpg", ".psd", ".pcx"};
     DroppedFiles out;
     for (const std::string& path : paths) {
         if (path.size() >= kPathBytes)

@@ -9,7 +9,7 @@ namespace pictra {
 
 struct DroppedFiles {
     std::vector<std::string> albums; // ".abm"
-    std::vector<std::string> images; // ".bmp", ".tif", ".jpg", ".psd", ".pcx"; at most kMaxDroppedImages
+    std::vector<std::string> images; // ".bmp", ".tif", ".tiff", ".jpg", ".psd", ".pcx"; at most kMaxDroppedImages
     int skippedImages = 0;           // images beyond the limit
 };
 

@@ -87,7 +87,7 @@ bool isQuarterTurn(int step) { return step == 1 || step == 3; }
 // its file header's size field.
 std::optional<std::size_t> turnedBytes(const ImageRecord& record)
 {
-    const auto bytes = pixelBytes(record.height(), record.width(), 24, 4, record.pixels.size());
+    const auto bytes = pixelBytes(record.height(), record.width(), 24, 4, record.pixelLimit());
     if (!bytes || *bytes > UINT32_MAX - record.fileHeader.offBits)
         return std::nullopt;
     return bytes;
@@ -104,7 +104,7 @@ Status checkTurn(const ImageRecord& record, int step)
     return Status::Ok;
 }
 
-void quarterTurn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
+Status quarterTurn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
 {
     const int w = record.width();
     const int h = record.height();
@@ -113,11 +113,17 @@ void quarterTurn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
     std::uint8_t* const old = scratch.data();
     std::memcpy(old, record.pixels.data(), oldBytes);
     old[oldBytes] = 0;
+    // The turned rows may pad to a few bytes more than the buffer holds.
+    if (record.reservePixels(*turnedBytes(record)) != Status::Ok) {
+        record.clearHeaders();
+        return Status::TooLarge;
+    }
     const SourceWalk walk = step == 1 ? SourceWalk{old + stride * (h - 1), -stride, 3}
                                       : SourceWalk{old + 3 * static_cast<std::ptrdiff_t>(w - 1), stride, -3};
     exchangeSizes(record, *turnedBytes(record));
     writeTurned(record.pixels.data(), record.stride(), h, w, walk);
     clearPadding(record);
+    return Status::Ok;
 }
 
 // After checkTurn; `scratch` is large enough for a quarter turn.
@@ -126,7 +132,7 @@ Status turn(ImageRecord& record, int step, std::span<std::uint8_t> scratch)
     if (step == 2)
         return flipPicture(record, {.leftRight = true, .upDown = true});
     if (isQuarterTurn(step))
-        quarterTurn(record, step, scratch);
+        return quarterTurn(record, step, scratch);
     return Status::Ok;
 }
 

@@ -11,7 +11,7 @@ ImageFormat loadFormatOf(std::string_view path)
         return ImageFormat::Bmp;
     if (endsWithIgnoreCase(path, ".jpg") || endsWithIgnoreCase(path, ".jpeg"))
         return ImageFormat::Jpeg;
-    if (endsWithIgnoreCase(path, ".tif"))
+    if (endsWithIgnoreCase(path, ".tif") || endsWithIgnoreCase(path, ".tiff"))
         return ImageFormat::Tiff;
     if (endsWithIgnoreCase(path, ".psd"))
         return ImageFormat::Psd;
@@ -30,7 +30,7 @@ ImageFormat saveFormatOf(std::string_view path)
         return ImageFormat::Bmp;
     if (equalsIgnoreCase(ext, "jpg") || equalsIgnoreCase(ext, "jpeg"))
         return ImageFormat::Jpeg;
-    if (equalsIgnoreCase(ext, "tif"))
+    if (equalsIgnoreCase(ext, "tif") || equalsIgnoreCase(ext, "tiff"))
         return ImageFormat::Tiff;
     if (equalsIgnoreCase(ext, "psd"))
         return ImageFormat::Psd;

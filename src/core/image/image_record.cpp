@@ -5,6 +5,9 @@
 #include "core/util/byte_writer.h"
 #include "core/util/pixel_bytes.h"
 
+#include <algorithm>
+#include <new>
+
 namespace pictra {
 
 Outline pixelOutline(double width, double height)
@@ -81,13 +84,30 @@ std::size_t ImageRecord::imageBytes() const
     return pixelBytes(infoHeader.width, infoHeader.height, infoHeader.bitCount).value_or(0);
 }
 
+std::size_t ImageRecord::pixelLimit() const
+{
+    return owner ? std::max(owner->cap(), pixels.size()) : pixels.size();
+}
+
+Status ImageRecord::reservePixels(std::size_t bytes)
+{
+    if (bytes <= pixels.size())
+        return Status::Ok;
+    if (!owner || !owner->grow(bytes))
+        return Status::TooLarge;
+    pixels = owner->record().pixels;
+    return Status::Ok;
+}
+
 Status ImageRecord::setup24(int width, int height)
 {
     if (width <= 0 || height <= 0)
         return Status::InvalidArgument;
-    const auto bytes = pixelBytes(width, height, 24, 4, pixels.size());
+    const auto bytes = pixelBytes(width, height, 24, 4, pixelLimit());
     if (!bytes || *bytes > UINT32_MAX - 54)
         return Status::TooLarge;
+    if (const Status status = reservePixels(*bytes); status != Status::Ok)
+        return status;
     fileHeader = {kBitmapType, static_cast<std::uint32_t>(*bytes + 54), 0, 0, 54};
     infoHeader = {};
     infoHeader.size = kBitmapInfoHeaderBytes;
@@ -99,19 +119,48 @@ Status ImageRecord::setup24(int width, int height)
     return Status::Ok;
 }
 
-ImageBuffers::ImageBuffers(std::size_t pixelBufferBytes)
-    : m_palette(kPaletteBytes), m_pixels(pixelBufferBytes)
+ImageBuffers::ImageBuffers(std::size_t initialBytes, std::size_t capBytes)
+    : m_palette(kPaletteBytes), m_pixels(initialBytes), m_cap(std::max(initialBytes, capBytes))
+{
+    attach();
+}
+
+void ImageBuffers::attach()
 {
     m_record.palette = m_palette;
     m_record.pixels = m_pixels;
+    m_record.owner = this;
 }
 
-void ImageBuffers::resize(std::size_t pixelBufferBytes)
+void ImageBuffers::setCap(std::size_t capBytes)
 {
-    m_pixels.assign(pixelBufferBytes, 0);
-    m_pixels.shrink_to_fit();
+    m_cap = capBytes;
+    if (m_pixels.size() <= capBytes)
+        return;
+    std::vector<std::uint8_t>().swap(m_pixels);
     m_record.clearHeaders();
-    m_record.pixels = m_pixels;
+    attach();
+}
+
+bool ImageBuffers::grow(std::size_t bytes)
+{
+    if (bytes <= m_pixels.size())
+        return true;
+    if (bytes > m_cap)
+        return false;
+    // Some room beyond the ask, so a series of slightly larger pictures does
+    // not reallocate each time.
+    const std::size_t size = std::min(m_cap, std::max(bytes, m_pixels.size() + m_pixels.size() / 2));
+    try {
+        std::vector<std::uint8_t>().swap(m_pixels); // give the old buffer back first
+        m_pixels.resize(size);
+    } catch (const std::bad_alloc&) {
+        m_pixels = {};
+        attach();
+        return false;
+    }
+    attach();
+    return true;
 }
 
 } // namespace pictra

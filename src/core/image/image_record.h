@@ -5,7 +5,8 @@
 //
 //   pixels: [row 0 = bottom line][row 1]...[row H-1 = top line]
 //
-// The record does not own its buffers; ImageBuffers (below) does.
+// The record does not own its buffers; ImageBuffers (below) does, and grows
+// the pixel buffer on demand up to its cap.
 #pragma once
 
 #include "core/util/result.h"
@@ -67,12 +68,15 @@ BitmapInfoHeader readInfoHeader(ByteReader& in);
 void writeFileHeader(ByteWriter& out, const BitmapFileHeader& header);
 void writeInfoHeader(ByteWriter& out, const BitmapInfoHeader& header);
 
+class ImageBuffers;
+
 struct ImageRecord {
     Outline outline{};
     BitmapFileHeader fileHeader;
     BitmapInfoHeader infoHeader;
     std::span<std::uint8_t> palette; // kPaletteBytes, owned elsewhere
     std::span<std::uint8_t> pixels;  // the pixel buffer, owned elsewhere
+    ImageBuffers* owner = nullptr;   // grows `pixels` on demand; none for fixed buffers
 
     // Clears outline and headers; the buffers stay.
     void clearHeaders();
@@ -88,6 +92,13 @@ struct ImageRecord {
     std::uint8_t* row(int y) { return pixels.data() + stride() * static_cast<std::size_t>(y); }
     const std::uint8_t* row(int y) const { return pixels.data() + stride() * static_cast<std::size_t>(y); }
 
+    // The most pixel bytes this record can be given (the buffer's cap).
+    std::size_t pixelLimit() const;
+    // Makes `pixels` hold at least `bytes`, growing the owner's buffer when
+    // needed (the pixels are then not kept). TooLarge beyond the cap or when
+    // the system has no memory to give.
+    Status reservePixels(std::size_t bytes);
+
     // Makes the record a fresh 24-bit w × h picture: "BM" file header (size =
     // pixel bytes + 54, offset 54), 40-byte info header, outline in pixels.
     // Pixels are not touched. TooLarge when the rows do not fit the pixel
@@ -96,24 +107,35 @@ struct ImageRecord {
 };
 
 // Owner of a palette and a pixel buffer, with a record that points into them.
-// The program's one shared instance lives in AppState; tests make their own.
+// The pixel buffer starts at `initialBytes` and grows when a picture needs
+// more, up to `capBytes` (never below the initial size). The program's one
+// shared instance lives in AppState; tests and workers make their own.
 class ImageBuffers {
 public:
-    explicit ImageBuffers(std::size_t pixelBufferBytes);
+    explicit ImageBuffers(std::size_t initialBytes, std::size_t capBytes = 0);
     ImageBuffers(const ImageBuffers&) = delete;
     ImageBuffers& operator=(const ImageBuffers&) = delete;
 
     ImageRecord& record() { return m_record; }
     const ImageRecord& record() const { return m_record; }
+    // The bytes the pixel buffer holds now.
     std::size_t capacity() const { return m_pixels.size(); }
+    std::size_t cap() const { return m_cap; }
 
-    // Re-makes the pixel buffer with a new size (the image-buffer setting
-    // changed); the record's headers are cleared.
-    void resize(std::size_t pixelBufferBytes);
+    // A new cap (the image-buffer setting changed). A buffer above it is
+    // given back; the record's headers are then cleared.
+    void setCap(std::size_t capBytes);
+
+    // Grows the pixel buffer to at least `bytes` (within the cap); the
+    // record points at the new buffer. False when over the cap or out of memory.
+    bool grow(std::size_t bytes);
 
 private:
+    void attach();
+
     std::vector<std::uint8_t> m_palette;
     std::vector<std::uint8_t> m_pixels;
+    std::size_t m_cap = 0;
     ImageRecord m_record;
 };
 

@@ -35,7 +35,18 @@ void copyPixel(const std::uint8_t* src, int sx, std::uint8_t* dst, int dx, int b
     dst[dx / perByte] = static_cast<std::uint8_t>(dst[dx / perByte] | (value << dShift));
 }
 
+int storeStep(int width, int height) { return std::max(ceilDiv(width, kStoreWidth), ceilDiv(height, kStoreHeight)); }
+
 } // namespace
+
+PictureSize storeSize(int width, int height)
+{
+    if (width <= kStoreWidth && height <= kStoreHeight)
+        return {width, height};
+    const int step = storeStep(width, height);
+    // A sliver such as 2000 × 1 would sample down to no rows at all; keep one.
+    return {std::max(1, width / step), std::max(1, height / step)};
+}
 
 bool reduceForStore(ImageRecord& record)
 {
@@ -46,10 +57,8 @@ bool reduceForStore(ImageRecord& record)
         return false;
     if (height <= 0 || record.imageBytes() == 0 || record.imageBytes() > record.pixels.size())
         return false;
-    const int step = std::max(ceilDiv(width, kStoreWidth), ceilDiv(height, kStoreHeight));
-    // A sliver such as 2000 × 1 would sample down to no rows at all; keep one.
-    const int newWidth = std::max(1, width / step);
-    const int newHeight = std::max(1, height / step);
+    const int step = storeStep(width, height);
+    const auto [newWidth, newHeight] = storeSize(width, height);
     const std::size_t oldStride = record.stride();
     const std::size_t newStride = rowBytes(newWidth, bits).value_or(0);
     std::vector<std::uint8_t> scratch(newStride);

@@ -1,30 +1,26 @@
-// Making and re-making the shared image buffers.
+// Making the shared image buffers and re-capping them.
 #include "core/image/shared_image.h"
 
+#include "core/settings/settings_sanitize.h"
+
 #include <algorithm>
-#include <new>
 
 namespace pictra {
 
 std::size_t imageBufferBytes(const WorkModeSettings& settings)
 {
     const int mb = settings.imageBufferMb < 1 ? kSharedImageFallbackMb
-                                              : std::min(settings.imageBufferMb, kSharedImageMaxMb);
+                                              : std::min(settings.imageBufferMb, kMaxImageBufferMb);
     return static_cast<std::size_t>(mb) * 1'000'000;
 }
 
-Status makeSharedImage(std::unique_ptr<ImageBuffers>& shared, const WorkModeSettings& settings)
+void makeSharedImage(std::unique_ptr<ImageBuffers>& shared, const WorkModeSettings& settings)
 {
-    const std::size_t bytes = imageBufferBytes(settings);
-    if (shared && shared->capacity() == bytes)
-        return Status::Ok;
-    shared.reset(); // free the old buffer before asking for the new one
-    try {
-        shared = std::make_unique<ImageBuffers>(bytes);
-    } catch (const std::bad_alloc&) {
-        return Status::TooLarge;
-    }
-    return Status::Ok;
+    const std::size_t cap = imageBufferBytes(settings);
+    if (shared)
+        shared->setCap(cap);
+    else
+        shared = std::make_unique<ImageBuffers>(0, cap);
 }
 
 } // namespace pictra

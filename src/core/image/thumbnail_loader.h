@@ -23,13 +23,17 @@ inline constexpr double kFitShare = 0.98;
 // a full-size decode. 8 for an empty cell or picture.
 int thumbnailScaleEighths(int width, int height, int cellWidth, int cellHeight);
 
-// Decodes JPEG `data` at that scale into fresh buffers as a 24-bit record.
-// Corrupt or Unsupported when the decoder refuses it (the caller then loads
-// the file the ordinary way), TooLarge for pictures beyond 65535 pixels a side.
-Result<std::unique_ptr<ImageBuffers>> decodeJpegThumbnail(ByteSpan data, int cellWidth, int cellHeight);
+// Decodes JPEG `data` at that scale (for its upright size) into fresh
+// buffers as an upright 24-bit record, with the checks and the buffer cap
+// (`capBytes`, the image-buffer setting) of an ordinary load. Corrupt or
+// Unsupported when the decoder refuses it (the caller then loads the file
+// the ordinary way), TooLarge when the reduced picture exceeds the cap.
+Result<std::unique_ptr<ImageBuffers>> decodeJpegThumbnail(ByteSpan data, int cellWidth, int cellHeight,
+                                                          std::size_t capBytes);
 
-// Reads the file (NotFound/IoError) and decodes it as above.
-Result<std::unique_ptr<ImageBuffers>> loadJpegThumbnail(const std::string& path, int cellWidth, int cellHeight);
+// Reads the file (NotFound/IoError/TooLarge) and decodes it as above.
+Result<std::unique_ptr<ImageBuffers>> loadJpegThumbnail(const std::string& path, int cellWidth, int cellHeight,
+                                                        std::size_t capBytes);
 
 // True for the extensions the thumbnail decoder reads (jpg, jpeg).
 bool isJpegPath(const std::string& path);

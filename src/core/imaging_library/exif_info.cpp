@@ -2,6 +2,7 @@
 // segment ourselves and hand libexif only its bytes.
 #include "core/imaging_library/exif_info.h"
 
+#include "core/imaging_library/jpeg_app_segments.h"
 #include "core/util/file_io.h"
 
 #include <libexif/exif-data.h>
@@ -23,36 +24,6 @@ struct ExifDataUnref {
     void operator()(ExifData* data) const { exif_data_unref(data); }
 };
 using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
-
-// The payload of the first APP1 segment that starts "Exif\0\0", found by
-// walking the segments before the first scan.
-std::optional<ByteSpan> exifSegment(ByteSpan jpeg, bool& isJpeg)
-{
-    ByteReader in(jpeg);
-    isJpeg = in.u16be() == 0xFFD8;
-    if (!isJpeg)
-        return std::nullopt;
-    while (in.remaining() >= 4) {
-        if (in.u8() != 0xFF)
-            return std::nullopt;
-        const std::uint8_t marker = in.u8();
-        if (marker == 0xFF || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7))
-            continue;
-        if (marker == 0xDA || marker == 0xD9)
-            return std::nullopt;
-        const std::uint16_t length = in.u16be();
-        if (length < 2)
-            return std::nullopt;
-        const ByteSpan payload = in.view(length - 2u);
-        if (in.truncated())
-            return std::nullopt;
-        static constexpr std::uint8_t kExifHeader[] = {'E', 'x', 'i', 'f', 0, 0};
-        if (marker == 0xE1 && payload.size() > sizeof kExifHeader &&
-            std::equal(std::begin(kExifHeader), std::end(kExifHeader), payload.begin()))
-            return payload;
-    }
-    return std::nullopt;
-}
 
 std::string textOf(const ExifEntry* entry)
 {
@@ -132,10 +103,9 @@ ExifInfo fieldsOf(ExifData* data)
 
 Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
 {
-    bool isJpeg = false;
-    const std::optional<ByteSpan> segment = exifSegment(jpeg, isJpeg);
-    if (!isJpeg)
+    if (!looksLikeJpeg(jpeg))
         return Status::Corrupt;
+    const std::optional<ByteSpan> segment = exifSegment(jpeg);
     if (!segment)
         return Status::NotFound;
     ExifDataPtr data(exif_data_new());

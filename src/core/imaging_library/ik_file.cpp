@@ -19,9 +19,7 @@ Status IKJpegFileSave(const std::string& path, const BitmapView& bitmap, const J
     auto jpeg = encodeLibraryJpegBytes(bitmap, options);
     if (!jpeg)
         return jpeg.status();
-    // A plain write: store copies are scratch files made by the hundred, and
-    // a flush to disk for each would cost more than encoding it.
-    return writeFile(path, *jpeg);
+    return writeFileAtomic(path, *jpeg);
 }
 
 Status IKPcxFileLoad(const std::string& path, ImageRecord& record)

@@ -92,9 +92,10 @@ Status unpackToRecord(const PackedBitmap& block, ImageRecord& record)
         return status;
     const std::size_t paletteBytes = bitmap.palette.size();
     const std::size_t rowsBytes = *pixelBytes(bitmap.info.width, bitmap.info.height, bitmap.info.bitCount);
-    if (paletteBytes > record.palette.size() || rowsBytes > record.pixels.size() ||
-        rowsBytes > UINT32_MAX - 54 - paletteBytes)
+    if (paletteBytes > record.palette.size() || rowsBytes > UINT32_MAX - 54 - paletteBytes)
         return Status::TooLarge;
+    if (const Status status = record.reservePixels(rowsBytes); status != Status::Ok)
+        return status;
     std::copy(bitmap.palette.begin(), bitmap.palette.end(), record.palette.begin());
     std::copy_n(bitmap.pixels.begin(), rowsBytes, record.pixels.begin());
     record.infoHeader = bitmap.info;

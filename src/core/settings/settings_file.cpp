@@ -42,7 +42,7 @@ WorkModeSettings defaultWorkModeSettings()
     s.recentCount = 4;
     s.tipDelayMs = 500;
     s.tipEnabled = 1;
-    s.imageBufferMb = 50;
+    s.imageBufferMb = 300; // a cap: fits a 100-megapixel picture
     s.columns = 4;
     s.rows = 3;
     s.gapX = 10;

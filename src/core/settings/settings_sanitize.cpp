@@ -43,6 +43,8 @@ WorkModeSettings sanitizeSettings(const WorkModeSettings& stored)
     keepInRange(s.recentCount, 0, kMaxRecentMenuItems, d.recentCount);
     keepInRange(s.tipDelayMs, 0, kMaxTipDelayMs, d.tipDelayMs);
     keepInRange(s.imageBufferMb, 1, kMaxImageBufferMb, d.imageBufferMb);
+    if (s.imageBufferMb == kOldShippedImageBufferMb)
+        s.imageBufferMb = d.imageBufferMb;
     if (!layoutFits(s.columns, s.rows)) {
         s.columns = d.columns;
         s.rows = d.rows;

@@ -13,6 +13,10 @@ inline constexpr int kMaxSlideIntervalMs = 3'600'000;
 inline constexpr int kMaxRecentMenuItems = 10;
 inline constexpr int kMaxTipDelayMs = 60'000;
 inline constexpr int kMaxImageBufferMb = 1000;
+// The image-buffer value older versions shipped. The options sheet that could
+// set it did not exist, so a file holding it never reflects a choice and it
+// reads as today's default.
+inline constexpr int kOldShippedImageBufferMb = 50;
 inline constexpr int kMaxFrameGap = 1000;        // thumbnail frame gaps, pixels
 
 // True when columns x rows is a usable page: each 1..255, product <= 100.

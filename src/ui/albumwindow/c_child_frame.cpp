@@ -6,7 +6,9 @@
 #include "core/album/album_window_close.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
+#include "core/album/page_position.h"
 #include "core/album/window_records.h"
+#include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
 #include "core/tools/zoom_stack.h"
 #include "core/util/paths.h"
@@ -17,6 +19,7 @@
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/albumwindow/file_commands.h"
 #include "ui/albumwindow/image_export.h"
+#include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/enlargedview/c_pictra_view.h"
 #include "ui/print/print_commands.h"
@@ -69,9 +72,15 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
         m_pictureView = new CPictraView(state, host, *this, m_viewId);
         setWidget(m_pictureView);
     }
-    host.mdiArea().addSubWindow(this);
+    QMdiArea& area = host.mdiArea();
+    const int before = static_cast<int>(area.subWindowList().size());
+    area.addSubWindow(this);
     connect(this, &QMdiSubWindow::aboutToActivate, this, &CChildFrame::makeCurrent);
-    resize(kDefaultWindowSize);
+    // Cascaded from the area's top-left and never larger than the area.
+    const QSize room = area.viewport()->size();
+    const WindowBox box = cascadedWindow({room.width(), room.height()}, before,
+                                         {kDefaultWindowSize.width(), kDefaultWindowSize.height()});
+    setGeometry(box.x, box.y, box.width, box.height);
     if (state.settings.childMaximized == 1)
         showMaximized();
     else
@@ -100,13 +109,17 @@ void CChildFrame::makeCurrent()
         return;
     mirrorToActiveSlot(table);
     table.working = table.windowSlots[static_cast<std::size_t>(slot)];
-    if (m_kind != AlbumKind::Album)
-        return;
-    const int focused = focusedImage(table.working);
-    if (focused >= 0)
-        selectOnly(m_state.selection, table.working.images[static_cast<std::size_t>(focused)]);
-    else
-        clearSelection(m_state.selection);
+    if (m_kind == AlbumKind::Album) {
+        const int focused = focusedImage(table.working);
+        if (focused >= 0)
+            selectOnly(m_state.selection, table.working.images[static_cast<std::size_t>(focused)]);
+        else
+            clearSelection(m_state.selection);
+    }
+    // The bar edits the working copy's focused entry: it must show this
+    // window's entry before anything can be typed into it.
+    loadShared(m_state, cellPictureFor(m_state, table.working, commandImage(table.working)));
+    m_host.refreshInfoBar();
 }
 
 bool CChildFrame::handleCommand(int id)
@@ -149,6 +162,14 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kPrintNormal:
         makeCurrent();
         runNormalPrint(m_state, m_host, this);
+        return true;
+    case cmd::kPrintPoster:
+        makeCurrent();
+        runPosterPrint(m_state, m_host, this);
+        return true;
+    case cmd::kPrintDtp:
+        makeCurrent();
+        runDtpPrint(m_state, m_host, this);
         return true;
     case cmd::kCut:
     case cmd::kCopy:

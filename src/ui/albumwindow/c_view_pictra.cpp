@@ -32,6 +32,9 @@ CViewPictra::CViewPictra(AppState& state, AlbumWindowHost& host, CChildFrame& fr
     : QWidget(&frame), m_state(state), m_host(host), m_frame(frame), m_viewId(viewId)
 {
     setMouseTracking(true);
+    // A click into the page takes the keyboard from the information bar, so
+    // the album's shortcuts act on the album again.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
     m_raiseTimer.setSingleShot(true);
@@ -145,7 +148,7 @@ void CViewPictra::paintEvent(QPaintEvent*)
         m_page = QPixmap(size());
         m_page.fill(Qt::white);
         QPainter pagePainter(&m_page);
-        paintPageCells(pagePainter, m_state, *rec);
+        m_cellProblems = paintPageCells(pagePainter, m_state, *rec);
         m_pageValid = true;
     }
     painter.drawPixmap(0, 0, m_page);

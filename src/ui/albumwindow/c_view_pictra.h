@@ -7,6 +7,7 @@
 #include "core/album/album_record.h"
 #include "core/album/page_arithmetic.h"
 #include "core/album/page_grid.h"
+#include "ui/albumwindow/page_painting.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -123,6 +124,7 @@ private:
     Drag m_drag;
     QTimer m_raiseTimer;
     QString m_tipText;
+    CellProblems m_cellProblems; // of the page last painted
 };
 
 // The page view under a global point, or nullptr.

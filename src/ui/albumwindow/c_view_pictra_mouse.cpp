@@ -17,6 +17,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/status_messages.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -287,6 +288,10 @@ void CViewPictra::updateTip(QPoint pos)
     if (index >= 0 && index < rec->imageCount && m_state.settings.tipEnabled != 0)
         text = QString::fromStdString(
             cp932ToUtf8(fieldText(rec->images[static_cast<std::size_t>(index)].summary)).text);
+    // A crossed cell without a summary says why its picture is missing.
+    for (const auto& [problemCell, status] : m_cellProblems)
+        if (problemCell == cell && index >= 0 && text.isEmpty())
+            text = pictureFailureReason(status);
     if (text.isEmpty()) {
         if (!m_tipText.isEmpty())
             m_host.hideNavigationTip();

@@ -5,6 +5,11 @@
 // if the cells were loaded one by one.
 #pragma once
 
+#include "core/util/result.h"
+
+#include <utility>
+#include <vector>
+
 class QPainter;
 
 namespace pictra {
@@ -14,8 +19,11 @@ struct AppState;
 
 namespace pictra::ui {
 
+// The cells (on the page) whose picture could not be shown, and why.
+using CellProblems = std::vector<std::pair<int, Status>>;
+
 // Paints `album`'s current page (its cell rectangles, page, columns and
-// rows). Pictures that cannot be loaded leave their cell white.
-void paintPageCells(QPainter& painter, AppState& state, const AlbumRecord& album);
+// rows). A picture that cannot be shown gets a crossed cell instead.
+CellProblems paintPageCells(QPainter& painter, AppState& state, const AlbumRecord& album);
 
 } // namespace pictra::ui

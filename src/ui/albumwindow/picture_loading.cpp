@@ -12,25 +12,22 @@
 namespace pictra::ui {
 ImageRecord& sharedRecord(AppState& state)
 {
-    // Without the memory the setting asks for, pictures fail to load quietly.
-    if (!state.sharedImage && makeSharedImage(state.sharedImage, state.settings) != Status::Ok)
-        state.sharedImage = std::make_unique<ImageBuffers>(0);
+    if (!state.sharedImage)
+        makeSharedImage(state.sharedImage, state.settings);
     return state.sharedImage->record();
 }
 
-bool loadShared(AppState& state, const std::string& path)
+bool loadShared(AppState& state, const std::string& path) { return loadSharedStatus(state, path) == Status::Ok; }
+
+Status loadSharedStatus(AppState& state, const std::string& path)
 {
     ImageRecord& record = sharedRecord(state);
     if (path.empty()) {
         record.clearHeaders();
-        return false;
+        return Status::NotFound;
     }
     ImageFileIO io(jpegSaveOptions(state.settings));
-    if (io.loadImage(path, record) != Status::Ok) {
-        record.clearHeaders();
-        return false;
-    }
-    return true;
+    return io.loadImage(path, record); // headers cleared on failure
 }
 
 std::string cellPictureFor(const AppState& state, const AlbumRecord& album, int index)

@@ -2,6 +2,8 @@
 // the information bar, the slide window and the single-image window show.
 #pragma once
 
+#include "core/util/result.h"
+
 #include <string>
 
 namespace pictra {
@@ -18,6 +20,8 @@ ImageRecord& sharedRecord(AppState& state);
 // Loads `path` (by extension) into the shared record. False when nothing
 // was loaded (the record's headers are then clear); failures are silent.
 bool loadShared(AppState& state, const std::string& path);
+// The same, saying why nothing was loaded (NotFound for an empty path).
+Status loadSharedStatus(AppState& state, const std::string& path);
 
 // The file album image `index` is drawn from in a cell of `album`'s page
 // (store copy or the image's own file), "" for none.

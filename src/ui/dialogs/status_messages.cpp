@@ -25,6 +25,9 @@ QString reason(Status status)
     return {};
 }
 
+// A message lists at most this many skipped images by name.
+constexpr std::size_t kListedImages = 10;
+
 // Free space below this counts as a full disk.
 constexpr qint64 kNearlyFullBytes = 1024 * 1024;
 
@@ -101,6 +104,16 @@ QString storeFolderClashMessage(const QString& path)
 QString storeNameClashMessage(int skipped)
 {
     return QStringLiteral("同じファイル名のイメージがすでにアルバムにあるため、%1枚は追加されませんでした。").arg(skipped);
+}
+
+QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped)
+{
+    QString text = QStringLiteral("次のイメージは追加できませんでした。");
+    for (std::size_t i = 0; i < skipped.size() && i < kListedImages; ++i)
+        text += QStringLiteral("\n%1\n　%2").arg(QString::fromStdString(skipped[i].first), pictureFailureReason(skipped[i].second));
+    if (skipped.size() > kListedImages)
+        text += QStringLiteral("\nほか%1枚").arg(skipped.size() - kListedImages);
+    return text;
 }
 
 } // namespace pictra::ui

@@ -6,6 +6,10 @@
 
 #include <QString>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace pictra::ui {
 
 // "ファイル名: reason" for a failed album read.
@@ -31,5 +35,8 @@ QString storeFolderClashMessage(const QString& path);
 // `skipped` images were not added: the album already holds an image of the
 // same file name (their store copies would overwrite each other).
 QString storeNameClashMessage(int skipped);
+
+// The images a drop or insert left out, each with its reason.
+QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 
 } // namespace pictra::ui

@@ -1,6 +1,7 @@
 // ImagePainter: frames, cells and stretched bitmaps on a QPainter.
 #include "ui/drawing/image_painter.h"
 
+#include "core/album/page_position.h"
 #include "core/tools/zoom_geometry.h"
 
 #include <QImage>
@@ -76,7 +77,7 @@ QImage uprightImage(const ImageRecord& record)
 
 bool showsSelectionFrames(const AlbumRecord& page)
 {
-    return !(page.kind == AlbumKind::Album && page.columns * page.rows == 1);
+    return !(page.kind == AlbumKind::Album && cellsPerPage(page) == 1);
 }
 
 void ImagePainter::drawFrame(const Rect& rect)

@@ -2,8 +2,10 @@
 #include "ui/infobar/info_bar.h"
 
 #include "app/app_state.h"
+#include "core/album/page_position.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
+#include "ui/infobar/accelerator_pass.h"
 #include "ui/infobar/histogram_box.h"
 
 #include <QGridLayout>
@@ -61,6 +63,10 @@ InfoBar::InfoBar(AppState& state, QWidget* parent) : QDockWidget(parent), m_stat
     m_memo->setFixedHeight(kPageHeight);
     m_histogram = new HistogramBox(body);
     m_histogram->setFixedSize(kHistogramSize);
+    auto* keys = new AcceleratorPass(this);
+    for (QLineEdit* edit : {m_path, m_year, m_month, m_day, m_author, m_place, m_summary})
+        keys->watch(edit, false);
+    keys->watch(m_memo, true);
 
     connect(m_tabs, &QTabBar::currentChanged, this, &InfoBar::showPage);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
@@ -115,10 +121,8 @@ QLineEdit* InfoBar::addEdit(const char* id, InfoField field)
 ImageEntry* InfoBar::focusedEntry()
 {
     AlbumRecord& w = m_state.albums->working;
-    const int index = int{w.columns} * int{w.rows} * w.currentPage + w.focusIndex;
-    if (index < 0 || index >= w.imageCount)
-        return nullptr;
-    return &w.images[static_cast<std::size_t>(index)];
+    const int index = focusCellImage(w);
+    return index < 0 ? nullptr : &w.images[static_cast<std::size_t>(index)];
 }
 
 void InfoBar::storeField(InfoField field, const QString& text, QWidget* edit)
@@ -158,9 +162,9 @@ void InfoBar::showStored(InfoField field, const ImageEntry& entry, QWidget* edit
 
 void InfoBar::refresh(const ImageRecord& image)
 {
-    AlbumRecord& w = m_state.albums->working;
-    const std::uint8_t focus = w.hasFocus;
-    w.hasFocus = 0; // the updates below must not be stored back
+    // setText does not emit textEdited and the memo is filled under a signal
+    // blocker, so nothing below is stored back into the entry.
+    const AlbumRecord& w = m_state.albums->working;
     m_size->setText(QString::fromStdString(imageSizeText(image.infoHeader)));
     if (const ImageEntry* entry = focusedEntry()) {
         m_path->setText(QString::fromStdString(storedPathToUtf8(fieldText(entry->path))));
@@ -170,10 +174,10 @@ void InfoBar::refresh(const ImageRecord& image)
         for (const auto& [edit, field] : edits)
             edit->setText(QString::fromStdString(infoFieldText(*entry, field)));
     }
+    // The keyboard stays where the user left it: the album's keys must keep
+    // working after a click on a thumbnail.
     showPage();
     m_year->selectAll();
-    m_year->setFocus();
-    w.hasFocus = focus;
     if (w.imageCount > 0)
         m_histogram->setHistogram(countRgbHistogram(image));
 }

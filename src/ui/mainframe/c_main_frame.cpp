@@ -2,6 +2,7 @@
 #include "ui/mainframe/c_main_frame.h"
 
 #include "app/app_state.h"
+#include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
 #include "core/commands/open_command.h"
 #include "core/settings/recent_album_list.h"
@@ -26,6 +27,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -44,6 +46,23 @@ namespace {
 
 // How often the toolbar's enabling is brought up to date while idle.
 constexpr int kIdleUpdateMs = 250;
+
+// Tile: the windows that are neither hidden, minimised nor disabled side by side.
+void tileSideBySide(QMdiArea& area)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : area.subWindowList()) {
+        if (sub->isVisible() && !sub->isMinimized() && sub->isEnabled())
+            windows << sub;
+    }
+    const QSize room = area.viewport()->size();
+    const std::vector<WindowBox> boxes = tiledSideBySide({room.width(), room.height()}, static_cast<int>(windows.size()));
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const WindowBox& b = boxes[static_cast<std::size_t>(i)];
+        windows[i]->showNormal();
+        windows[i]->setGeometry(b.x, b.y, b.width, b.height);
+    }
+}
 
 } // namespace
 
@@ -81,13 +100,6 @@ void CMainFrame::createBars()
     m_commands->action(cmd::kViewStatusBar)->setCheckable(true);
     m_commands->action(cmd::kViewStatusBar)->setChecked(true);
     statusBar()->showMessage(QStringLiteral("レディ"));
-    // Enter opens the enlarged view only from an album window: in the
-    // information bar's edits it must stay a key for typing.
-    QAction* enlarge = m_commands->action(cmd::kEnlargedView);
-    removeAction(enlarge);
-    enlarge->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_mdi->addAction(enlarge);
-
     m_infoBar = new InfoBar(m_state, this);
     m_infoBar->setExifTextSource(exifPageText);
     addDockWidget(Qt::BottomDockWidgetArea, m_infoBar);
@@ -161,7 +173,7 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kSaveAs: m_documents->saveAs(); return true;
     case cmd::kExit: close(); return true;
     case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
-    case cmd::kTile: m_mdi->tileSubWindows(); return true;
+    case cmd::kTile: tileSideBySide(*m_mdi); return true;
     case cmd::kArrangeIcons: return true; // the MDI area keeps minimised windows in a row itself
     case cmd::kPrintSetup: m_prompts->setUpPrinter(this, m_printer); return true;
     case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;

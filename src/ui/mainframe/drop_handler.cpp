@@ -7,17 +7,16 @@
 #include "core/album/store_name_clash.h"
 #include "core/commands/dropped_files.h"
 #include "core/image/image_file_io.h"
+#include "core/image/shared_image.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
-#include "ui/albumwindow/picture_loading.h"
-#include "ui/dialogs/compress_progress_dialog.h"
+#include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/store_copy_runner.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
-
-#include <QCoreApplication>
 
 #include <span>
 
@@ -54,30 +53,34 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     CChildFrame* frame = m_documents.activeFrame();
     if (!frame)
         return;
-    AlbumRecord& w = m_state.albums->working;
-    const std::string albumPath(fieldText(w.path));
-    ImageFileIO io(jpegSaveOptions(m_state.settings));
-    ImageRecord& record = sharedRecord(m_state);
-
-    CompressProgressDialog progress(static_cast<int>(images.size()), m_window);
-    progress.show();
-    FileNameList accepted;
+    const AlbumRecord& w = m_state.albums->working;
+    StoreCopyBatch batch;
+    batch.programFolder = m_state.programFolder;
+    batch.albumPath = std::string(fieldText(w.path));
+    batch.jpeg = jpegSaveOptions(m_state.settings);
+    batch.bufferCap = imageBufferBytes(m_state.settings);
     int clashes = 0;
+    const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
     for (const std::string& image : images) {
-        QCoreApplication::processEvents();
-        const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
         // A second image with the same file name would overwrite the first one's store copy.
-        if (storeNameOwner(entries, accepted.paths(), image)) {
+        if (storeNameOwner(entries, batch.sources, image))
             ++clashes;
-        } else {
-            (void)makeStoreCopy(io, record, m_state.programFolder, albumPath, image);
-            accepted.add(image);
-        }
-        progress.step(QString::fromStdString(image));
+        else
+            batch.sources.push_back(image);
+    }
+    const BatchResults results = runStoreCopies(batch, m_window);
+    FileNameList accepted;
+    std::vector<std::pair<std::string, Status>> failed;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (results[i] == Status::Ok)
+            accepted.add(batch.sources[i]);
+        else if (results[i])
+            failed.emplace_back(batch.sources[i], *results[i]);
     }
     if (!accepted.empty())
         frame->appendImages(accepted);
-    progress.close();
+    if (!failed.empty())
+        m_host.prompts().showMessage(m_window, skippedImagesMessage(failed));
     if (clashes > 0)
         m_host.prompts().showMessage(m_window, storeNameClashMessage(clashes));
 }

@@ -19,7 +19,9 @@ void CMainFrame::runExitSteps()
     if (m_exited)
         return;
     m_exited = true;
-    const QRect r = frameGeometry();
+    // The client rectangle: exactly what setGeometry restores at the next
+    // start (the frame around it belongs to the window manager).
+    const QRect r = geometry();
     (void)saveWindowPlacement(m_state.registry, WindowPlacement{r.x(), r.y(), r.width(), r.height()});
     const std::vector<std::string> open = m_documents->openAlbumPaths();
     (void)markOpenAlbumsInFile(m_state.programFolder, open);

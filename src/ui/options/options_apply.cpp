@@ -19,23 +19,13 @@
 namespace pictra::ui {
 namespace {
 
-// The new buffer is made before the old one goes, so a refusal keeps the old.
-void changeImageBuffer(AppState& state, AlbumWindowHost& host, int previousMb, QWidget* parent)
+// The setting is the buffer's cap: memory above a lower cap is given back
+// at once, so the picture the information bar shows is loaded again.
+void changeImageBuffer(AppState& state, AlbumWindowHost& host)
 {
     if (!state.sharedImage)
         return; // made on first use with the new setting
-    std::unique_ptr<ImageBuffers> fresh;
-    if (makeSharedImage(fresh, state.settings) != Status::Ok) {
-        host.prompts().showMessage(
-            parent, QStringLiteral("イメージバッファを%1MBにできませんでした（メモリが足りません）。"
-                                   "これまでの%2MBのまま使います。")
-                        .arg(state.settings.imageBufferMb)
-                        .arg(previousMb));
-        state.settings.imageBufferMb = previousMb;
-        return;
-    }
-    state.sharedImage = std::move(fresh);
-    // The picture the information bar shows lived in the old buffer.
+    makeSharedImage(state.sharedImage, state.settings);
     loadShared(state, focusedPicturePath(state, state.albums->working));
     host.refreshInfoBar();
 }
@@ -74,7 +64,7 @@ void applyOptions(AppState& state, AlbumWindowHost& host, const WorkModeSettings
     state.settings = edited;
     const OptionsEffects effects = optionsEffects(before, edited);
     if (effects.imageBuffer)
-        changeImageBuffer(state, host, before.imageBufferMb, parent);
+        changeImageBuffer(state, host);
     if (effects.pageLayout)
         relayoutAlbumWindows(host);
     if (effects.slideInterval && slideShowRunning(state))

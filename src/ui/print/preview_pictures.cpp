@@ -1,6 +1,8 @@
 #include "ui/print/preview_pictures.h"
 
+#include "app/app_state.h"
 #include "core/image/image_file_io.h"
+#include "core/image/shared_image.h"
 #include "core/image/thumbnail_loader.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/drawing/image_painter.h"
@@ -34,7 +36,7 @@ std::shared_ptr<ImageBuffers> copyOf(const ImageRecord& record)
 std::shared_ptr<ImageBuffers> PreviewPictures::load(const std::string& path, int width, int height)
 {
     if (isJpegPath(path)) {
-        if (auto thumb = loadJpegThumbnail(path, width, height))
+        if (auto thumb = loadJpegThumbnail(path, width, height, imageBufferBytes(m_state.settings)))
             return std::shared_ptr<ImageBuffers>(std::move(thumb).value());
     }
     if (!loadShared(m_state, path))

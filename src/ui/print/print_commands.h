@@ -14,5 +14,9 @@ class AlbumWindowHost;
 
 // "通常" (Ctrl+P): CNormalPrintDlg on the working copy.
 void runNormalPrint(AppState& state, AlbumWindowHost& host, QWidget* parent);
+// "ポスター": CPosterPrintDlg on the working copy.
+void runPosterPrint(AppState& state, AlbumWindowHost& host, QWidget* parent);
+// "DTP": CDtpPrintDlg on the working copy.
+void runDtpPrint(AppState& state, AlbumWindowHost& host, QWidget* parent);
 
 } // namespace pictra::ui

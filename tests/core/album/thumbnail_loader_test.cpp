@@ -9,6 +9,8 @@
 namespace pictra {
 namespace {
 
+constexpr std::size_t kCap = 1'000'000;
+
 struct ScaleCase {
     int width, height, cellWidth, cellHeight, eighths;
 };
@@ -37,7 +39,7 @@ TEST(ThumbnailLoader, DecodesAtReducedSizeBottomUp)
     test::RgbImage image{64, 32, std::vector<std::uint8_t>(64 * 32 * 3, 0)};
     std::fill(image.rgb.begin(), image.rgb.begin() + 64 * 16 * 3, 255);
     const auto jpeg = test::encodeWithTurbo(image, 95, test::TurboSampling::S444);
-    auto thumb = decodeJpegThumbnail(jpeg, 10, 10);
+    auto thumb = decodeJpegThumbnail(jpeg, 10, 10, kCap);
     ASSERT_TRUE(thumb.ok());
     const ImageRecord& r = (*thumb)->record();
     EXPECT_EQ(r.width(), 16); // 2/8 of 64: the fitted picture is 9.8 wide
@@ -50,9 +52,9 @@ TEST(ThumbnailLoader, DecodesAtReducedSizeBottomUp)
 TEST(ThumbnailLoader, RefusesDamagedData)
 {
     auto jpeg = test::encodeWithTurbo(test::makePhotoLike(16, 16), 90, test::TurboSampling::S420);
-    EXPECT_FALSE(decodeJpegThumbnail(std::span(jpeg).first(20), 8, 8).ok());
-    EXPECT_FALSE(decodeJpegThumbnail({}, 8, 8).ok());
-    EXPECT_EQ(loadJpegThumbnail("/nonexistent/a.jpg", 8, 8).status(), Status::NotFound);
+    EXPECT_FALSE(decodeJpegThumbnail(std::span(jpeg).first(20), 8, 8, kCap).ok());
+    EXPECT_FALSE(decodeJpegThumbnail({}, 8, 8, kCap).ok());
+    EXPECT_EQ(loadJpegThumbnail("/nonexistent/a.jpg", 8, 8, kCap).status(), Status::NotFound);
 }
 
 } // namespace

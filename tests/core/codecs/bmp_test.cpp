@@ -111,8 +111,38 @@ INSTANTIATE_TEST_SUITE_P(
         BmpSpec{"rgb32", 40, 32, 0, 2, {}, {}, 0, 0,
                 {255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}},
         BmpSpec{"bitfields32V5", 124, 32, 3, 2, {}, {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}, 0, 0,
-                {255, 255, 255, 255, 0, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255}}),
+                {255, 255, 255, 255, 0, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255}},
+        // OS/2 2.x headers: the short form ends after the bit count.
+        BmpSpec{"os2v2Short", 16, 24, 0, 2, {}, {}, 0, 0,
+                {255, 255, 255, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}},
+        BmpSpec{"os2v2Full", 64, 24, 0, 2, {}, {}, 0, 0,
+                {255, 255, 255, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}},
+        // Linear 2.13 fixed point, 0x2000 = full: white, black, red over red, green, blue.
+        BmpSpec{"rgb64", 40, 64, 0, 2, {}, {}, 0, 0,
+                {0, 0x20, 0, 0x20, 0, 0x20, 0, 0x20, 0, 0, 0, 0, 0, 0, 0, 0x20, 0, 0, 0, 0, 0, 0x20, 0, 0x20,
+                 0, 0, 0, 0, 0, 0x20, 0, 0x20, 0, 0, 0, 0x20, 0, 0, 0, 0x20, 0, 0x20, 0, 0, 0, 0, 0, 0x20}}),
     [](const testing::TestParamInfo<BmpSpec>& info) { return std::string(info.param.name); });
+
+TEST(Bmp, AlphaIsPutOverWhiteWhenThePictureUsesIt)
+{
+    const std::vector<std::uint32_t> masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    // Bottom row: opaque blue, half-covered red, clear green; top row all opaque black.
+    const std::vector<std::uint8_t> pixels = {255, 0, 0, 255, 0, 0, 255, 128, 0, 255, 0, 0,
+                                              0,   0, 0, 255, 0, 0, 0,   255, 0, 0,   0, 255};
+    const auto used = decodeWith(readBmpBytes, buildBmp({"", 124, 32, 3, 2, {}, masks, 0, 0, pixels}));
+    ASSERT_EQ(used.status, Status::Ok);
+    const std::vector<std::uint8_t> bottom(used.image.rgb.begin() + 9, used.image.rgb.end());
+    EXPECT_EQ(bottom, (std::vector<std::uint8_t>{0, 0, 255, 255, 127, 127, 255, 255, 255}));
+
+    // All alpha zero: the channel is not in use and the colours stand.
+    std::vector<std::uint8_t> unused = pixels;
+    for (std::size_t i = 3; i < unused.size(); i += 4)
+        unused[i] = 0;
+    const auto plain = decodeWith(readBmpBytes, buildBmp({"", 124, 32, 3, 2, {}, masks, 0, 0, unused}));
+    ASSERT_EQ(plain.status, Status::Ok);
+    EXPECT_EQ(std::vector<std::uint8_t>(plain.image.rgb.begin() + 9, plain.image.rgb.end()),
+              (std::vector<std::uint8_t>{0, 0, 255, 255, 0, 0, 0, 255, 0}));
+}
 
 TEST(Bmp, Rle8DeltaAndEarlyEndsFillWithIndexZero)
 {
@@ -187,6 +217,13 @@ TEST(Bmp, RefusesWhatItCannotReadAndClearsTheRecord)
     jpeg.compression = 4;
     BmpSpec rleWith24Bits = plain;
     rleWith24Bits.compression = 1;
+    BmpSpec os2Huffman = plain; // OS/2 2.x: compression 3 is Huffman for 1-bit pictures
+    os2Huffman.headerSize = 64;
+    os2Huffman.bits = 1;
+    os2Huffman.compression = 3;
+    BmpSpec os2Rle24 = plain;
+    os2Rle24.headerSize = 64;
+    os2Rle24.compression = 4;
     BmpSpec pal8 = plain;
     pal8.bits = 8;
     pal8.palette = kPalette;
@@ -198,6 +235,8 @@ TEST(Bmp, RefusesWhatItCannotReadAndClearsTheRecord)
         {badSignature, Status::Corrupt},
         {buildBmp(jpeg), Status::Unsupported},
         {buildBmp(rleWith24Bits), Status::Unsupported},
+        {buildBmp(os2Huffman), Status::Unsupported},
+        {buildBmp(os2Rle24), Status::Unsupported},
         {buildBmp(plain, 0), Status::Corrupt},
         {buildBmp(plain, -3), Status::Corrupt},
         {buildBmp(pal8), Status::Truncated},

@@ -50,7 +50,7 @@ TEST_F(TiffInterop, TiffinfoAcceptsOurFileWithoutWarnings)
     EXPECT_NE(output.find("Resolution: 3, 1 pixels/cm"), std::string::npos) << output;
 }
 
-TEST_F(TiffInterop, ReadsWhatTiffcpWritesAndRefusesLzw)
+TEST_F(TiffInterop, ReadsWhatTiffcpWrites)
 {
     const struct {
         const char* options;
@@ -58,8 +58,9 @@ TEST_F(TiffInterop, ReadsWhatTiffcpWritesAndRefusesLzw)
     } cases[] = {
         {"-c none -r 1", Status::Ok},   // a strip per row
         {"-c none -r 4 -B", Status::Ok}, // big-endian, several strips
-        {"-c lzw", Status::Unsupported},
-        {"-c none -p separate", Status::Unsupported},
+        {"-c lzw", Status::Ok},
+        {"-c none -p separate", Status::Ok},
+        {"-c zip -t -w 16 -l 16", Status::Ok}, // tiles
     };
     for (const auto& c : cases) {
         const std::string theirs = m_dir.file("theirs.tif");
@@ -72,7 +73,7 @@ TEST_F(TiffInterop, ReadsWhatTiffcpWritesAndRefusesLzw)
     }
 }
 
-TEST_F(TiffInterop, ConvertsCmykFromConvertAndRefusesItsGreyscale)
+TEST_F(TiffInterop, ConvertsCmykFromConvert)
 {
     if (!test::haveTool(test::kConvert))
         GTEST_SKIP() << "ImageMagick convert is not installed";
@@ -84,10 +85,6 @@ TEST_F(TiffInterop, ConvertsCmykFromConvertAndRefusesItsGreyscale)
     ASSERT_EQ(cmyk.rgb.size(), m_image.rgb.size());
     for (std::size_t i = 0; i < cmyk.rgb.size(); ++i)
         ASSERT_NEAR(cmyk.rgb[i], m_image.rgb[i], 2) << i;
-
-    ASSERT_TRUE(test::runCommand(convert + " " + m_ours + " -colorspace Gray -compress none " + m_dir.file("grey.tif")));
-    RgbImage grey;
-    EXPECT_EQ(readBack(m_dir.file("grey.tif"), grey), Status::Unsupported);
 }
 
 } // namespace

@@ -99,8 +99,10 @@ TEST(Psd, RefusesWhatItDoesNotRead)
     psb.version = 2;
     auto deep = raw();
     deep.depth = 16;
-    auto grey = raw();
-    grey.mode = 1;
+    auto indexed = raw();
+    indexed.mode = 2;
+    auto cmykShort = raw();
+    cmykShort.mode = 4;
     auto twoChannels = raw();
     twoChannels.channels = 2;
     auto zip = raw();
@@ -114,7 +116,8 @@ TEST(Psd, RefusesWhatItDoesNotRead)
         Status expected;
     } cases[] = {
         {"signature", badSignature, Status::Corrupt}, {"psb", psb, Status::Unsupported},
-        {"16-bit", deep, Status::Unsupported},        {"greyscale", grey, Status::Unsupported},
+        {"16-bit planes cut short", deep, Status::Truncated}, {"indexed", indexed, Status::Unsupported},
+        {"cmyk in three channels", cmykShort, Status::Unsupported},
         {"two channels", twoChannels, Status::Unsupported}, {"zip", zip, Status::Unsupported},
         {"row counts", lyingCounts, Status::Corrupt},  {"short raw", shortRaw, Status::Truncated},
     };

@@ -8,8 +8,9 @@ namespace {
 TEST(DroppedFiles, SortsByEndingAndSkipsTheRest)
 {
     const DroppedFiles d = sortDroppedFiles({"/a/1.JPG", "/a/trip.abm", "/a/2.bmp", "/a/3.tif", "/a/doc.txt",
-                                             "/a/folder", "/a/4.jpeg", "/a/5.Pcx", "/a/6.psd", "/a/x.ABM"});
-    EXPECT_EQ(d.images, (std::vector<std::string>{"/a/1.JPG", "/a/2.bmp", "/a/3.tif", "/a/5.Pcx", "/a/6.psd"}));
+                                             "/a/folder", "/a/4.jpeg", "/a/5.Pcx", "/a/6.psd", "/a/x.ABM", "/a/7.TIFF"});
+    EXPECT_EQ(d.images,
+              (std::vector<std::string>{"/a/1.JPG", "/a/2.bmp", "/a/3.tif", "/a/5.Pcx", "/a/6.psd", "/a/7.TIFF"}));
     EXPECT_EQ(d.albums, (std::vector<std::string>{"/a/trip.abm", "/a/x.ABM"}));
 }
 

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"/a/B.JPG", ImageFormat::Jpeg, ImageFormat::Jpeg},
                       NameCase{"/a/b.Jpeg", ImageFormat::Jpeg, ImageFormat::Jpeg},
                       NameCase{"/a/b.tif", ImageFormat::Tiff, ImageFormat::Tiff},
-                      NameCase{"/a/b.tiff", ImageFormat::Unknown, ImageFormat::Unknown},
+                      NameCase{"/a/b.tiff", ImageFormat::Tiff, ImageFormat::Tiff},
                       NameCase{"/a/b.PSD", ImageFormat::Psd, ImageFormat::Psd},
                       NameCase{"/a/b.pcx", ImageFormat::Pcx, ImageFormat::Pcx},
                       NameCase{"/a/jpg", ImageFormat::Unknown, ImageFormat::Unknown},
@@ -62,7 +62,7 @@ TEST_F(ImageFileIoTest, LoadsJpegUnderAnyCaseOfItsExtension)
 TEST_F(ImageFileIoTest, RefusesUnknownNamesAndClearsTheHeaders)
 {
     const auto jpeg = test::encodeWithTurbo(test::makePhotoLike(8, 8), 90, test::TurboSampling::S444);
-    for (const char* name : {"photo.tiff", "photo", "photo.png"}) {
+    for (const char* name : {"photo.tifff", "photo", "photo.png"}) {
         test::writeBytes(dir.file(name), std::string(jpeg.begin(), jpeg.end()));
         ASSERT_EQ(buffers.record().setup24(5, 5), Status::Ok);
         EXPECT_EQ(io.loadImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
@@ -127,20 +127,26 @@ TEST(JpegSaveOptionsFromSettings, MapsTheJpegSection)
     EXPECT_EQ(o.sampling, JpegSampling::S411);
 }
 
-TEST(SharedImage, IsSizedFromTheSettingAndRemadeWhenItChanges)
+TEST(SharedImage, GrowsOnDemandUpToTheSettingsCap)
 {
     WorkModeSettings s;
     s.imageBufferMb = 3;
     std::unique_ptr<ImageBuffers> shared;
-    ASSERT_EQ(makeSharedImage(shared, s), Status::Ok);
+    makeSharedImage(shared, s);
     ASSERT_TRUE(shared);
-    EXPECT_EQ(shared->capacity(), 3'000'000u);
+    EXPECT_EQ(shared->cap(), 3'000'000u);
+    EXPECT_EQ(shared->capacity(), 0u);
+    ImageRecord& record = shared->record();
+    ASSERT_EQ(record.setup24(1000, 900), Status::Ok); // 2.7 MB
+    EXPECT_GE(record.pixels.size(), 2'700'000u);
+    EXPECT_EQ(record.setup24(1000, 1001), Status::TooLarge);
+    EXPECT_EQ(record.width(), 1000); // a refused picture leaves the record alone
     const ImageBuffers* first = shared.get();
-    ASSERT_EQ(makeSharedImage(shared, s), Status::Ok);
-    EXPECT_EQ(shared.get(), first);
     s.imageBufferMb = 2;
-    ASSERT_EQ(makeSharedImage(shared, s), Status::Ok);
-    EXPECT_EQ(shared->capacity(), 2'000'000u);
+    makeSharedImage(shared, s);
+    EXPECT_EQ(shared.get(), first);
+    EXPECT_EQ(shared->capacity(), 0u); // above the new cap: given back
+    EXPECT_EQ(record.width(), 0);
     s.imageBufferMb = 0;
     EXPECT_EQ(imageBufferBytes(s), static_cast<std::size_t>(kSharedImageFallbackMb) * 1'000'000);
 }

@@ -102,7 +102,9 @@ TEST(LibraryJpegSave, ExpandsPalettedPictures)
 }
 
 // A JPEG written with libjpeg's own API, for variants the TurboJPEG helper does not make.
-std::vector<std::uint8_t> encodeWithLibjpeg(const test::RgbImage& image, J_COLOR_SPACE space, int restartRows)
+// CMYK is written with Adobe's inverted inks and marker, or with plain inks and no marker.
+std::vector<std::uint8_t> encodeWithLibjpeg(const test::RgbImage& image, J_COLOR_SPACE space, int restartRows,
+                                            bool adobe = true)
 {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr jerr{};
@@ -118,16 +120,18 @@ std::vector<std::uint8_t> encodeWithLibjpeg(const test::RgbImage& image, J_COLOR
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
     cinfo.restart_in_rows = restartRows;
+    cinfo.write_Adobe_marker = adobe ? cinfo.write_Adobe_marker : FALSE;
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width) * cinfo.input_components);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             const std::uint8_t* p = image.rgb.data() + (static_cast<std::size_t>(y) * image.width + x) * 3;
-            if (space == JCS_CMYK) { // Adobe-style inverted inks: C = R, M = G, Y = B, K = 255
-                row[4 * x + 0] = p[0];
-                row[4 * x + 1] = p[1];
-                row[4 * x + 2] = p[2];
-                row[4 * x + 3] = 255;
+            if (space == JCS_CMYK) { // inverted inks: C = R, M = G, Y = B, K = 255
+                const std::uint8_t flip = adobe ? 0 : 0xFF;
+                row[4 * x + 0] = p[0] ^ flip;
+                row[4 * x + 1] = p[1] ^ flip;
+                row[4 * x + 2] = p[2] ^ flip;
+                row[4 * x + 3] = 255 ^ flip;
             } else {
                 std::copy_n(p, 3, row.data() + 3 * x);
             }
@@ -178,13 +182,31 @@ TEST(LibraryJpegLoad, ReadsAFileWithAnExifSegment)
     EXPECT_EQ(buffers.record().height(), 12);
 }
 
-TEST(LibraryJpegLoad, ConvertsAdobeCmyk)
+TEST(LibraryJpegLoad, TheAdobeMarkerDecidesWhetherCmykInksAreInverted)
 {
     const test::RgbImage image = test::makePhotoLike(24, 16, 2);
-    const auto jpeg = encodeWithLibjpeg(image, JCS_CMYK, 0);
-    ImageBuffers buffers(1 << 20);
-    ASSERT_EQ(decodeLibraryJpegBytes(jpeg, buffers.record()), Status::Ok);
-    expectNear(test::fromRecord(buffers.record()), image, 12);
+    for (bool adobe : {true, false}) {
+        const auto jpeg = encodeWithLibjpeg(image, JCS_CMYK, 0, adobe);
+        ImageBuffers buffers(1 << 20);
+        ASSERT_EQ(decodeLibraryJpegBytes(jpeg, buffers.record()), Status::Ok);
+        expectNear(test::fromRecord(buffers.record()), image, 12);
+    }
+}
+
+TEST(LibraryJpegLoad, RefusesAHeaderClaimingFarMorePixelsThanTheFileCanHold)
+{
+    std::vector<std::uint8_t> jpeg = test::encodeWithTurbo(test::makePhotoLike(16, 16), 90, test::TurboSampling::S420);
+    // Patch the frame header's sides to 65000 x 65000.
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            jpeg[i + 5] = jpeg[i + 7] = 0xFD;
+            jpeg[i + 6] = jpeg[i + 8] = 0xE8;
+            break;
+        }
+    }
+    ImageBuffers buffers(0, 1u << 31);
+    EXPECT_EQ(decodeLibraryJpegBytes(jpeg, buffers.record()), Status::Corrupt);
+    EXPECT_EQ(buffers.capacity(), 0u); // nothing was reserved for it
 }
 
 TEST(LibraryJpegLoad, DamagedInputFailsCleanlyOrDecodes)

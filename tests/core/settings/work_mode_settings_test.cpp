@@ -118,6 +118,16 @@ TEST(WorkModeSettings, SanitizingReplacesOnlyUnusableValues)
     EXPECT_EQ(s, damaged);
 }
 
+TEST(WorkModeSettings, TheOldShippedImageBufferReadsAsTheNewDefault)
+{
+    WorkModeSettings stored = defaultWorkModeSettings();
+    EXPECT_EQ(stored.imageBufferMb, 300); // 100 megapixels at 3 bytes each
+    for (const auto& [value, expected] : {std::pair{50, 300}, std::pair{49, 49}, std::pair{51, 51}, std::pair{300, 300}}) {
+        stored.imageBufferMb = value;
+        EXPECT_EQ(sanitizeSettings(stored).imageBufferMb, expected) << value;
+    }
+}
+
 
 TEST(SettingsFile, SavingOnePageRewritesTheWholeBlockAndKeepsTheRest)
 {

@@ -11,6 +11,8 @@ namespace pictra {
 namespace {
 
 constexpr std::uint32_t kCoreHeaderBytes = 12;  // OS/2 1.x: 16-bit sizes, 3-byte palette entries
+constexpr std::uint32_t kShortestOs2Bytes = 16; // OS/2 2.x may end its 64-byte header after the bit count
+constexpr std::uint32_t kV3HeaderBytes = 56;    // the first header with an alpha mask
 constexpr std::uint32_t kMaxInfoHeaderBytes = 1024; // V5 is 124; anything far beyond is damage
 constexpr std::size_t kMasksOffset = kBitmapFileHeaderBytes + kBitmapInfoHeaderBytes;
 
@@ -23,7 +25,8 @@ bool readsCombination(int bits, BmpCompression c)
 {
     switch (c) {
     case BmpCompression::Rgb:
-        return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+        return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32 ||
+               bits == 64;
     case BmpCompression::Rle8:
         return bits == 8;
     case BmpCompression::Rle4:
@@ -55,7 +58,9 @@ struct InfoFields {
     std::uint32_t colorsUsed = 0;
 };
 
-InfoFields readInfoFields(ByteReader& in, std::uint32_t headerSize, BmpLayout& layout)
+// `in` holds the header after its size field; fields past a short header
+// read as zero.
+InfoFields readInfoFields(ByteReader in, std::uint32_t headerSize, BmpLayout& layout)
 {
     InfoFields f;
     if (headerSize == kCoreHeaderBytes) {
@@ -117,13 +122,15 @@ Result<BmpLayout> parseBmpLayout(ByteSpan data)
         return Status::Truncated;
     if (file.type != kBitmapType)
         return Status::Corrupt;
-    if (headerSize != kCoreHeaderBytes && (headerSize < kBitmapInfoHeaderBytes || headerSize > kMaxInfoHeaderBytes))
+    if (headerSize != kCoreHeaderBytes && (headerSize < kShortestOs2Bytes || headerSize > kMaxInfoHeaderBytes))
         return Status::Corrupt;
 
     BmpLayout layout;
-    const InfoFields f = readInfoFields(in, headerSize, layout);
+    in.skip(headerSize - 4);
     if (in.truncated())
         return Status::Truncated;
+    const InfoFields f = readInfoFields(ByteReader(data.subspan(kBitmapFileHeaderBytes + 4, headerSize - 4)),
+                                        headerSize, layout);
     const std::int64_t height = f.height < 0 ? -f.height : f.height;
     if (f.width <= 0 || height == 0 || height > std::numeric_limits<int>::max())
         return Status::Corrupt;
@@ -144,6 +151,8 @@ Result<BmpLayout> parseBmpLayout(ByteSpan data)
         in.seek(kMasksOffset);
         for (auto& mask : layout.masks)
             mask = in.u32();
+        if (layout.compression == BmpCompression::AlphaBitfields || headerSize >= kV3HeaderBytes)
+            layout.alphaMask = in.u32();
         if (headerSize == kBitmapInfoHeaderBytes)
             paletteStart += layout.compression == BmpCompression::AlphaBitfields ? 16 : 12;
     }

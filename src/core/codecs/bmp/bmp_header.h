@@ -20,6 +20,7 @@ struct BmpLayout {
     int bits = 0;
     BmpCompression compression = BmpCompression::Rgb;
     std::array<std::uint32_t, 3> masks{}; // red, green, blue for 16/32-bit pictures
+    std::uint32_t alphaMask = 0;          // 16/32-bit pictures that say they carry alpha
     std::array<std::uint8_t, 1024> palette{}; // blue, green, red, 0; missing entries black
     std::uint32_t paletteEntries = 0;         // entries the picture may index (2^bits)
     std::size_t pixelOffset = 0;
@@ -27,8 +28,9 @@ struct BmpLayout {
     std::int32_t yPelsPerMeter = 0;
 };
 
-// Parses the file and info headers, the masks and the palette. Corrupt for a
-// missing "BM", a bad header size or bad dimensions; Unsupported for
+// Parses the file and info headers (OS/2 1.x, Windows and OS/2 2.x, whose
+// short forms leave the missing fields zero), the masks and the palette.
+// Corrupt for a missing "BM", a bad header size or bad dimensions; Unsupported for
 // compressions and bit counts we do not read; Truncated when the headers
 // or palette run past the end of the data.
 Result<BmpLayout> parseBmpLayout(ByteSpan data);

@@ -8,8 +8,11 @@
 #include "core/util/pixel_bytes.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace pictra {
 namespace {
@@ -50,28 +53,80 @@ void indexedRowToBgr(const std::uint8_t* src, int bits, const BmpLayout& layout,
     }
 }
 
-void maskedRowToBgr(const std::uint8_t* src, const BmpLayout& layout, std::uint8_t* dst)
+std::uint32_t maskedPixel(const std::uint8_t* src, std::size_t step)
 {
-    const ChannelMask red(layout.masks[0]), green(layout.masks[1]), blue(layout.masks[2]);
+    std::uint32_t pixel = src[0] | static_cast<std::uint32_t>(src[1]) << 8;
+    if (step == 4)
+        pixel |= static_cast<std::uint32_t>(src[2]) << 16 | static_cast<std::uint32_t>(src[3]) << 24;
+    return pixel;
+}
+
+// A colour put over white by its alpha.
+std::uint8_t onWhite(std::uint8_t colour, std::uint8_t alpha)
+{
+    return static_cast<std::uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
+// `alpha` is set only when the picture's alpha is in use.
+void maskedRowToBgr(const std::uint8_t* src, const BmpLayout& layout, std::uint32_t alphaMask, std::uint8_t* dst)
+{
+    const ChannelMask red(layout.masks[0]), green(layout.masks[1]), blue(layout.masks[2]), alpha(alphaMask);
     const std::size_t step = static_cast<std::size_t>(layout.bits / 8);
     for (int x = 0; x < layout.width; ++x, src += step, dst += 3) {
-        std::uint32_t pixel = src[0] | static_cast<std::uint32_t>(src[1]) << 8;
-        if (step == 4)
-            pixel |= static_cast<std::uint32_t>(src[2]) << 16 | static_cast<std::uint32_t>(src[3]) << 24;
+        const std::uint32_t pixel = maskedPixel(src, step);
         dst[0] = blue(pixel);
         dst[1] = green(pixel);
         dst[2] = red(pixel);
+        if (alphaMask != 0)
+            for (int c = 0; c < 3; ++c)
+                dst[c] = onWhite(dst[c], alpha(pixel));
     }
 }
 
-void convertRow(const std::uint8_t* src, const BmpLayout& layout, std::size_t srcBytes, std::uint8_t* dst)
+// 64-bit pictures hold linear-light blue, green, red and alpha as signed
+// 2.13 fixed-point numbers; the alpha is not used.
+class LinearToSrgb {
+public:
+    LinearToSrgb()
+    {
+        for (std::size_t i = 0; i < m_table.size(); ++i) {
+            const double linear = static_cast<double>(i) / kOne;
+            const double srgb = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+            m_table[i] = static_cast<std::uint8_t>(std::lround(std::clamp(srgb, 0.0, 1.0) * 255));
+        }
+    }
+    std::uint8_t operator()(const std::uint8_t* sample) const
+    {
+        const auto value = static_cast<std::int16_t>(sample[0] | sample[1] << 8);
+        return m_table[static_cast<std::size_t>(std::clamp<int>(value, 0, kOne))];
+    }
+
+private:
+    static constexpr int kOne = 1 << 13;
+    std::array<std::uint8_t, kOne + 1> m_table{};
+};
+
+void wideRowToBgr(const std::uint8_t* src, const BmpLayout& layout, const LinearToSrgb& toSrgb, std::uint8_t* dst)
 {
-    if (layout.bits == 1 || layout.bits == 24)
-        std::memcpy(dst, src, srcBytes);
-    else if (layout.bits <= 8)
-        indexedRowToBgr(src, layout.bits, layout, dst);
-    else
-        maskedRowToBgr(src, layout, dst);
+    for (int x = 0; x < layout.width; ++x, src += 8, dst += 3) {
+        dst[0] = toSrgb(src);
+        dst[1] = toSrgb(src + 2);
+        dst[2] = toSrgb(src + 4);
+    }
+}
+
+// Many programs write 32-bit pictures whose alpha is all zero; only a
+// picture with some alpha set is taken to use it.
+bool alphaInUse(const std::uint8_t* src, std::size_t srcStride, const BmpLayout& layout)
+{
+    if (layout.alphaMask == 0 || layout.bits < 16)
+        return false;
+    const std::size_t step = static_cast<std::size_t>(layout.bits / 8);
+    for (int y = 0; y < layout.height; ++y, src += srcStride)
+        for (int x = 0; x < layout.width; ++x)
+            if ((maskedPixel(src + step * static_cast<std::size_t>(x), step) & layout.alphaMask) != 0)
+                return true;
+    return false;
 }
 
 std::uint8_t* recordRow(ImageRecord& record, const BmpLayout& layout, int fileRow)
@@ -81,11 +136,13 @@ std::uint8_t* recordRow(ImageRecord& record, const BmpLayout& layout, int fileRo
 
 Status setupOneBit(const BmpLayout& layout, ImageRecord& record)
 {
-    const auto bytes = pixelBytes(layout.width, layout.height, 1, 4, record.pixels.size());
+    const auto bytes = pixelBytes(layout.width, layout.height, 1, 4, record.pixelLimit());
     if (!bytes || *bytes > UINT32_MAX - kOneBitHeaderBytes)
         return Status::TooLarge;
     if (record.palette.size() < 8)
         return Status::InvalidArgument;
+    if (const Status status = record.reservePixels(*bytes); status != Status::Ok)
+        return status;
     record.fileHeader = {kBitmapType, static_cast<std::uint32_t>(*bytes + kOneBitHeaderBytes), 0, 0,
                          kOneBitHeaderBytes};
     record.infoHeader = {};
@@ -120,8 +177,19 @@ Status decodeUncompressed(ByteSpan data, const BmpLayout& layout, ImageRecord& r
     if (!srcBytes || *srcBytes > data.size() - layout.pixelOffset)
         return Status::Truncated;
     const std::uint8_t* src = data.data() + layout.pixelOffset;
-    for (int y = 0; y < layout.height; ++y, src += srcStride)
-        convertRow(src, layout, srcStride, recordRow(record, layout, y));
+    const std::uint32_t alphaMask = alphaInUse(src, srcStride, layout) ? layout.alphaMask : 0;
+    const std::optional<LinearToSrgb> toSrgb = layout.bits == 64 ? std::optional<LinearToSrgb>(std::in_place) : std::nullopt;
+    for (int y = 0; y < layout.height; ++y, src += srcStride) {
+        std::uint8_t* dst = recordRow(record, layout, y);
+        if (layout.bits == 1 || layout.bits == 24)
+            std::memcpy(dst, src, srcStride);
+        else if (layout.bits <= 8)
+            indexedRowToBgr(src, layout.bits, layout, dst);
+        else if (layout.bits == 64)
+            wideRowToBgr(src, layout, *toSrgb, dst);
+        else
+            maskedRowToBgr(src, layout, alphaMask, dst);
+    }
     return Status::Ok;
 }
 

@@ -1,5 +1,5 @@
-// Photoshop (PSD) files: the merged composite picture of 8-bit RGB files,
-// stored raw or PackBits-compressed. Layers are not read; the composite is
+// Photoshop (PSD) files: the merged composite picture of grey, RGB and CMYK
+// documents of 8 or 16 bits, stored raw or PackBits-compressed. Layers are not read; the composite is
 // what every Photoshop-compatible program saves alongside them.
 #pragma once
 
@@ -16,8 +16,8 @@ namespace pictra {
 // Reads a PSD file into the record's buffers as a 24-bit picture with its
 // outline in pixels. The path's extension must be "psd" (any case):
 // Unsupported otherwise, as for large-document (PSB) files, depths other
-// than 8, colour modes other than RGB, fewer than three channels and
-// compressions other than raw and PackBits. NotFound/IoError for a file that
+// than 8 and 16, colour modes other than grey, RGB and CMYK, fewer channels
+// than the mode needs and compressions other than raw and PackBits. NotFound/IoError for a file that
 // cannot be opened, Corrupt for a wrong signature or version or bad
 // compressed rows, Truncated when the data ends early, TooLarge when the
 // picture does not fit record.pixels. On failure the record's outline and

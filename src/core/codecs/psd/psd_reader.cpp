@@ -1,6 +1,8 @@
 // PSD reading: the file header, the three skipped sections, then the
-// composite picture's first three channels (red, green, blue planes, rows
-// from the top).
+// merged composite picture, stored as planes (one channel after the other,
+// rows from the top), raw or PackBits-compressed row by row. Grey, RGB and
+// CMYK documents of 8 or 16 bits are read; channels beyond the colour ones
+// (alpha, spot colours) are skipped.
 #include "core/codecs/psd/psd_file.h"
 
 #include "core/codecs/image_file_access.h"
@@ -14,7 +16,9 @@ namespace {
 
 constexpr std::uint32_t kSignature = 0x38425053; // "8BPS"
 constexpr std::uint16_t kMaxChannels = 56;
+constexpr std::uint16_t kModeGrey = 1;
 constexpr std::uint16_t kModeRgb = 3;
+constexpr std::uint16_t kModeCmyk = 4;
 constexpr std::uint16_t kRaw = 0;
 constexpr std::uint16_t kPackBits = 1;
 
@@ -22,7 +26,11 @@ struct PsdHeader {
     std::uint16_t channels = 0;
     std::uint32_t height = 0;
     std::uint32_t width = 0;
+    std::uint16_t depth = 0;
+    std::uint16_t mode = 0;
     std::uint16_t compression = 0;
+    int colourChannels() const { return mode == kModeGrey ? 1 : mode == kModeRgb ? 3 : 4; }
+    std::size_t rowBytes() const { return static_cast<std::size_t>(width) * (depth / 8); }
 };
 
 Status readHeader(ByteReader& in, PsdHeader& h)
@@ -38,8 +46,8 @@ Status readHeader(ByteReader& in, PsdHeader& h)
     h.channels = in.u16be();
     h.height = in.u32be();
     h.width = in.u32be();
-    const std::uint16_t depth = in.u16be();
-    const std::uint16_t mode = in.u16be();
+    h.depth = in.u16be();
+    h.mode = in.u16be();
     for (int section = 0; section < 3; ++section) // colour-mode data, resources, layers
         in.skip(in.u32be());
     h.compression = in.u16be();
@@ -47,28 +55,31 @@ Status readHeader(ByteReader& in, PsdHeader& h)
         return Status::Truncated;
     if (h.channels > kMaxChannels || h.width == 0 || h.height == 0 || h.width > INT32_MAX || h.height > INT32_MAX)
         return Status::Corrupt;
-    if (h.channels < 3 || depth != 8 || mode != kModeRgb || (h.compression != kRaw && h.compression != kPackBits))
+    if ((h.mode != kModeGrey && h.mode != kModeRgb && h.mode != kModeCmyk) || (h.depth != 8 && h.depth != 16) ||
+        h.channels < h.colourChannels() || (h.compression != kRaw && h.compression != kPackBits))
         return Status::Unsupported;
     return Status::Ok;
 }
 
-// Puts one row of channel c (0 red, 1 green, 2 blue) into the record.
-void storeRow(ImageRecord& record, int y, int channel, const std::uint8_t* src)
+// The colour planes at 8 bits (the high byte of 16-bit samples), each
+// width × height bytes.
+using Planes = std::vector<std::vector<std::uint8_t>>;
+
+void keepRow(const PsdHeader& h, const std::uint8_t* src, std::uint8_t* dst)
 {
-    std::uint8_t* dst = rowFromTop(record, y) + (2 - channel);
-    for (int x = 0; x < record.width(); ++x, dst += 3)
-        *dst = src[x];
+    const std::size_t step = h.depth / 8;
+    for (std::uint32_t x = 0; x < h.width; ++x)
+        dst[x] = src[x * step]; // big-endian: the high byte comes first
 }
 
-Status readRaw(ByteReader& in, ImageRecord& record)
+Status readRaw(ByteReader& in, const PsdHeader& h, Planes& planes)
 {
-    const auto width = static_cast<std::size_t>(record.width());
-    for (int c = 0; c < 3; ++c) {
-        for (int y = 0; y < record.height(); ++y) {
-            const ByteSpan row = in.view(width);
+    for (auto& plane : planes) {
+        for (std::uint32_t y = 0; y < h.height; ++y) {
+            const ByteSpan row = in.view(h.rowBytes());
             if (in.truncated())
                 return Status::Truncated;
-            storeRow(record, y, c, row.data());
+            keepRow(h, row.data(), plane.data() + static_cast<std::size_t>(y) * h.width);
         }
     }
     return Status::Ok;
@@ -76,25 +87,50 @@ Status readRaw(ByteReader& in, ImageRecord& record)
 
 // Row byte counts for every channel come first, then the packed rows in
 // channel order.
-Status readPackBits(ByteReader& in, std::uint16_t channels, ImageRecord& record)
+Status readPackBits(ByteReader& in, const PsdHeader& h, Planes& planes)
 {
-    const auto height = static_cast<std::size_t>(record.height());
-    const ByteSpan table = in.view(std::size_t{2} * channels * height);
+    const ByteSpan table = in.view(std::size_t{2} * h.channels * h.height);
     if (in.truncated())
         return Status::Truncated;
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(record.width()));
+    std::vector<std::uint8_t> row(h.rowBytes());
     ByteReader counts(table);
-    for (int c = 0; c < 3; ++c) {
-        for (int y = 0; y < record.height(); ++y) {
+    for (auto& plane : planes) {
+        for (std::uint32_t y = 0; y < h.height; ++y) {
             const ByteSpan packed = in.view(counts.u16be());
             if (in.truncated())
                 return Status::Truncated;
             if (!unpackBits(packed, row))
                 return Status::Corrupt;
-            storeRow(record, y, c, row.data());
+            keepRow(h, row.data(), plane.data() + static_cast<std::size_t>(y) * h.width);
         }
     }
     return Status::Ok;
+}
+
+// CMYK documents store inverted inks: a value is the light the ink lets through.
+std::uint8_t lit(std::uint8_t ink, std::uint8_t black) { return static_cast<std::uint8_t>((ink * black + 127) / 255); }
+
+void storePlanes(const PsdHeader& h, const Planes& planes, ImageRecord& record)
+{
+    for (std::uint32_t y = 0; y < h.height; ++y) {
+        std::uint8_t* dst = rowFromTop(record, static_cast<int>(y));
+        const std::size_t base = static_cast<std::size_t>(y) * h.width;
+        for (std::uint32_t x = 0; x < h.width; ++x, dst += 3) {
+            const std::size_t i = base + x;
+            if (h.mode == kModeGrey) {
+                dst[0] = dst[1] = dst[2] = planes[0][i];
+            } else if (h.mode == kModeRgb) {
+                dst[0] = planes[2][i];
+                dst[1] = planes[1][i];
+                dst[2] = planes[0][i];
+            } else {
+                const std::uint8_t k = planes[3][i];
+                dst[0] = lit(planes[2][i], k);
+                dst[1] = lit(planes[1][i], k);
+                dst[2] = lit(planes[0][i], k);
+            }
+        }
+    }
 }
 
 Status decodePsd(ByteSpan data, ImageRecord& record)
@@ -107,7 +143,13 @@ Status decodePsd(ByteSpan data, ImageRecord& record)
     status = record.setup24(static_cast<int>(h.width), static_cast<int>(h.height));
     if (status != Status::Ok)
         return status;
-    return h.compression == kRaw ? readRaw(in, record) : readPackBits(in, h.channels, record);
+    // Each plane is smaller than the picture the buffer just took.
+    Planes planes(static_cast<std::size_t>(h.colourChannels()),
+                  std::vector<std::uint8_t>(static_cast<std::size_t>(h.width) * h.height));
+    status = h.compression == kRaw ? readRaw(in, h, planes) : readPackBits(in, h, planes);
+    if (status == Status::Ok)
+        storePlanes(h, planes, record);
+    return status;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // fetch each row from its strip and convert it into the record.
 #include "core/codecs/tiff/tiff_file.h"
 
+#include "core/codecs/tiff/libtiff_reader.h"
+
 #include "core/codecs/image_file_access.h"
 #include "core/codecs/record_rows.h"
 #include "core/codecs/tiff/tiff_directory.h"
@@ -136,12 +138,15 @@ Status decodeTiff(ByteSpan data, ImageRecord& record)
 
 Status readTiffBytes(ByteSpan data, ImageRecord& record)
 {
-    return settleRead(record, decodeTiff(data, record));
+    Status status = decodeTiff(data, record);
+    if (status == Status::Unsupported) // a variant we do not read ourselves
+        status = decodeTiffWithLibtiff(data, record);
+    return settleRead(record, status);
 }
 
 Status readTiff(const std::string& path, ImageRecord& record)
 {
-    if (!hasExtension(path, "tif"))
+    if (!hasExtension(path, "tif") && !hasExtension(path, "tiff"))
         return settleRead(record, Status::Unsupported);
     return readImageFile(path, record, readTiffBytes);
 }

@@ -99,7 +99,7 @@ Result<std::vector<std::uint8_t>> writeTiffBytes(const ImageRecord& record)
 
 Status writeTiff(const std::string& path, const ImageRecord& record)
 {
-    if (!hasExtension(path, "tif"))
+    if (!hasExtension(path, "tif") && !hasExtension(path, "tiff"))
         return Status::Unsupported;
     return writeImageFile(path, writeTiffBytes(record));
 }

@@ -1,0 +1,147 @@
+// pictra-cli print --poster: one album image as a poster across printer
+// sheets, with the poster dialog's papers, rules and printing.
+#include "album_loading.h"
+#include "cli_context.h"
+#include "cli_printer.h"
+#include "poster_command.h"
+
+#include "core/album/cell_picture.h"
+#include "core/image/shared_image.h"
+#include "core/print/poster_setup.h"
+#include "ui/print/poster_renderer.h"
+#include "ui/print/print_picture.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+namespace pictra::cli {
+namespace {
+
+constexpr const char* kPosterUsage =
+    "usage: pictra-cli print --poster PAPER [--orientation landscape|portrait]\n"
+    "       [--sheet-orientation landscape|portrait] [--margin MM] --paper SHEET\n"
+    "       (--pdf OUT.pdf | --printer NAME) ALBUM INDEX";
+
+std::optional<int> number(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<SheetOrientation> orientation(std::string_view text)
+{
+    if (text == "landscape")
+        return SheetOrientation::Landscape;
+    if (text == "portrait")
+        return SheetOrientation::Portrait;
+    return std::nullopt;
+}
+
+struct PosterOptions {
+    std::string poster, sheet, pdf, printer, album;
+    SheetOrientation posterOrientation = SheetOrientation::Landscape;
+    SheetOrientation sheetOrientation = SheetOrientation::Landscape;
+    std::optional<int> margin;
+    int index = -1;
+};
+
+std::optional<PosterOptions> parseOptions(const Args& args)
+{
+    PosterOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--poster" && hasValue) {
+            o.poster = args[++i];
+        } else if (a == "--paper" && hasValue) {
+            o.sheet = args[++i];
+        } else if (a == "--orientation" && hasValue && orientation(args[i + 1])) {
+            o.posterOrientation = *orientation(args[++i]);
+        } else if (a == "--sheet-orientation" && hasValue && orientation(args[i + 1])) {
+            o.sheetOrientation = *orientation(args[++i]);
+        } else if (a == "--margin" && hasValue && number(args[i + 1])) {
+            o.margin = number(args[++i]);
+        } else if (a == "--pdf" && hasValue) {
+            o.pdf = args[++i];
+        } else if (a == "--printer" && hasValue) {
+            o.printer = args[++i];
+        } else if (a.starts_with("--")) {
+            return std::nullopt;
+        } else if (o.album.empty()) {
+            o.album = a;
+        } else if (const auto index = number(a); index && *index >= 0 && o.index < 0) {
+            o.index = *index;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (o.poster.empty() || o.sheet.empty() || o.album.empty() || o.index < 0 || o.pdf.empty() == o.printer.empty())
+        return std::nullopt;
+    return o;
+}
+
+// The dialog's choices in an order that lets every valid pair through: the
+// margin, the sheet (every sheet paper is smaller than the opening A1), the
+// poster, then the orientations.
+std::optional<PosterSetup> setupFor(const PosterOptions& o, const WorkModeSettings& settings)
+{
+    PosterSetup s = openPosterSetup(settings.print.margin);
+    if (!setPosterMargin(s, o.margin.value_or(s.margin))) {
+        printError("the margin leaves no room on the sheet");
+        return std::nullopt;
+    }
+    if (!chooseSheetPaper(s, o.sheet) || !choosePosterPaper(s, o.poster)) {
+        printError("the poster must be one of A0-A3 and larger than the sheet, one of A4-A6, B4-B6");
+        return std::nullopt;
+    }
+    setPosterOrientation(s, o.posterOrientation);
+    setSheetOrientation(s, o.sheetOrientation);
+    return s;
+}
+
+} // namespace
+
+int runPosterPrint(const Args& args)
+{
+    const auto options = parseOptions(args);
+    if (!options) {
+        printError(kPosterUsage);
+        return kExitUsage;
+    }
+    auto context = openContext();
+    if (!context)
+        return kExitFailed;
+    const auto setup = setupFor(*options, context->settings);
+    if (!setup)
+        return kExitFailed;
+    auto album = loadAlbum(options->album);
+    if (!album)
+        return kExitFailed;
+    const auto& entries = (*album)->contents.entries;
+    if (options->index >= static_cast<int>(entries.size())) {
+        printError("no image " + std::to_string(options->index) + " in " + options->album);
+        return kExitFailed;
+    }
+    const std::string path = imageFilePath(entries[static_cast<std::size_t>(options->index)]);
+    CliPrinter printer = openCliPrinter(options->pdf, options->printer);
+    if (!printer.printer)
+        return kExitFailed;
+    const ui::LoadedPicture picture = ui::loadPrintPicture(path, imageBufferBytes(context->settings));
+    if (picture.image.isNull()) {
+        printError("cannot load " + path + ": " + std::string(statusText(picture.status)));
+        return kExitFailed;
+    }
+    const ui::PosterReport report = ui::renderPoster(*printer.printer, *setup, picture.image);
+    if (report.outcome != ui::PosterOutcome::Printed) {
+        printError(options->pdf.empty() ? "the printer could not be opened" : "cannot write " + options->pdf);
+        return kExitFailed;
+    }
+    std::printf("%d page%s\n", report.pages, report.pages == 1 ? "" : "s");
+    return kExitOk;
+}
+
+} // namespace pictra::cli

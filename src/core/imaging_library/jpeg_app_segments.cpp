@@ -1,0 +1,98 @@
+// Walking the segments before a JPEG file's first scan.
+#include "core/imaging_library/jpeg_app_segments.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace pictra {
+namespace {
+
+constexpr std::uint8_t kApp1 = 0xE1;
+constexpr std::uint8_t kApp14 = 0xEE;
+
+// The payload of the first segment with this marker whose payload starts
+// with `signature`.
+std::optional<ByteSpan> findSegment(ByteSpan jpeg, std::uint8_t wanted, std::string_view signature)
+{
+    ByteReader in(jpeg);
+    if (in.u16be() != 0xFFD8)
+        return std::nullopt;
+    while (in.remaining() >= 4) {
+        if (in.u8() != 0xFF)
+            return std::nullopt;
+        std::uint8_t marker = in.u8();
+        while (marker == 0xFF && in.remaining() > 0) // fill bytes before a marker
+            marker = in.u8();
+        if (marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (marker == 0xDA || marker == 0xD9)
+            return std::nullopt;
+        const std::uint16_t length = in.u16be();
+        if (length < 2)
+            return std::nullopt;
+        const ByteSpan payload = in.view(length - 2u);
+        if (in.truncated())
+            return std::nullopt;
+        if (marker == wanted && payload.size() > signature.size() &&
+            std::equal(signature.begin(), signature.end(), payload.begin(),
+                       [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; }))
+            return payload;
+    }
+    return std::nullopt;
+}
+
+constexpr std::uint16_t kOrientationTag = 0x0112;
+constexpr std::uint16_t kShortType = 3;
+constexpr std::size_t kTiffStart = 6; // after "Exif\0\0"
+
+std::uint16_t u16(ByteReader& in, bool bigEndian) { return bigEndian ? in.u16be() : in.u16(); }
+std::uint32_t u32(ByteReader& in, bool bigEndian) { return bigEndian ? in.u32be() : in.u32(); }
+
+} // namespace
+
+bool looksLikeJpeg(ByteSpan jpeg) { return jpeg.size() >= 2 && jpeg[0] == 0xFF && jpeg[1] == 0xD8; }
+
+std::optional<ByteSpan> exifSegment(ByteSpan jpeg)
+{
+    return findSegment(jpeg, kApp1, std::string_view("Exif\0\0", 6));
+}
+
+std::optional<int> adobeTransform(ByteSpan jpeg)
+{
+    // "Adobe", version (2), flags0 (2), flags1 (2), transform (1).
+    const std::optional<ByteSpan> payload = findSegment(jpeg, kApp14, "Adobe");
+    if (!payload || payload->size() < 12)
+        return std::nullopt;
+    return (*payload)[11];
+}
+
+int jpegOrientation(ByteSpan jpeg)
+{
+    const std::optional<ByteSpan> segment = exifSegment(jpeg);
+    if (!segment)
+        return 1;
+    ByteReader in(segment->subspan(kTiffStart));
+    const std::uint16_t order = in.u16();
+    if (order != 0x4949 && order != 0x4D4D)
+        return 1;
+    const bool be = order == 0x4D4D;
+    if (u16(in, be) != 42)
+        return 1;
+    in.seek(u32(in, be));
+    const std::uint16_t entries = u16(in, be);
+    for (std::uint16_t i = 0; i < entries && !in.truncated(); ++i) {
+        const std::uint16_t tag = u16(in, be);
+        const std::uint16_t type = u16(in, be);
+        const std::uint32_t count = u32(in, be);
+        const std::uint16_t value = u16(in, be);
+        in.skip(2);
+        if (tag == kOrientationTag && !in.truncated()) {
+            if (type != kShortType || count != 1 || value < 1 || value > 8)
+                return 1;
+            return value;
+        }
+    }
+    return 1;
+}
+
+} // namespace pictra

@@ -1,0 +1,93 @@
+// Drawing a DTP page.
+#include "ui/print/dtp_renderer.h"
+
+#include "core/util/rounding.h"
+#include "ui/print/printer_page.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace pictra::ui {
+namespace {
+
+// Text is set in tenths of a millimetre: fonts take whole-number pixel sizes.
+constexpr double kTextUnitsPerMm = 10;
+
+QFont pageFont(const DtpContent& c)
+{
+    QFont font(c.fontFamily);
+    font.setPixelSize(std::max(1, roundHalfAway(c.charHeight * kTextUnitsPerMm)));
+    font.setStretch(std::clamp(roundHalfAway(100 * c.charWidth / c.charHeight), 1, 4000));
+    return font;
+}
+
+void paintVertical(QPainter& painter, const DtpContent& c)
+{
+    const VerticalText laid =
+        layoutVerticalText(c.text.toStdString(), c.charWidth, c.charHeight, c.setup.width(), c.setup.height());
+    for (const VerticalGlyph& glyph : laid.glyphs) {
+        const RectD& r = glyph.cell;
+        const QRectF cell(r.left * kTextUnitsPerMm, r.top * kTextUnitsPerMm, r.width() * kTextUnitsPerMm,
+                          r.height() * kTextUnitsPerMm);
+        const QString character = QString::fromStdString(glyph.character);
+        if (!glyph.rotated) {
+            painter.drawText(cell, Qt::AlignCenter, character);
+            continue;
+        }
+        painter.save();
+        painter.translate(cell.center());
+        painter.rotate(90);
+        painter.drawText(QRectF(-cell.height() / 2, -cell.width() / 2, cell.height(), cell.width()), Qt::AlignCenter,
+                         character);
+        painter.restore();
+    }
+}
+
+} // namespace
+
+void paintDtpPage(QPainter& painter, const DtpContent& c, const QImage& picture)
+{
+    const double w = c.setup.width();
+    const double h = c.setup.height();
+    painter.fillRect(QRectF(0, 0, w, h), Qt::white);
+    if (!picture.isNull()) {
+        if (const auto placed = dtpPicturePlacement(c.setup, picture.width(), picture.height())) {
+            // Placements are 0.1 mm with y up; the page here is mm with y down.
+            const QRectF at(placed->x / 10.0, -(placed->y + placed->height) / 10.0, placed->width / 10.0,
+                            placed->height / 10.0);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(at, picture);
+        }
+    }
+    if (c.text.isEmpty() || c.charWidth <= 0 || c.charHeight <= 0)
+        return;
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, w, h));
+    painter.scale(1 / kTextUnitsPerMm, 1 / kTextUnitsPerMm);
+    painter.setFont(pageFont(c));
+    painter.setPen(c.colour);
+    if (c.direction == TextDirection::Vertical)
+        paintVertical(painter, c);
+    else
+        painter.drawText(QRectF(0, 0, w * kTextUnitsPerMm, h * kTextUnitsPerMm),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.text);
+    painter.restore();
+}
+
+bool renderDtpPage(QPrinter& printer, const DtpContent& content, const QImage& picture)
+{
+    preparePrinter(printer, dtpWorkingSheet(content.setup));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const double perMm = printer.resolution() / 25.4;
+    painter.scale(perMm, perMm);
+    paintDtpPage(painter, content, picture);
+    painter.end();
+    return true;
+}
+
+} // namespace pictra::ui

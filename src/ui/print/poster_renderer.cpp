@@ -1,0 +1,54 @@
+// Poster pages on a printer.
+#include "ui/print/poster_renderer.h"
+
+#include "core/print/poster_layout.h"
+#include "ui/print/printer_page.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace pictra::ui {
+
+PosterReport renderPoster(QPrinter& printer, const PosterSetup& setup, const QImage& picture)
+{
+    PosterReport report;
+    if (picture.isNull()) {
+        report.outcome = PosterOutcome::NoPicture;
+        report.status = Status::NotFound;
+        return report;
+    }
+    const PosterPlan plan = posterPlan(setup, picture.width(), picture.height());
+    const std::vector<PosterSheet> sheets = posterSheets(plan, picture.width(), picture.height());
+    WorkingSheet paper;
+    paper.paper = setup.sheet;
+    paper.width = setup.sheetWidth;
+    paper.height = setup.sheetHeight;
+    paper.margin = setup.margin;
+    paper.orientation = setup.sheetOrientation;
+    preparePrinter(printer, paper);
+    QPainter painter;
+    if (sheets.empty() || !painter.begin(&printer)) {
+        report.outcome = PosterOutcome::NotStarted;
+        return report;
+    }
+    const double perMm = printer.resolution() / 25.4;
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        const PosterSheet& sheet = sheets[i];
+        painter.resetTransform();
+        painter.scale(perMm, perMm); // millimetres, y down, from the sheet's top-left
+        painter.setClipRect(QRectF(0, 0, plan.sheetWidth, plan.sheetHeight));
+        if (!sheet.blank) {
+            const RectD& t = sheet.target;
+            const PixelRect& s = sheet.source;
+            painter.drawImage(QRectF(t.left, t.top, t.width(), t.height()), picture,
+                              QRectF(s.x, s.y, s.width, s.height));
+        }
+        ++report.pages;
+    }
+    painter.end();
+    return report;
+}
+
+} // namespace pictra::ui

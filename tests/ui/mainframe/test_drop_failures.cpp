@@ -1,0 +1,78 @@
+// Pictures that cannot be added or shown are told: a drop lists the images
+// it left out and why, and a cell whose picture is gone is crossed.
+#include "support/app_session.h"
+
+#include "core/util/fixed_text.h"
+#include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/mainframe/album_documents.h"
+#include "ui/mainframe/drop_handler.h"
+
+#include <QFile>
+#include <QImage>
+#include <QtTest>
+
+using namespace pictra;
+
+namespace {
+
+struct Program {
+    test::TempDir tmp;
+    AppState state;
+    test::ScriptedPrompts prompts;
+    std::unique_ptr<ui::CMainFrame> frame = test::startProgram(state, prompts, tmp.file("program"));
+};
+
+} // namespace
+
+class TestDropFailures : public QObject {
+    Q_OBJECT
+private slots:
+    void aDropListsTheImagesItLeftOutWithTheReason()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        QVERIFY(frame->documents().newAlbum());
+        const std::string good = tmp.file("img/good.jpg");
+        const std::string junk = tmp.file("img/junk.jpg");
+        test::writeJpeg(good, 64, 48, 1);
+        test::writeBytes(junk, "not a picture");
+        const int asked = static_cast<int>(prompts.asked.size());
+        frame->drops().dropFiles({good, junk, tmp.file("img/gone.tif")});
+        QCOMPARE(state.albums->working.imageCount, 1);
+        QCOMPARE(std::string(fieldText(state.albums->working.images[0].path)), good);
+        QCOMPARE(static_cast<int>(prompts.asked.size()), asked + 1);
+        const QString message = prompts.asked.last();
+        QVERIFY2(message.contains(QStringLiteral("junk.jpg\n　画像ファイルが壊れています。")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("gone.tif\n　ファイルが見つかりません。")), qPrintable(message));
+    }
+
+    void aCellWhosePictureIsGoneIsCrossed()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        QVERIFY(frame->documents().newAlbum());
+        const std::string kept = tmp.file("img/kept.jpg");
+        const std::string gone = tmp.file("img/gone.jpg");
+        test::writeJpeg(kept, 320, 240, 2);
+        test::writeJpeg(gone, 320, 240, 3);
+        frame->drops().dropFiles({kept, gone});
+        QCOMPARE(state.albums->working.imageCount, 2);
+        QVERIFY(QFile::remove(QString::fromStdString(gone)));
+
+        ui::CViewPictra* view = frame->documents().activeFrame()->pageView();
+        view->repaintPage();
+        const QImage page = view->grab().toImage();
+        const QString dir = qEnvironmentVariable("PICTRA_ARTIFACT_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(page.save(dir + QStringLiteral("/drop_failures_crossed_cell.png")));
+        const Rect& crossed = state.albums->working.cells[1];
+        const QColor centre = page.pixelColor((crossed.left + crossed.right) / 2, (crossed.top + crossed.bottom) / 2);
+        QCOMPARE(centre, QColor(160, 160, 160));
+        const Rect& shown = state.albums->working.cells[0];
+        QVERIFY(page.pixelColor((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2) != QColor(160, 160, 160));
+    }
+};
+
+QTEST_MAIN(TestDropFailures)
+#include "test_drop_failures.moc"
