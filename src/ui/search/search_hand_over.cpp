@@ -34,8 +34,8 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
             ++clashes;
             continue;
         }
-        if (!buffers && makeSharedImage(buffers, state.settings) != Status::Ok)
-            buffers = std::make_unique<ImageBuffers>(0);
+        if (!buffers)
+            makeSharedImage(buffers, state.settings);
         // A picture that cannot be reduced is still added; its cell shows the file itself.
         (void)makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path);
         addable.push_back(path);
