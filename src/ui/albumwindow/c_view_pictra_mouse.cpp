@@ -9,6 +9,7 @@
 #include "core/album/page_grid.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy_transfer.h"
+#include "core/album/store_name_clash.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
 #include "core/util/cp932.h"
@@ -18,11 +19,15 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/prompts/user_prompts.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <span>
 
 namespace pictra::ui {
 namespace {
@@ -93,23 +98,12 @@ void CViewPictra::mousePressEvent(QMouseEvent* event)
 
 void CViewPictra::focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers)
 {
-    AlbumRecord& w = working();
-    const int first = w.currentPage * cells();
-    const int cell = cellAt(pos);
-    if (cell >= 0 && first + cell < w.imageCount) {
-        const ImageEntry& entry = w.images[static_cast<std::size_t>(first + cell)];
-        loadShared(m_state, cellPictureFor(m_state, w, first + cell));
-        if (!isSelected(m_state.selection, entry.stamp) && w.hasFocus && !(modifiers & Qt::ControlModifier))
-            clearSelection(m_state.selection);
-        w.hasFocus = 1;
-        w.focusIndex = cell;
-        w.focusRect = w.cells[static_cast<std::size_t>(cell)];
+    const ClickResult click =
+        clickCell(*m_state.albums, m_state.selection, {cellAt(pos), (modifiers & Qt::ControlModifier) != 0});
+    if (click.image >= 0) {
+        loadShared(m_state, cellPictureFor(m_state, working(), click.image));
         m_host.refreshInfoBar();
-        storeWorking();
     }
-    const int focused = focusedImage(w);
-    if (focused >= 0)
-        addToSelection(m_state.selection, w.images[static_cast<std::size_t>(focused)]);
 }
 
 void CViewPictra::prepareDrag(QPoint pos)
@@ -209,10 +203,8 @@ void CViewPictra::mouseReleaseEvent(QMouseEvent* event)
         } else if (current) {
             current->dropFrom(*this, event->globalPosition().toPoint());
         }
-    } else if (!(event->modifiers() & Qt::ControlModifier) && ownRecord() && isCurrent()) {
-        const int focused = focusedImage(working());
-        if (focused >= 0)
-            selectOnly(m_state.selection, working().images[static_cast<std::size_t>(focused)]);
+    } else if (ownRecord() && isCurrent()) {
+        releaseClick(*m_state.albums, m_state.selection, (event->modifiers() & Qt::ControlModifier) != 0);
         update();
     }
     m_drag = Drag{};
@@ -228,8 +220,14 @@ void CViewPictra::dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers)
     }
     const int target = w.currentPage * cells() + cell;
     const DropKind kind = (modifiers & Qt::ControlModifier) ? DropKind::Copy : DropKind::Move;
+    const int before = w.imageCount;
     const int landed = dropWithinAlbum(w, m_state.selection.selection, target, kind, tickCount());
     showDropped(landed);
+    if (kind == DropKind::Copy) {
+        const int leftOut = static_cast<int>(m_state.selection.selection.size()) - (w.imageCount - before);
+        if (leftOut > 0)
+            m_host.prompts().showMessage(this, albumFullMessage(leftOut));
+    }
 }
 
 void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
@@ -240,20 +238,33 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
     if (cell < 0)
         return;
     const AlbumRecord* from = source.ownRecord();
-    const int landed = insertEntryCopies(w, source.m_drag.entries, w.currentPage * cells() + cell, tickCount());
+    const StoreNameSplit split =
+        splitByStoreName(std::span(w.images).first(static_cast<std::size_t>(std::clamp(w.imageCount, 0, kMaxAlbumImages))),
+                         source.m_drag.entries);
+    if (!split.clashing.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& path : split.clashing)
+            names.push_back(storedPathToUtf8(path));
+        const QString question = storeNameClashQuestion(names, !split.kept.empty());
+        if (split.kept.empty()) {
+            m_host.prompts().showMessage(this, question);
+            return;
+        }
+        if (!m_host.prompts().askYesNo(this, question))
+            return;
+    }
+    const int before = w.imageCount;
+    const int landed = insertEntryCopies(w, split.kept, w.currentPage * cells() + cell, tickCount());
     if (from && landed >= 0)
-        copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), source.m_drag.entries);
+        copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), split.kept);
     showDropped(landed);
+    if (const int leftOut = static_cast<int>(split.kept.size()) - (w.imageCount - before); leftOut > 0)
+        m_host.prompts().showMessage(this, albumFullMessage(leftOut));
 }
 
 void CViewPictra::showDropped(int landed)
 {
-    clearSelectionBlock(m_state.selection);
-    if (landed >= 0)
-        selectOnly(m_state.selection, working().images[static_cast<std::size_t>(landed)]);
-    storeWorking();
-    repaintPage();
-    fillPageCombo();
+    apply(afterDrop(*m_state.albums, m_state.selection, landed));
 }
 
 void CViewPictra::cancelDrag()

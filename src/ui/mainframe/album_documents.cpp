@@ -5,10 +5,12 @@
 #include "core/album/album_previews.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
+#include "core/album/window_slots.h"
 #include "core/document/album_names.h"
 #include "core/platform/program_paths.h"
 #include "core/settings/last_used_folder.h"
 #include "core/settings/recent_album_list.h"
+#include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -18,6 +20,7 @@
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/wait_cursor.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QFileInfo>
@@ -75,17 +78,9 @@ CChildFrame* AlbumDocuments::activeFrame() const
 CChildFrame* AlbumDocuments::newAlbum()
 {
     AlbumTable& t = *m_state.albums;
-    if (t.openCount >= kMaxAlbumWindows)
-        return nullptr;
-    mirrorToActiveSlot(t);
     const std::string path = untitledAlbumPath(m_state.programFolder, t.openCount, openAlbumPaths());
-    AlbumRecord& slot = t.windowSlots[static_cast<std::size_t>(t.openCount)];
-    for (AlbumRecord* record : {&t.working, &slot}) {
-        resetAlbumRecord(*record);
-        record->columns = layoutCount(m_state.settings.columns);
-        record->rows = layoutCount(m_state.settings.rows);
-        setFieldText(record->path, path);
-    }
+    if (!prepareNewAlbum(t, path, layoutCount(m_state.settings.columns), layoutCount(m_state.settings.rows)))
+        return nullptr;
     auto* frame = new CChildFrame(m_state, m_host, AlbumKind::Album);
     if (m_state.settings.childMaximized == 1)
         frame->showMaximized();
@@ -214,9 +209,7 @@ void AlbumDocuments::saveAs()
     // Written first: a failed save leaves the window under its old name.
     if (!writeTo(newPath, oldPath))
         return;
-    setFieldText(t.working.path, newPath);
-    if (AlbumRecord* slot = activeSlot(t))
-        setFieldText(slot->path, newPath);
+    renameWorkingAlbum(t, newPath);
     frame->setWindowTitle(qs(fileNamePart(newPath)));
     rememberAlbumFolder(newPath);
     (void)AddRecentAlbum(m_state.programFolder, newPath);
@@ -242,6 +235,15 @@ QString AlbumDocuments::askSavePath()
 
 bool AlbumDocuments::writeTo(const std::string& target, const std::string& storePath)
 {
+    const AlbumRecord& album = m_state.albums->working;
+    if (const std::vector<int> missing = entriesWithoutStoreCopy(album, m_state.programFolder, storePath); !missing.empty()) {
+        std::vector<std::string> names;
+        for (const int i : missing)
+            names.push_back(storedPathToUtf8(fieldText(album.images[static_cast<std::size_t>(i)].path)));
+        if (!m_host.prompts().askYesNo(m_window, missingStoreCopiesQuestion(names)))
+            return false;
+    }
+    const WaitCursor wait;
     const auto written = writeAlbum(m_state.albums->working, m_state.programFolder, target, storePath);
     if (!written) {
         m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));
