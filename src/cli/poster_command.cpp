@@ -4,6 +4,7 @@
 #include "cli_context.h"
 #include "cli_printer.h"
 #include "poster_command.h"
+#include "print_arguments.h"
 
 #include "core/album/cell_picture.h"
 #include "core/image/shared_image.h"
@@ -11,7 +12,6 @@
 #include "ui/print/poster_renderer.h"
 #include "ui/print/print_picture.h"
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
@@ -22,24 +22,6 @@ constexpr const char* kPosterUsage =
     "usage: pictra-cli print --poster PAPER [--orientation landscape|portrait]\n"
     "       [--sheet-orientation landscape|portrait] [--margin MM] --paper SHEET\n"
     "       (--pdf OUT.pdf | --printer NAME) ALBUM INDEX";
-
-std::optional<int> number(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::optional<SheetOrientation> orientation(std::string_view text)
-{
-    if (text == "landscape")
-        return SheetOrientation::Landscape;
-    if (text == "portrait")
-        return SheetOrientation::Portrait;
-    return std::nullopt;
-}
 
 struct PosterOptions {
     std::string poster, sheet, pdf, printer, album;
@@ -59,12 +41,12 @@ std::optional<PosterOptions> parseOptions(const Args& args)
             o.poster = args[++i];
         } else if (a == "--paper" && hasValue) {
             o.sheet = args[++i];
-        } else if (a == "--orientation" && hasValue && orientation(args[i + 1])) {
-            o.posterOrientation = *orientation(args[++i]);
-        } else if (a == "--sheet-orientation" && hasValue && orientation(args[i + 1])) {
-            o.sheetOrientation = *orientation(args[++i]);
-        } else if (a == "--margin" && hasValue && number(args[i + 1])) {
-            o.margin = number(args[++i]);
+        } else if (a == "--orientation" && hasValue && argOrientation(args[i + 1])) {
+            o.posterOrientation = *argOrientation(args[++i]);
+        } else if (a == "--sheet-orientation" && hasValue && argOrientation(args[i + 1])) {
+            o.sheetOrientation = *argOrientation(args[++i]);
+        } else if (a == "--margin" && hasValue && argNumber(args[i + 1])) {
+            o.margin = argNumber(args[++i]);
         } else if (a == "--pdf" && hasValue) {
             o.pdf = args[++i];
         } else if (a == "--printer" && hasValue) {
@@ -73,7 +55,7 @@ std::optional<PosterOptions> parseOptions(const Args& args)
             return std::nullopt;
         } else if (o.album.empty()) {
             o.album = a;
-        } else if (const auto index = number(a); index && *index >= 0 && o.index < 0) {
+        } else if (const auto index = argNumber(a); index && *index >= 0 && o.index < 0) {
             o.index = *index;
         } else {
             return std::nullopt;
@@ -84,9 +66,10 @@ std::optional<PosterOptions> parseOptions(const Args& args)
     return o;
 }
 
-// The dialog's choices in an order that lets every valid pair through: the
-// margin, the sheet (every sheet paper is smaller than the opening A1), the
-// poster, then the orientations.
+// The dialog's choices: the margin and orientations on the opening A1 on A4,
+// then the sheet and the poster; the sheet is checked once more against the
+// poster in force, so a pair is taken only when both of the dialog's rules
+// allow it, whichever order the user would have picked them in.
 std::optional<PosterSetup> setupFor(const PosterOptions& o, const WorkModeSettings& settings)
 {
     PosterSetup s = openPosterSetup(settings.print.margin);
@@ -94,12 +77,13 @@ std::optional<PosterSetup> setupFor(const PosterOptions& o, const WorkModeSettin
         printError("the margin leaves no room on the sheet");
         return std::nullopt;
     }
-    if (!chooseSheetPaper(s, o.sheet) || !choosePosterPaper(s, o.poster)) {
-        printError("the poster must be one of A0-A3 and larger than the sheet, one of A4-A6, B4-B6");
-        return std::nullopt;
-    }
     setPosterOrientation(s, o.posterOrientation);
     setSheetOrientation(s, o.sheetOrientation);
+    if (!chooseSheetPaper(s, o.sheet) || !choosePosterPaper(s, o.poster) || !chooseSheetPaper(s, o.sheet)) {
+        printError("the poster must be one of A0-A3, the sheet one of A4-A6, B4-B6, smaller than the poster "
+                   "in both directions");
+        return std::nullopt;
+    }
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include "cli_context.h"
 #include "cli_printer.h"
 #include "poster_command.h"
+#include "print_arguments.h"
 
 #include "core/album/cell_picture.h"
 #include "core/image/shared_image.h"
@@ -17,7 +18,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
 namespace pictra::cli {
@@ -27,23 +27,14 @@ constexpr const char* kPrintUsage =
     "usage: pictra-cli print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
     "       [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME) ALBUM [INDEX...]";
 
-std::optional<int> number(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 // "12x3" or "10,5": two numbers around one separator.
 std::optional<std::pair<int, int>> numberPair(std::string_view text, char separator)
 {
     const auto at = text.find(separator);
     if (at == std::string_view::npos)
         return std::nullopt;
-    const auto first = number(text.substr(0, at));
-    const auto second = number(text.substr(at + 1));
+    const auto first = argNumber(text.substr(0, at));
+    const auto second = argNumber(text.substr(at + 1));
     if (!first || !second)
         return std::nullopt;
     return std::pair{*first, *second};
@@ -66,10 +57,10 @@ std::optional<PrintOptions> parseOptions(const Args& args)
         const bool hasValue = i + 1 < args.size();
         if (a == "--paper" && hasValue) {
             o.paper = args[++i];
-        } else if (a == "--orientation" && hasValue && (args[i + 1] == "landscape" || args[i + 1] == "portrait")) {
-            o.orientation = args[++i] == "portrait" ? SheetOrientation::Portrait : SheetOrientation::Landscape;
-        } else if (a == "--margin" && hasValue && number(args[i + 1])) {
-            o.margin = number(args[++i]);
+        } else if (a == "--orientation" && hasValue && argOrientation(args[i + 1])) {
+            o.orientation = argOrientation(args[++i]);
+        } else if (a == "--margin" && hasValue && argNumber(args[i + 1])) {
+            o.margin = argNumber(args[++i]);
         } else if (a == "--layout" && hasValue && numberPair(args[i + 1], 'x')) {
             o.layout = numberPair(args[++i], 'x');
         } else if (a == "--offsets" && hasValue && numberPair(args[i + 1], ',')) {
@@ -84,7 +75,7 @@ std::optional<PrintOptions> parseOptions(const Args& args)
             return std::nullopt;
         } else if (o.album.empty()) {
             o.album = a;
-        } else if (const auto index = number(a); index && *index >= 0) {
+        } else if (const auto index = argNumber(a); index && *index >= 0) {
             o.indices.push_back(*index);
         } else {
             return std::nullopt;

@@ -80,5 +80,31 @@ TEST_F(PrintCommand, RefusesBadLayoutsAndNamesSkippedPictures)
     EXPECT_NE(skipped.err.find("p1.jpg"), std::string::npos) << skipped.err;
 }
 
+TEST_F(PrintCommand, PrintsAPosterBottomRowFirstAndRefusesImpossiblePairs)
+{
+    const std::string album = albumOf(2);
+    const std::string pdf = dir.file("poster.pdf");
+    const CliRun run = cli("print --poster A1 --paper A4 --margin 0 --pdf " + pdf + " " + album + " 1");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "9 pages\n");
+    const auto pages = test::renderPdfPages(pdf, 20);
+    ASSERT_EQ(pages.size(), 9u);
+    EXPECT_NEAR(pages[0].width, 297 * 20 / 25.4, 2);
+    // The red-over-blue picture fills 840 x 560 mm of the 891 x 630 mm of sheets.
+    EXPECT_EQ(test::colourAt(pages[0], 150, 100, 20), 'B'); // bottom-left sheet
+    EXPECT_EQ(test::colourAt(pages[8], 150, 150, 20), 'R'); // top-right sheet
+    EXPECT_EQ(test::colourAt(pages[8], 150, 10, 20), 'W');  // the band above the picture
+
+    const std::string refused = dir.file("refused.pdf");
+    EXPECT_EQ(cli("print --poster A1 --paper A4 --pdf " + refused + " " + album).exitCode, 2); // no INDEX
+    EXPECT_EQ(cli("print --poster A4 --paper A5 --pdf " + refused + " " + album + " 0").exitCode, 1);
+    EXPECT_EQ(cli("print --poster A3 --orientation portrait --paper B4 --pdf " + refused + " " + album + " 0")
+                  .exitCode,
+              1);
+    EXPECT_EQ(cli("print --poster A1 --paper A6 --margin 110 --pdf " + refused + " " + album + " 0").exitCode, 1);
+    EXPECT_EQ(cli("print --poster A1 --paper A4 --pdf " + refused + " " + album + " 2").exitCode, 1);
+    EXPECT_FALSE(fileExists(refused));
+}
+
 } // namespace
 } // namespace pictra

@@ -21,6 +21,10 @@ inline constexpr std::string_view kAlbumMagic = "Pictra version1.0";
 inline constexpr std::size_t kAlbumMagicBytes = 100;
 inline constexpr std::size_t kAlbumHeaderBytes = kAlbumMagicBytes + 4;
 inline constexpr std::size_t kMaxStoreCopyBytes = 10'000'000;
+// The longest file the format allows: 1000 entries, each with a store copy
+// of the largest size and its length.
+inline constexpr std::uint64_t kMaxAlbumFileBytes =
+    kAlbumHeaderBytes + std::uint64_t{kMaxAlbumImages} * (kImageEntryBytes + 4 + kMaxStoreCopyBytes);
 
 struct AlbumFileContents {
     std::vector<ImageEntry> entries;

@@ -61,7 +61,7 @@ Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programF
         return Status::InvalidArgument;
     // Read into memory rather than mapped: a file shortened by another
     // program while we parse it must not bring the program down.
-    const auto bytes = readFile(albumPath);
+    const auto bytes = readFile(albumPath, kMaxAlbumFileBytes);
     if (!bytes)
         return bytes.status();
     auto contents = parseAlbumFile(*bytes);

@@ -7,7 +7,9 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <span>
 #include <unistd.h>
 
@@ -39,6 +41,21 @@ void moveStoreCopies(std::span<const ImageEntry> entries, const std::string& pro
 }
 
 } // namespace
+
+std::vector<int> entriesWithoutStoreCopy(const AlbumRecord& album, const std::string& programFolder,
+                                         const std::string& storePath)
+{
+    std::vector<int> missing;
+    const int count = std::clamp(album.imageCount, 0, kMaxAlbumImages);
+    for (int i = 0; i < count; ++i) {
+        const std::string copy = storeCopyPath(programFolder, storePath, fieldText(album.images[static_cast<std::size_t>(i)].path));
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(copy, ec);
+        if (ec || size > kMaxStoreCopyBytes || ::access(copy.c_str(), R_OK) != 0)
+            missing.push_back(i);
+    }
+    return missing;
+}
 
 Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string& programFolder,
                                     const std::string& targetPath, const std::string& storePath)

@@ -16,6 +16,12 @@ struct AlbumWriteReport {
     std::vector<int> missingStoreCopies;
 };
 
+// The entries of `album` whose store copy in the store folder of
+// `storePath` is missing, unreadable or over the size a file may hold: a
+// save would write them without a picture, so the user is asked first.
+std::vector<int> entriesWithoutStoreCopy(const AlbumRecord& album, const std::string& programFolder,
+                                         const std::string& storePath);
+
 // Writes `album` to `targetPath`, taking the store copies from the store
 // folder of `storePath` (the album's path before a save-as; the target
 // itself for a plain save). When the two store folders differ (save-as to

@@ -26,4 +26,20 @@ std::optional<std::string> storeNameOwner(std::span<const ImageEntry> album, std
     return std::nullopt;
 }
 
+StoreNameSplit splitByStoreName(std::span<const ImageEntry> target, std::span<const ImageEntry> incoming)
+{
+    StoreNameSplit split;
+    std::vector<std::string> pending;
+    for (const ImageEntry& entry : incoming) {
+        const std::string path(fieldText(entry.path));
+        if (storeNameOwner(target, pending, path)) {
+            split.clashing.push_back(path);
+        } else {
+            split.kept.push_back(entry);
+            pending.push_back(path);
+        }
+    }
+    return split;
+}
+
 } // namespace pictra

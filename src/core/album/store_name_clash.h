@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pictra {
 
@@ -24,5 +25,14 @@ bool claimsSameStoreCopy(std::string_view a, std::string_view b);
 // `sourcePath`'s own.
 std::optional<std::string> storeNameOwner(std::span<const ImageEntry> album, std::span<const std::string> pending,
                                           std::string_view sourcePath);
+
+// Entries brought from another album, split by whether their store-copy
+// name is free in `target`: `kept` may join it, `clashing` (their source
+// paths) would show another picture of the target under the same name.
+struct StoreNameSplit {
+    std::vector<ImageEntry> kept;
+    std::vector<std::string> clashing;
+};
+StoreNameSplit splitByStoreName(std::span<const ImageEntry> target, std::span<const ImageEntry> incoming);
 
 } // namespace pictra

@@ -66,6 +66,10 @@ bool chooseSheetPaper(PosterSetup& s, std::string_view name)
     const PaperSize* paper = listedPaper(kPosterSheetPapers, name);
     if (!paper || !(paper->longSide < s.posterWidth && paper->shortSide < s.posterHeight))
         return false;
+    PosterSetup chosen = s;
+    chosen.sheet = std::string(name);
+    if (!leavesSheet(chosen, s.margin))
+        return false; // the margin would leave nothing of the smaller sheet
     s.sheet = std::string(name);
     applySizes(s);
     return true;

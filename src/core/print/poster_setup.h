@@ -34,8 +34,8 @@ PosterSetup openPosterSetup(int margin);
 
 // A poster paper (long side w, short side h) is taken only when the sheets in
 // force are smaller, SW < w and SH < h; a sheet paper only when it is smaller
-// than the poster in force, w < PW and h < PH. False (nothing changes) when
-// refused or not one of the lists' names.
+// than the poster in force, w < PW and h < PH, and the margin leaves some of
+// it. False (nothing changes) when refused or not one of the lists' names.
 bool choosePosterPaper(PosterSetup& setup, std::string_view name);
 bool chooseSheetPaper(PosterSetup& setup, std::string_view name);
 

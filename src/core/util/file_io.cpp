@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,7 +64,12 @@ Result<std::vector<std::uint8_t>> readFile(const std::string& path, std::size_t 
         return Status::IoError;
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         return Status::TooLarge;
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(st.st_size));
+    std::vector<std::uint8_t> data;
+    try {
+        data.resize(static_cast<std::size_t>(st.st_size));
+    } catch (const std::bad_alloc&) { // more than the system will give us
+        return Status::TooLarge;
+    }
     std::size_t done = 0;
     while (done < data.size()) {
         const ssize_t n = ::read(fd.get(), data.data() + done, data.size() - done);

@@ -21,6 +21,7 @@
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/enlargedview/c_pictra_view.h"
 #include "ui/print/print_commands.h"
 #include "ui/prompts/user_prompts.h"
@@ -197,8 +198,13 @@ int CChildFrame::appendImages(const FileNameList& list)
         return 0;
     makeCurrent();
     Result<AppendResult> appended = pictra::appendImages(m_state.albums->working, list, tickCount());
-    if (!appended)
+    if (!appended) {
+        if (appended.status() == Status::TooLarge)
+            m_host.prompts().showMessage(this, albumFullMessage(list.count()));
         return 0;
+    }
+    if (appended->dropped > 0)
+        m_host.prompts().showMessage(this, albumFullMessage(appended->dropped));
     m_host.reportProgress(appended->appended, list.count());
     if (!appended->missing.empty()) {
         auto* log = new ErrorLogDialog(appended->missing.paths(), this);

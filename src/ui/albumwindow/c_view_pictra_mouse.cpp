@@ -9,6 +9,7 @@
 #include "core/album/page_grid.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy_transfer.h"
+#include "core/album/store_name_clash.h"
 #include "core/album/window_records.h"
 #include "core/commands/command_ids.h"
 #include "core/util/cp932.h"
@@ -18,11 +19,15 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/prompts/user_prompts.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <span>
 
 namespace pictra::ui {
 namespace {
@@ -228,8 +233,14 @@ void CViewPictra::dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers)
     }
     const int target = w.currentPage * cells() + cell;
     const DropKind kind = (modifiers & Qt::ControlModifier) ? DropKind::Copy : DropKind::Move;
+    const int before = w.imageCount;
     const int landed = dropWithinAlbum(w, m_state.selection.selection, target, kind, tickCount());
     showDropped(landed);
+    if (kind == DropKind::Copy) {
+        const int leftOut = static_cast<int>(m_state.selection.selection.size()) - (w.imageCount - before);
+        if (leftOut > 0)
+            m_host.prompts().showMessage(this, albumFullMessage(leftOut));
+    }
 }
 
 void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
@@ -240,10 +251,28 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
     if (cell < 0)
         return;
     const AlbumRecord* from = source.ownRecord();
-    const int landed = insertEntryCopies(w, source.m_drag.entries, w.currentPage * cells() + cell, tickCount());
+    const StoreNameSplit split =
+        splitByStoreName(std::span(w.images).first(static_cast<std::size_t>(std::clamp(w.imageCount, 0, kMaxAlbumImages))),
+                         source.m_drag.entries);
+    if (!split.clashing.empty()) {
+        std::vector<std::string> names;
+        for (const std::string& path : split.clashing)
+            names.push_back(storedPathToUtf8(path));
+        const QString question = storeNameClashQuestion(names, !split.kept.empty());
+        if (split.kept.empty()) {
+            m_host.prompts().showMessage(this, question);
+            return;
+        }
+        if (!m_host.prompts().askYesNo(this, question))
+            return;
+    }
+    const int before = w.imageCount;
+    const int landed = insertEntryCopies(w, split.kept, w.currentPage * cells() + cell, tickCount());
     if (from && landed >= 0)
-        copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), source.m_drag.entries);
+        copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), split.kept);
     showDropped(landed);
+    if (const int leftOut = static_cast<int>(split.kept.size()) - (w.imageCount - before); leftOut > 0)
+        m_host.prompts().showMessage(this, albumFullMessage(leftOut));
 }
 
 void CViewPictra::showDropped(int landed)

@@ -12,6 +12,8 @@
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/wait_cursor.h"
 #include "ui/prompts/user_prompts.h"
 
 namespace pictra::ui {
@@ -68,13 +70,14 @@ void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent,
         return;
     ImageFileIO io(jpegSaveOptions(state.settings));
     ImageRecord& record = sharedRecord(state);
-    if (io.loadImage(imageFilePath(album.images[static_cast<std::size_t>(focused)]), record) != Status::Ok)
+    const std::string source = imageFilePath(album.images[static_cast<std::size_t>(focused)]);
+    const WaitCursor wait;
+    if (const Status loaded = io.loadImage(source, record); loaded != Status::Ok) {
+        host.prompts().showMessage(parent, exportReadFailureMessage(QString::fromStdString(source), loaded));
         return;
-    const Status saved = io.saveImage(target, record);
-    if (saved != Status::Ok)
-        host.prompts().showMessage(parent, QString::fromStdString(std::string(fileNamePart(target))) +
-                                               QStringLiteral(": 保存できませんでした (") +
-                                               QString::fromUtf8(statusName(saved).data(), static_cast<qsizetype>(statusName(saved).size())) + QStringLiteral(")"));
+    }
+    if (const Status saved = io.saveImage(target, record); saved != Status::Ok)
+        host.prompts().showMessage(parent, pictureSaveFailureMessage(QString::fromStdString(target), saved));
 }
 
 } // namespace pictra::ui

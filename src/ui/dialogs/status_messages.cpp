@@ -1,6 +1,8 @@
 // Japanese messages for album read and save failures.
 #include "ui/dialogs/status_messages.h"
 
+#include "core/album/image_entry.h"
+
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -99,6 +101,46 @@ QString storeFolderClashMessage(const QString& path)
     return QStringLiteral("「%1」と同じ名前のアルバムがすでに開いています。\n"
                           "同じ名前のアルバムは同時に開けません。先に開いているアルバムを閉じてください。")
         .arg(QFileInfo(path).fileName());
+}
+
+namespace {
+
+// The first few of `images` one a line, and how many more there are.
+QString listedImages(const std::vector<std::string>& images)
+{
+    QString text;
+    for (std::size_t i = 0; i < images.size() && i < kListedImages; ++i)
+        text += QStringLiteral("\n") + QString::fromStdString(images[i]);
+    if (images.size() > kListedImages)
+        text += QStringLiteral("\nほか%1枚").arg(images.size() - kListedImages);
+    return text;
+}
+
+} // namespace
+
+QString missingStoreCopiesQuestion(const std::vector<std::string>& images)
+{
+    return QStringLiteral("次のイメージは保存用の画像が見つからないため、画像なしで保存されます。%1\n\n保存しますか?")
+        .arg(listedImages(images));
+}
+
+QString albumFullMessage(int leftOut)
+{
+    return QStringLiteral("アルバムに入るイメージは%1枚までです。%2枚は追加されませんでした。")
+        .arg(kMaxAlbumImages)
+        .arg(leftOut);
+}
+
+QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain)
+{
+    const QString clash = QStringLiteral("次のイメージは、同じファイル名の別のイメージがアルバムにあるため追加できません。%1")
+                              .arg(listedImages(images));
+    return othersRemain ? clash + QStringLiteral("\n\nほかのイメージを追加しますか?") : clash;
+}
+
+QString exportReadFailureMessage(const QString& path, Status status)
+{
+    return QStringLiteral("画像を読み込めなかったため、書き出しませんでした。\n%1\n%2").arg(path, pictureFailureReason(status));
 }
 
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped)

@@ -35,4 +35,18 @@ QString storeFolderClashMessage(const QString& path);
 // The images a drop or insert left out, each with its reason.
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 
+// A save would write `images` without their picture (their store copies are
+// gone); asks whether to save anyway.
+QString missingStoreCopiesQuestion(const std::vector<std::string>& images);
+
+// The album is full: `leftOut` images of an append, drop or paste were not added.
+QString albumFullMessage(int leftOut);
+
+// Images dragged from another album whose file name is already used by a
+// different picture of the target; asks whether to add the others.
+QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain);
+
+// The picture `path` to be written in another format could not be read.
+QString exportReadFailureMessage(const QString& path, Status status);
+
 } // namespace pictra::ui

@@ -7,6 +7,7 @@
 #include "core/document/album_names.h"
 #include "core/settings/last_used_folder.h"
 #include "core/settings/recent_album_list.h"
+#include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -16,6 +17,7 @@
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/wait_cursor.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QFileInfo>
@@ -238,6 +240,15 @@ QString AlbumDocuments::askSavePath()
 
 bool AlbumDocuments::writeTo(const std::string& target, const std::string& storePath)
 {
+    const AlbumRecord& album = m_state.albums->working;
+    if (const std::vector<int> missing = entriesWithoutStoreCopy(album, m_state.programFolder, storePath); !missing.empty()) {
+        std::vector<std::string> names;
+        for (const int i : missing)
+            names.push_back(storedPathToUtf8(fieldText(album.images[static_cast<std::size_t>(i)].path)));
+        if (!m_host.prompts().askYesNo(m_window, missingStoreCopiesQuestion(names)))
+            return false;
+    }
+    const WaitCursor wait;
     const auto written = writeAlbum(m_state.albums->working, m_state.programFolder, target, storePath);
     if (!written) {
         m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));

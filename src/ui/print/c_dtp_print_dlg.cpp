@@ -4,7 +4,6 @@
 #include "app/app_state.h"
 #include "core/image/shared_image.h"
 #include "core/print/print_command_rules.h"
-#include "core/settings/option_fields.h"
 #include "ui/print/dtp_preview_view.h"
 #include "ui/print/print_dialog_controls.h"
 #include "ui/print/print_picture.h"
@@ -48,15 +47,6 @@ constexpr std::array<Swatch, 9> kSwatches = {{{"1133", 0x000000},
                                               {"1130", 0x0000ff},
                                               {"1131", 0xff00ff},
                                               {"1132", 0x808080}}};
-
-// A whole number typed into `edit` within low..high, or nullopt.
-std::optional<int> typedNumber(const QLineEdit* edit, int low, int high)
-{
-    const std::optional<std::int64_t> typed = parseDialogNumber(edit->text().toStdString());
-    if (!typed || *typed < low || *typed > high)
-        return std::nullopt;
-    return static_cast<int>(*typed);
-}
 
 } // namespace
 
@@ -197,8 +187,8 @@ void CDtpPrintDlg::orientationChosen(SheetOrientation orientation)
 
 void CDtpPrintDlg::sizesTyped()
 {
-    const std::optional<int> w = typedNumber(m_width, 1, std::numeric_limits<int>::max());
-    const std::optional<int> h = typedNumber(m_height, 1, std::numeric_limits<int>::max());
+    const std::optional<int> w = typedNumberIn(*m_width, 1, std::numeric_limits<int>::max());
+    const std::optional<int> h = typedNumberIn(*m_height, 1, std::numeric_limits<int>::max());
     const bool taken = w && h && setDtpFreeSize(m_content.setup, *w, *h);
     markRefused(m_width, !taken);
     markRefused(m_height, !taken);
@@ -208,7 +198,7 @@ void CDtpPrintDlg::sizesTyped()
 
 void CDtpPrintDlg::marginTyped()
 {
-    const std::optional<int> m = typedNumber(m_margin, 0, std::numeric_limits<int>::max());
+    const std::optional<int> m = typedNumberIn(*m_margin, 0, std::numeric_limits<int>::max());
     const bool taken = m && setDtpMargin(m_content.setup, *m);
     markRefused(m_margin, !taken);
     m_marginRefused = !taken;
@@ -219,8 +209,8 @@ void CDtpPrintDlg::textChanged()
 {
     m_content.text = m_text->toPlainText();
     m_content.fontFamily = m_font->currentText();
-    const std::optional<int> w = typedNumber(m_charWidth, 1, kMaxCharSideMm);
-    const std::optional<int> h = typedNumber(m_charHeight, 1, kMaxCharSideMm);
+    const std::optional<int> w = typedNumberIn(*m_charWidth, 1, kMaxCharSideMm);
+    const std::optional<int> h = typedNumberIn(*m_charHeight, 1, kMaxCharSideMm);
     markRefused(m_charWidth, !w);
     markRefused(m_charHeight, !h);
     if (w && h) {

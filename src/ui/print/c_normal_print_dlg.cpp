@@ -12,8 +12,6 @@
 #include "ui/print/page_up_down.h"
 #include "ui/widgets/thumbnail_strip.h"
 
-#include "core/print/thumbnail_strip_pages.h"
-
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -68,11 +65,11 @@ CNormalPrintDlg::CNormalPrintDlg(AppState& state, const AlbumRecord& album, User
     setWindowTitle(QStringLiteral("通常印刷"));
     buildControls();
     loadSettings();
-    fillStrip(album);
+    m_strip->fill(m_state.programFolder, album);
     const int opening = printOpeningImage(album);
     if (opening >= 0)
         m_list.add(imageFilePath(album.images[static_cast<std::size_t>(opening)]));
-    m_strip->setPage(StripPages{kNormalPrintStripSlots, album.imageCount}.pageOf(opening));
+    m_strip->showImage(opening);
     adjustSize();
     layOut();
     updatePrintButton();
@@ -130,7 +127,7 @@ void CNormalPrintDlg::buildControls()
     m_sheetView = new PrintSheetView(m_pictures, m_layout, m_list, this);
     m_sheetView->setObjectName(QStringLiteral("1058"));
     m_sheetView->setFixedSize(kPreviewSize);
-    QWidget* strip = buildStrip();
+    m_strip = new PrintStrip(m_pictures, this);
 
     auto* paperBox = new QGroupBox(QStringLiteral("用紙"), this);
     auto* paperForm = new QFormLayout(paperBox);
@@ -183,7 +180,7 @@ void CNormalPrintDlg::buildControls()
         buttons->addWidget(b);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(strip);
+    all->addWidget(m_strip);
     all->addLayout(buttons);
 
     m_outline = new DragOutline(this);
@@ -191,7 +188,7 @@ void CNormalPrintDlg::buildControls()
     // release went elsewhere ends at the next move.
     m_sheetView->setMouseTracking(true);
     m_sheetView->installEventFilter(this);
-    for (QWidget* cell : m_stripCells) {
+    for (QWidget* cell : m_strip->cells()) {
         cell->setMouseTracking(true);
         cell->installEventFilter(this);
     }
@@ -225,34 +222,6 @@ void CNormalPrintDlg::buildControls()
     });
 }
 
-QWidget* CNormalPrintDlg::buildStrip()
-{
-    static constexpr const char* kCellIds[kNormalPrintStripSlots] = {
-        "1031", "1032", "1033", "1034", "1035", "1036", "1037", "1042", "1052", "1012", "1013", "1043", "1054"};
-    constexpr int kCell = 48;
-    constexpr int kGap = 4;
-    StripLayout layout;
-    for (int k = 0; k < kNormalPrintStripSlots; ++k) {
-        layout.cells.push_back(QRect(k * (kCell + kGap), 0, kCell, kCell));
-        layout.cellIds.push_back(QString::fromLatin1(kCellIds[k]));
-    }
-    const int right = kNormalPrintStripSlots * (kCell + kGap);
-    layout.spin = QRect(right + 4, 4, 16, kCell - 8);
-    layout.spinId = QStringLiteral("1016");
-    layout.pageLabel = QRect(right + 26, kCell / 2 - 8, 44, 16);
-    layout.pageLabelId = QStringLiteral("1045");
-    auto* box = new QWidget(this);
-    box->setFixedSize(right + 72, kCell);
-    m_strip = new ThumbnailStrip(layout, box);
-    for (int k = 0; k < kNormalPrintStripSlots; ++k)
-        m_stripCells.push_back(m_strip->findChild<QWidget*>(layout.cellIds[static_cast<std::size_t>(k)]));
-    m_strip->setCellPainter([this](QPainter& painter, const QRect& cell, int item) {
-        const Rect inside{0, 0, cell.width() - 1, cell.height() - 1};
-        m_pictures.drawFitted(painter, inside, m_stripImages[static_cast<std::size_t>(item)].picture);
-    });
-    return box;
-}
-
 void CNormalPrintDlg::loadSettings()
 {
     m_all->setChecked(true);
@@ -272,21 +241,14 @@ void CNormalPrintDlg::loadSettings()
     m_offsetTop->setText(number(m_sheet.offsetTop));
 }
 
-void CNormalPrintDlg::fillStrip(const AlbumRecord& album)
+QWidget* CNormalPrintDlg::stripCell(int k) const
 {
-    // An album's strip draws the store copies; a single-image window has none.
-    const bool isAlbum = album.kind == AlbumKind::Album;
-    const std::string albumPath = albumFilePath(album);
-    QStringList names;
-    for (int i = 0; i < album.imageCount && i < kMaxAlbumImages; ++i) {
-        const std::string path = imageFilePath(album.images[static_cast<std::size_t>(i)]);
-        const std::string picture = isAlbum ? cellPicturePath(m_state.programFolder, albumPath, path,
-                                                              kNormalPrintStripSlots, DisplayMethod::Speed)
-                                            : path;
-        m_stripImages.push_back({path, picture});
-        names << QString::fromStdString(path);
-    }
-    m_strip->setNames(names);
+    return m_strip->cells()[static_cast<std::size_t>(k)];
+}
+
+ThumbnailStrip* CNormalPrintDlg::strip() const
+{
+    return m_strip->strip();
 }
 
 void CNormalPrintDlg::showSheetSize()

@@ -11,6 +11,7 @@
 #include "core/print/print_pages.h"
 #include "core/print/working_sheet.h"
 #include "ui/print/preview_pictures.h"
+#include "ui/print/print_strip.h"
 
 #include <QDialog>
 
@@ -34,16 +35,10 @@ namespace pictra::ui {
 
 class DragOutline;
 class PrintSheetView;
+class PrintStrip;
 class ThumbnailStrip;
 class PageUpDown;
 class UserPrompts;
-
-inline constexpr int kNormalPrintStripSlots = 13;
-
-struct StripImage {
-    std::string path;    // the image's own file (what gets printed)
-    std::string picture; // the file its strip cell draws ("" leaves it empty)
-};
 
 class CNormalPrintDlg : public QDialog {
     Q_OBJECT
@@ -58,9 +53,9 @@ public:
     const WorkingSheet& sheet() const { return m_sheet; }        // as typed
     const WorkingSheet& laidOutSheet() const { return m_laidOut; } // previewed and printed
     const PreviewLayout& layout() const { return m_layout; }
-    ThumbnailStrip* strip() const { return m_strip; }
+    ThumbnailStrip* strip() const;
     // Strip cell k's widget (0 = leftmost).
-    QWidget* stripCell(int k) const { return m_stripCells[static_cast<std::size_t>(k)]; }
+    QWidget* stripCell(int k) const;
     PrintSheetView* sheetView() const { return m_sheetView; }
 
     // "印刷": the printer set-up, then the job. The dialog stays open.
@@ -74,9 +69,7 @@ private:
     enum class DragMode { None, FromStrip, Placed };
 
     void buildControls();
-    QWidget* buildStrip();
     void loadSettings();
-    void fillStrip(const AlbumRecord& album);
     void showSheetSize();
     bool layOut();
     void updateSheetUpDown();
@@ -134,9 +127,7 @@ private:
     QLabel* m_sheetLabel = nullptr;
     QLabel* m_problem = nullptr;
     PrintSheetView* m_sheetView = nullptr;
-    ThumbnailStrip* m_strip = nullptr;
-    std::vector<QWidget*> m_stripCells;
-    std::vector<StripImage> m_stripImages;
+    PrintStrip* m_strip = nullptr;
     DragOutline* m_outline = nullptr;
 };
 

@@ -19,8 +19,9 @@ namespace pictra::ui {
 
 bool CNormalPrintDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto cell = std::find(m_stripCells.begin(), m_stripCells.end(), watched);
-    if (watched != m_sheetView && cell == m_stripCells.end())
+    const std::vector<QWidget*>& cells = m_strip->cells();
+    const auto cell = std::find(cells.begin(), cells.end(), watched);
+    if (watched != m_sheetView && cell == cells.end())
         return QDialog::eventFilter(watched, event);
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
@@ -32,7 +33,7 @@ bool CNormalPrintDlg::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseButtonPress) {
         if (mouse->button() != Qt::LeftButton)
             return false;
-        mousePressed(at, cell == m_stripCells.end() ? -1 : static_cast<int>(cell - m_stripCells.begin()),
+        mousePressed(at, cell == cells.end() ? -1 : static_cast<int>(cell - cells.begin()),
                      mouse->modifiers());
     } else if (type == QEvent::MouseMove) {
         mouseMoved(at, mouse->buttons());
@@ -62,16 +63,16 @@ void CNormalPrintDlg::mousePressed(QPoint at, int stripCell, Qt::KeyboardModifie
             return;
         }
     }
-    const int image = stripCell >= 0 ? m_strip->itemInCell(stripCell) : -1;
+    const int image = stripCell >= 0 ? m_strip->strip()->itemInCell(stripCell) : -1;
     if (image < 0)
         return;
-    m_pending = m_stripImages[static_cast<std::size_t>(image)].path;
+    m_pending = m_strip->images()[static_cast<std::size_t>(image)].path;
     if (modifiers & Qt::ControlModifier) {
         addPending();
         return;
     }
     m_drag = DragMode::FromStrip;
-    QWidget* source = m_stripCells[static_cast<std::size_t>(stripCell)];
+    QWidget* source = m_strip->cells()[static_cast<std::size_t>(stripCell)];
     m_dragRect = toDialog(source, {0, 0, source->width(), source->height()});
 }
 

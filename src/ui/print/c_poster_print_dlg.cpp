@@ -5,7 +5,6 @@
 #include "core/image/shared_image.h"
 #include "core/print/poster_layout.h"
 #include "core/print/print_command_rules.h"
-#include "core/settings/option_fields.h"
 #include "ui/print/poster_preview_view.h"
 #include "ui/print/print_dialog_controls.h"
 #include "ui/print/print_picture.h"
@@ -132,17 +131,22 @@ void CPosterPrintDlg::posterPaperChosen()
 
 void CPosterPrintDlg::sheetPaperChosen()
 {
-    const bool taken = chooseSheetPaper(m_setup, m_sheetPaper->currentText().toStdString());
+    const std::string name = m_sheetPaper->currentText().toStdString();
+    const bool taken = chooseSheetPaper(m_setup, name);
     showSetup();
-    if (!taken)
-        m_note->setText(QStringLiteral("印刷する用紙はポスター用紙より小さくしてください。"));
+    if (taken)
+        return;
+    // Without the margin the paper would do: the margin is what leaves no sheet.
+    PosterSetup noMargin = m_setup;
+    noMargin.margin = 0;
+    m_note->setText(chooseSheetPaper(noMargin, name) ? QStringLiteral("余白が大きすぎて用紙が残りません。")
+                                                     : QStringLiteral("印刷する用紙はポスター用紙より小さくしてください。"));
 }
 
-void CPosterPrintDlg::marginTyped(const QString& text)
+void CPosterPrintDlg::marginTyped()
 {
-    const std::optional<std::int64_t> typed = parseDialogNumber(text.toStdString());
-    const bool taken = typed && *typed >= 0 && *typed <= std::numeric_limits<int>::max() &&
-                       setPosterMargin(m_setup, static_cast<int>(*typed));
+    const std::optional<int> typed = typedNumberIn(*m_margin, 0, std::numeric_limits<int>::max());
+    const bool taken = typed && setPosterMargin(m_setup, *typed);
     m_marginRefused = !taken && !(typed && *typed == m_setup.margin);
     markRefused(m_margin, m_marginRefused);
     showSetup();

@@ -54,7 +54,7 @@ private:
     void buildControls();
     void posterPaperChosen();
     void sheetPaperChosen();
-    void marginTyped(const QString& text);
+    void marginTyped();
     void showSetup();
 
     AppState& m_state;

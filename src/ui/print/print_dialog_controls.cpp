@@ -1,6 +1,7 @@
 // Shared controls of the poster and DTP dialogs.
 #include "ui/print/print_dialog_controls.h"
 
+#include "core/util/typed_number.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -21,6 +22,14 @@ QLineEdit* idNumberEdit(const char* id, bool readOnly, QWidget* parent)
         edit->setEnabled(false);
     }
     return edit;
+}
+
+std::optional<int> typedNumberIn(const QLineEdit& edit, int low, int high)
+{
+    const std::optional<std::int64_t> typed = readTypedNumber(edit.text().toStdString());
+    if (!typed || *typed < low || *typed > high)
+        return std::nullopt;
+    return static_cast<int>(*typed);
 }
 
 QRadioButton* idRadio(const QString& text, const char* id, QWidget* parent)

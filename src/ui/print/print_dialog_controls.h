@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 class QGroupBox;
@@ -13,7 +14,6 @@ class QRadioButton;
 class QWidget;
 
 namespace pictra::ui {
-
 
 // A narrow number edit; `readOnly` ones only show sizes.
 QLineEdit* idNumberEdit(const char* id, bool readOnly, QWidget* parent);
@@ -32,6 +32,9 @@ QComboBox* idPaperCombo(const char* id, const std::array<std::string_view, N>& n
 // A group with a paper combo, "横"/"縦" and the width and height edits.
 QGroupBox* paperGroup(const QString& title, QComboBox* combo, QRadioButton* landscape, QRadioButton* portrait,
                       QLineEdit* width, QLineEdit* height, QWidget* parent);
+
+// The whole number typed into `edit` when it lies within low..high.
+std::optional<int> typedNumberIn(const QLineEdit& edit, int low, int high);
 
 // Shows the edit's text in red while `refused`.
 void markRefused(QLineEdit* edit, bool refused);

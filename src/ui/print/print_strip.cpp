@@ -14,7 +14,7 @@ PrintStrip::PrintStrip(PreviewPictures& pictures, QWidget* parent) : QWidget(par
 {
     static constexpr const char* kCellIds[kNormalPrintStripSlots] = {
         "1031", "1032", "1033", "1034", "1035", "1036", "1037", "1042", "1052", "1012", "1013", "1043", "1054"};
-    constexpr int kCell = 44;
+    constexpr int kCell = 48;
     constexpr int kGap = 4;
     StripLayout layout;
     for (int k = 0; k < kNormalPrintStripSlots; ++k) {
@@ -28,6 +28,8 @@ PrintStrip::PrintStrip(PreviewPictures& pictures, QWidget* parent) : QWidget(par
     layout.pageLabelId = QStringLiteral("1045");
     setFixedSize(right + 72, kCell);
     m_strip = new ThumbnailStrip(layout, this);
+    for (const QString& id : layout.cellIds)
+        m_cells.push_back(m_strip->findChild<QWidget*>(id));
     m_strip->setCellPainter([this](QPainter& painter, const QRect& cell, int item) {
         const Rect inside{0, 0, cell.width() - 1, cell.height() - 1};
         m_pictures.drawFitted(painter, inside, m_images[static_cast<std::size_t>(item)].picture);

@@ -1,10 +1,9 @@
-// PrintStrip: the 13-cell thumbnail strip of the poster and DTP dialogs,
-// with its up-down (1016) and page label (1045), filled with an album
-// window's images; a click on a cell names the album image.
+// PrintStrip: the 13-cell thumbnail strip of the print dialogs, with its
+// up-down (1016) and page label (1045), filled with an album window's
+// images; a click on a cell names the album image.
 #pragma once
 
 #include "core/album/album_record.h"
-#include "ui/print/c_normal_print_dlg.h"
 
 #include <QWidget>
 
@@ -15,6 +14,13 @@ namespace pictra::ui {
 
 class PreviewPictures;
 class ThumbnailStrip;
+
+inline constexpr int kNormalPrintStripSlots = 13;
+
+struct StripImage {
+    std::string path;    // the image's own file (what gets printed)
+    std::string picture; // the file its strip cell draws ("" leaves it empty)
+};
 
 class PrintStrip : public QWidget {
     Q_OBJECT
@@ -28,6 +34,8 @@ public:
     // Turns to the page holding album image `index`.
     void showImage(int index);
     ThumbnailStrip* strip() const { return m_strip; }
+    // The cell widgets, leftmost first.
+    const std::vector<QWidget*>& cells() const { return m_cells; }
 
 signals:
     void imageClicked(int index);
@@ -35,6 +43,7 @@ signals:
 private:
     PreviewPictures& m_pictures;
     ThumbnailStrip* m_strip = nullptr;
+    std::vector<QWidget*> m_cells;
     std::vector<StripImage> m_images;
 };
 

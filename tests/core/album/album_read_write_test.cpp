@@ -135,6 +135,8 @@ TEST_F(AlbumReadWrite, MissingStoreCopyIsWrittenAsAnEmptyBlock)
     const std::string path = writeAlbumFile("trip.abm", threeImages());
     ASSERT_TRUE(readAlbum(*ws.table, ws.programFolder, path, 1));
     std::filesystem::remove(copyOf(path, ws.file("moved/b.jpg")));
+    // Known before the save, so the user can be asked.
+    EXPECT_EQ(entriesWithoutStoreCopy(ws.table->working, ws.programFolder, path), std::vector<int>{1});
     auto report = writeAlbum(ws.table->working, ws.programFolder, path, path);
     ASSERT_TRUE(report);
     EXPECT_EQ(report->missingStoreCopies, std::vector<int>{1});

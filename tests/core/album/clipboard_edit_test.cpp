@@ -221,5 +221,20 @@ TEST(StoreNameClash, AnotherPathOwningTheBaseName)
     EXPECT_EQ(storeNameOwner(entries, pending, "/r/y.jpg"), std::nullopt);
 }
 
+TEST(StoreNameClash, DraggedEntriesSplitByWhetherTheirNameIsFree)
+{
+    auto target = album(2); // /p/0.jpg, /p/1.jpg
+    std::vector<ImageEntry> dragged(4);
+    setFieldText(dragged[0].path, "/q/1.JPG"); // another picture under a taken name
+    setFieldText(dragged[1].path, "/p/0.jpg"); // the same file: shares its copy
+    setFieldText(dragged[2].path, "/q/n.jpg");
+    setFieldText(dragged[3].path, "/r/n.jpg"); // clashes with the earlier dragged one
+    const StoreNameSplit split = splitByStoreName(std::span(target->images.data(), 2), dragged);
+    ASSERT_EQ(split.kept.size(), 2u);
+    EXPECT_EQ(fieldText(split.kept[0].path), "/p/0.jpg");
+    EXPECT_EQ(fieldText(split.kept[1].path), "/q/n.jpg");
+    EXPECT_EQ(split.clashing, (std::vector<std::string>{"/q/1.JPG", "/r/n.jpg"}));
+}
+
 } // namespace
 } // namespace pictra

@@ -74,6 +74,12 @@ TEST(PosterSetup, OpeningAndRefusedChoices)
     EXPECT_EQ(a6.sheetHeight, 1);
     EXPECT_EQ(posterGrid(a6).down, 490);
     EXPECT_EQ(openPosterSetup(500).margin, 0);
+
+    // A margin the A4 takes but the A6 does not: the A6 is refused.
+    PosterSetup wide = openPosterSetup(150);
+    EXPECT_FALSE(chooseSheetPaper(wide, "A6"));
+    EXPECT_EQ(wide.sheet, "A4");
+    EXPECT_EQ(wide.sheetHeight, 60);
 }
 
 TEST(PosterLayout, PictureIsCentredOnThePosterWithWhiteBands)

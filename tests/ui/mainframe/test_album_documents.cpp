@@ -39,13 +39,7 @@ void makeAlbum(ui::CMainFrame& frame, test::ScriptedPrompts& prompts, const test
 
 QString openCommand(const std::string& path) { return QString::fromStdString(makeOpenCommand(path)); }
 
-// A started program on a fresh program folder (which opens the sample album).
-struct Program {
-    test::TempDir tmp;
-    AppState state;
-    test::ScriptedPrompts prompts;
-    std::unique_ptr<ui::CMainFrame> frame = test::startProgram(state, prompts, tmp.file("program"));
-};
+using Program = test::StartedProgram;
 
 } // namespace
 

@@ -14,16 +14,7 @@
 
 using namespace pictra;
 
-namespace {
-
-struct Program {
-    test::TempDir tmp;
-    AppState state;
-    test::ScriptedPrompts prompts;
-    std::unique_ptr<ui::CMainFrame> frame = test::startProgram(state, prompts, tmp.file("program"));
-};
-
-} // namespace
+using Program = test::StartedProgram;
 
 class TestDropFailures : public QObject {
     Q_OBJECT

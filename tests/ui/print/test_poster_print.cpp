@@ -130,6 +130,13 @@ private slots:
         margin->setText(QStringLiteral("20"));
         QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("1017"))->isEnabled());
         QCOMPARE(dlg.setup().sheetWidth, 277);
+
+        dlg.findChild<QRadioButton*>(QStringLiteral("1069"))->click();
+        choose(poster, QStringLiteral("A1"));
+        margin->setText(QStringLiteral("150")); // the A4 keeps 60 mm, an A6 would keep nothing
+        choose(sheet, QStringLiteral("A6"));
+        QCOMPARE(sheet->currentText(), QStringLiteral("A4"));
+        QVERIFY(dlg.findChild<QLabel*>(QStringLiteral("note"))->text().contains(QStringLiteral("余白")));
     }
 
     void manySheetsAskAndFailuresAreTold()

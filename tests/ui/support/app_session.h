@@ -31,6 +31,14 @@ inline std::unique_ptr<ui::CMainFrame> startProgram(AppState& state, ScriptedPro
     return startPictra(state, options);
 }
 
+// A started program on a fresh program folder (which opens the sample album).
+struct StartedProgram {
+    TempDir tmp;
+    AppState state;
+    ScriptedPrompts prompts;
+    std::unique_ptr<ui::CMainFrame> frame = startProgram(state, prompts, tmp.file("program"));
+};
+
 // Writes a photo-like JPEG of w × h pixels, with camera data when `exif`.
 inline void writeJpeg(const std::string& path, int w, int h, std::uint32_t seed, bool exif = false)
 {
