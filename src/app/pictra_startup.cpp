@@ -6,6 +6,7 @@
 #include "app/program_startup.h"
 #include "core/album/selection_block.h"
 #include "core/album/slide_show.h"
+#include "core/album/window_slots.h"
 #include "core/platform/registry_store.h"
 #include "core/settings/recent_album_list.h"
 #include "core/settings/window_placement.h"
@@ -32,16 +33,9 @@ void removeSupersededInstallationNamedInRegistry(RegistryStore& registry)
 void clearAlbumState(AppState& state)
 {
     clearSlideShow(state.slideShow);
-    clearSelectionBlock(state.selection);
-    clearAlbumTable(*state.albums);
-    const auto columns = static_cast<std::uint8_t>(state.settings.columns & 0xFF);
-    const auto rows = static_cast<std::uint8_t>(state.settings.rows & 0xFF);
-    state.albums->working.columns = columns;
-    state.albums->working.rows = rows;
-    for (AlbumRecord& slot : state.albums->windowSlots) {
-        slot.columns = columns;
-        slot.rows = rows;
-    }
+    startAlbumTable(*state.albums, state.selection);
+    presetGrid(*state.albums, static_cast<std::uint8_t>(state.settings.columns & 0xFF),
+               static_cast<std::uint8_t>(state.settings.rows & 0xFF));
 }
 
 void showMainFrame(AppState& state, ui::CMainFrame& frame)

@@ -13,6 +13,16 @@ void startAlbumTable(AlbumTable& table, SelectionBlock& selection)
     clearAlbumTable(table);
 }
 
+void presetGrid(AlbumTable& table, std::uint8_t columns, std::uint8_t rows)
+{
+    table.working.columns = columns;
+    table.working.rows = rows;
+    for (AlbumRecord& slot : table.windowSlots) {
+        slot.columns = columns;
+        slot.rows = rows;
+    }
+}
+
 bool prepareNewAlbum(AlbumTable& table, std::string_view path, int columns, int rows)
 {
     if (table.openCount >= kMaxAlbumWindows)
@@ -26,10 +36,11 @@ bool prepareNewAlbum(AlbumTable& table, std::string_view path, int columns, int 
     return true;
 }
 
-bool prepareImageWindow(AlbumTable& table, AlbumKind kind, const ImageEntry& entry)
+bool prepareImageWindow(AlbumTable& table, AlbumKind kind, const ImageEntry& shown)
 {
     if (table.openCount >= kMaxAlbumWindows)
         return false;
+    const ImageEntry entry = shown; // often one of the working copy's own entries, reset below
     mirrorToActiveSlot(table);
     const int source = findSlot(table, table.working.viewId);
     AlbumRecord& w = table.working;

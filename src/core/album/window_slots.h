@@ -15,6 +15,10 @@ namespace pictra {
 // The table as the program starts: no windows, an empty selection block.
 void startAlbumTable(AlbumTable& table, SelectionBlock& selection);
 
+// As the program starts, the working copy and every slot take the grid of
+// the settings (`columns` × `rows`, as stored).
+void presetGrid(AlbumTable& table, std::uint8_t columns, std::uint8_t rows);
+
 // Prepares the working copy for a new, empty album window at `path` with a
 // columns × rows grid (each side brought into 1..10). The active window's
 // changes are mirrored into its slot first. False when ten windows are open.

@@ -8,6 +8,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/page_position.h"
 #include "core/album/window_records.h"
+#include "core/album/window_slots.h"
 #include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
 #include "core/tools/zoom_stack.h"
@@ -50,20 +51,9 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
     : m_state(state), m_host(host), m_kind(kind), m_viewId(nextViewId())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    AlbumTable& table = *state.albums;
-    const int slot = std::min(table.openCount, kMaxAlbumWindows - 1);
-    table.openCount = slot + 1;
-    AlbumRecord& w = table.working;
-    w.kind = kind;
-    w.viewId = m_viewId;
-    if (kind == AlbumKind::Album) {
-        w.layoutComputed = 0;
-        w.hasFocus = 0;
-        w.focusIndex = 0;
-        w.focusRect = {};
-    }
-    table.windowSlots[static_cast<std::size_t>(slot)] = w;
-    const std::string path = albumFilePath(w);
+    // Every opener checked for a free slot before preparing the working copy.
+    (void)openWindowSlot(*state.albums, kind, m_viewId);
+    const std::string path = albumFilePath(state.albums->working);
     const std::string_view name = fileNamePart(path);
     setWindowTitle(QString::fromStdString(std::string(name.empty() ? std::string_view(path) : name)));
     if (kind == AlbumKind::Album) {
@@ -105,18 +95,8 @@ CChildFrame* CChildFrame::find(QMdiArea& area, std::uint64_t viewId)
 void CChildFrame::makeCurrent()
 {
     AlbumTable& table = *m_state.albums;
-    const int slot = findSlot(table, m_viewId);
-    if (slot < 0 || table.working.viewId == m_viewId)
+    if (!pictra::activateWindow(table, m_state.selection, m_viewId))
         return;
-    mirrorToActiveSlot(table);
-    table.working = table.windowSlots[static_cast<std::size_t>(slot)];
-    if (m_kind == AlbumKind::Album) {
-        const int focused = focusedImage(table.working);
-        if (focused >= 0)
-            selectOnly(m_state.selection, table.working.images[static_cast<std::size_t>(focused)]);
-        else
-            clearSelection(m_state.selection);
-    }
     // The bar edits the working copy's focused entry: it must show this
     // window's entry before anything can be typed into it.
     loadShared(m_state, cellPictureFor(m_state, table.working, commandImage(table.working)));

@@ -86,25 +86,29 @@ int CViewPictra::cells() const
     return rec ? cellsPerPage(rec->columns, rec->rows) : 1;
 }
 
-void CViewPictra::storeWorking() { mirrorToActiveSlot(*m_state.albums); }
-
 void CViewPictra::computeGrid(bool first)
 {
+    const AlbumRecord* rec = ownRecord();
+    if (!rec)
+        return;
     const QRect anchor = m_anchor->geometry();
-    editWindowRecords(*m_state.albums, m_viewId, [&](AlbumRecord& rec) {
-        const GridInput input{width(), height(), anchor.left(), anchor.top(), rec.columns, rec.rows,
-                              m_state.settings.gapX, m_state.settings.gapY};
-        rec.cells = pictra::computeGrid(input, first ? GridDivision::Real : GridDivision::Integer);
-        rec.layoutComputed = 1;
-        rec.focusRect = rec.cells[static_cast<std::size_t>(std::clamp(rec.focusIndex, 0, kMaxPageCells - 1))];
-    });
+    const GridInput input{width(), height(), anchor.left(), anchor.top(), rec->columns, rec->rows,
+                          m_state.settings.gapX, m_state.settings.gapY};
+    placeGrid(*m_state.albums, m_viewId, pictra::computeGrid(input, first ? GridDivision::Real : GridDivision::Integer));
 }
 
-void CViewPictra::resetFocusRect()
+void CViewPictra::apply(const ViewChange& change)
 {
-    editWindowRecords(*m_state.albums, m_viewId, [](AlbumRecord& rec) {
-        rec.focusRect = rec.cells[static_cast<std::size_t>(std::clamp(rec.focusIndex, 0, kMaxPageCells - 1))];
-    });
+    if (change.refillPages)
+        fillPageCombo();
+    if (change.refreshInfoBar) {
+        loadShared(m_state, focusedPicturePath(m_state, working()));
+        m_host.refreshInfoBar();
+    }
+    if (change.repaint)
+        repaintPage();
+    else if (change.selectionFrames)
+        update();
 }
 
 void CViewPictra::resizeEvent(QResizeEvent* event)
@@ -180,97 +184,42 @@ void CViewPictra::chooseSlider(bool columns)
 void CViewPictra::sliderMoved(int value)
 {
     m_frame.makeCurrent();
-    AlbumRecord& w = working();
-    const int focused = w.currentPage * cells() + w.focusIndex;
-    if (m_columnsRadio->isChecked())
-        w.columns = static_cast<std::uint8_t>(clampGridSide(value));
-    else
-        w.rows = static_cast<std::uint8_t>(clampGridSide(value));
-    const PageFocus keep = focusForImage(focused, w.columns, w.rows);
-    w.currentPage = keep.page;
-    w.focusIndex = keep.cell;
-    storeWorking();
-    fillPageCombo();
+    const ViewChange change =
+        setGridSide(*m_state.albums, m_columnsRadio->isChecked() ? GridSide::Columns : GridSide::Rows, value);
     computeGrid(false);
-    repaintPage();
+    apply(change);
 }
 
 void CViewPictra::pageChosen(int index)
 {
     m_frame.makeCurrent();
-    working().currentPage = index;
-    storeWorking();
-    selectFirstOfPage();
-    loadShared(m_state, focusedPicturePath(m_state, working()));
-    m_host.refreshInfoBar();
-    repaintPage();
-}
-
-void CViewPictra::selectFirstOfPage()
-{
-    const AlbumRecord& w = working();
-    const int first = w.currentPage * cells();
-    if (first < w.imageCount)
-        selectOnly(m_state.selection, w.images[static_cast<std::size_t>(first)]);
-    else
-        clearSelection(m_state.selection);
+    apply(choosePage(*m_state.albums, m_state.selection, index));
 }
 
 void CViewPictra::navigate(PageMove move)
 {
     m_frame.makeCurrent();
-    AlbumRecord& w = working();
-    const std::optional<int> page = navigatePage(w.currentPage, w.imageCount, w.columns, w.rows, move);
-    if (!page) {
+    const std::optional<ViewChange> change = movePage(*m_state.albums, m_state.selection, move);
+    if (!change) {
         QApplication::beep();
         return;
     }
-    w.currentPage = *page;
-    w.hasFocus = 1;
-    w.focusIndex = 0;
-    w.focusRect = w.cells[0];
-    storeWorking();
-    fillPageCombo();
-    loadShared(m_state, focusedPicturePath(m_state, w));
-    m_host.refreshInfoBar();
-    selectFirstOfPage();
-    repaintPage();
+    apply(*change);
 }
 
 void CViewPictra::relayoutFromSettings()
 {
     const int columns = clampGridSide(m_state.settings.columns & 0xFF);
     const int rows = clampGridSide(m_state.settings.rows & 0xFF);
-    editWindowRecords(*m_state.albums, m_viewId, [&](AlbumRecord& rec) {
-        const PageFocus keep =
-            focusForImage(rec.currentPage * cellsPerPage(rec.columns, rec.rows) + rec.focusIndex, columns, rows);
-        rec.columns = static_cast<std::uint8_t>(columns);
-        rec.rows = static_cast<std::uint8_t>(rows);
-        rec.currentPage = keep.page;
-        rec.focusIndex = keep.cell;
-    });
+    const ViewChange change = setGridShape(*m_state.albums, m_viewId, columns, rows);
     computeGrid(false);
     chooseSlider(m_columnsRadio->isChecked());
-    fillPageCombo();
-    repaintPage();
+    apply(change);
 }
 
 void CViewPictra::showAppended()
 {
-    AlbumRecord& w = working();
-    fillPageCombo();
-    if (!w.hasFocus) {
-        w.hasFocus = 1;
-        w.focusIndex = 0;
-        m_state.selection.clipboardFilled = false;
-    }
-    w.focusRect = w.cells[static_cast<std::size_t>(std::clamp(w.focusIndex, 0, kMaxPageCells - 1))];
-    loadShared(m_state, focusedPicturePath(m_state, w));
-    m_host.refreshInfoBar();
-    storeWorking();
-    if (!m_state.selection.clipboardFilled && w.imageCount > 0)
-        selectOnly(m_state.selection, w.images[0]);
-    repaintPage();
+    apply(afterAppend(*m_state.albums, m_state.selection));
 }
 
 bool CViewPictra::handleCommand(int id)

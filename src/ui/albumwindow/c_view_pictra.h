@@ -7,6 +7,7 @@
 #include "core/album/album_record.h"
 #include "core/album/page_arithmetic.h"
 #include "core/album/page_grid.h"
+#include "core/album/page_view_rules.h"
 #include "ui/albumwindow/page_painting.h"
 
 #include <QPixmap>
@@ -84,15 +85,14 @@ private:
     // This window's record: the working copy while it is current, else its slot.
     const AlbumRecord* ownRecord() const;
     int cells() const;
-    void storeWorking();
 
     void createControls();
     void computeGrid(bool first);
-    void resetFocusRect();
+    // Redoes what a core rule says changed.
+    void apply(const ViewChange& change);
     void chooseSlider(bool columns);
     void sliderMoved(int value);
     void pageChosen(int index);
-    void selectFirstOfPage();
 
     int cellAt(QPoint pos, HitRule rule = HitRule::Inclusive) const;
     void focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers);

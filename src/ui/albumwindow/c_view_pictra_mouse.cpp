@@ -98,23 +98,12 @@ void CViewPictra::mousePressEvent(QMouseEvent* event)
 
 void CViewPictra::focusAndSelect(QPoint pos, Qt::KeyboardModifiers modifiers)
 {
-    AlbumRecord& w = working();
-    const int first = w.currentPage * cells();
-    const int cell = cellAt(pos);
-    if (cell >= 0 && first + cell < w.imageCount) {
-        const ImageEntry& entry = w.images[static_cast<std::size_t>(first + cell)];
-        loadShared(m_state, cellPictureFor(m_state, w, first + cell));
-        if (!isSelected(m_state.selection, entry.stamp) && w.hasFocus && !(modifiers & Qt::ControlModifier))
-            clearSelection(m_state.selection);
-        w.hasFocus = 1;
-        w.focusIndex = cell;
-        w.focusRect = w.cells[static_cast<std::size_t>(cell)];
+    const ClickResult click =
+        clickCell(*m_state.albums, m_state.selection, {cellAt(pos), (modifiers & Qt::ControlModifier) != 0});
+    if (click.image >= 0) {
+        loadShared(m_state, cellPictureFor(m_state, working(), click.image));
         m_host.refreshInfoBar();
-        storeWorking();
     }
-    const int focused = focusedImage(w);
-    if (focused >= 0)
-        addToSelection(m_state.selection, w.images[static_cast<std::size_t>(focused)]);
 }
 
 void CViewPictra::prepareDrag(QPoint pos)
@@ -214,10 +203,8 @@ void CViewPictra::mouseReleaseEvent(QMouseEvent* event)
         } else if (current) {
             current->dropFrom(*this, event->globalPosition().toPoint());
         }
-    } else if (!(event->modifiers() & Qt::ControlModifier) && ownRecord() && isCurrent()) {
-        const int focused = focusedImage(working());
-        if (focused >= 0)
-            selectOnly(m_state.selection, working().images[static_cast<std::size_t>(focused)]);
+    } else if (ownRecord() && isCurrent()) {
+        releaseClick(*m_state.albums, m_state.selection, (event->modifiers() & Qt::ControlModifier) != 0);
         update();
     }
     m_drag = Drag{};
@@ -277,12 +264,7 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
 
 void CViewPictra::showDropped(int landed)
 {
-    clearSelectionBlock(m_state.selection);
-    if (landed >= 0)
-        selectOnly(m_state.selection, working().images[static_cast<std::size_t>(landed)]);
-    storeWorking();
-    repaintPage();
-    fillPageCombo();
+    apply(afterDrop(*m_state.albums, m_state.selection, landed));
 }
 
 void CViewPictra::cancelDrag()

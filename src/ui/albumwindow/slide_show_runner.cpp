@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
+#include "core/album/window_slots.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
@@ -76,7 +77,7 @@ void slideShowTick(AppState& state, AlbumWindowHost& host)
     show.currentPath = imageFilePath(entry);
     loadShared(state, show.currentPath);
     slideFrame->setWindowTitle(QString::fromStdString(std::string(fileNamePart(show.currentPath))));
-    editWindowRecords(table, show.slideViewId, [&](AlbumRecord& rec) { rec.images[0] = entry; });
+    showSlideEntry(table, show.slideViewId, entry);
     host.refreshInfoBar();
     if (QWidget* view = slideFrame->widget())
         view->update();

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
+#include "core/album/window_slots.h"
 #include "core/document/album_names.h"
 #include "core/settings/last_used_folder.h"
 #include "core/settings/recent_album_list.h"
@@ -75,17 +76,9 @@ CChildFrame* AlbumDocuments::activeFrame() const
 CChildFrame* AlbumDocuments::newAlbum()
 {
     AlbumTable& t = *m_state.albums;
-    if (t.openCount >= kMaxAlbumWindows)
-        return nullptr;
-    mirrorToActiveSlot(t);
     const std::string path = untitledAlbumPath(m_state.programFolder, t.openCount, openAlbumPaths());
-    AlbumRecord& slot = t.windowSlots[static_cast<std::size_t>(t.openCount)];
-    for (AlbumRecord* record : {&t.working, &slot}) {
-        resetAlbumRecord(*record);
-        record->columns = layoutCount(m_state.settings.columns);
-        record->rows = layoutCount(m_state.settings.rows);
-        setFieldText(record->path, path);
-    }
+    if (!prepareNewAlbum(t, path, layoutCount(m_state.settings.columns), layoutCount(m_state.settings.rows)))
+        return nullptr;
     auto* frame = new CChildFrame(m_state, m_host, AlbumKind::Album);
     if (m_state.settings.childMaximized == 1)
         frame->showMaximized();
@@ -212,9 +205,7 @@ void AlbumDocuments::saveAs()
     // Written first: a failed save leaves the window under its old name.
     if (!writeTo(newPath, oldPath))
         return;
-    setFieldText(t.working.path, newPath);
-    if (AlbumRecord* slot = activeSlot(t))
-        setFieldText(slot->path, newPath);
+    renameWorkingAlbum(t, newPath);
     frame->setWindowTitle(qs(fileNamePart(newPath)));
     rememberAlbumFolder(newPath);
     (void)AddRecentAlbum(m_state.programFolder, newPath);

@@ -323,8 +323,9 @@ TEST(WindowSlots, ActivationMirrorsTheOldWindowAndSelectsTheNewFocus)
 TEST(WindowSlots, ImageWindowsRememberTheirAlbumAndAreFoundByPath)
 {
     auto table = tableWith({3, 3});
-    const ImageEntry entry = table->working.images[2];
-    ASSERT_TRUE(prepareImageWindow(*table, AlbumKind::SingleImage, entry));
+    // The entry is handed over as the album's own, as the enlarged view does.
+    ASSERT_TRUE(prepareImageWindow(*table, AlbumKind::SingleImage, table->working.images[2]));
+    EXPECT_EQ(fieldText(table->working.images[0].path), "/img/2.jpg");
     EXPECT_EQ(table->working.currentPage, 0); // slot of album A
     EXPECT_EQ(table->working.imageCount, 1);
     EXPECT_EQ(cellsPerPage(table->working), 1);
