@@ -1,6 +1,6 @@
 // Fuzz target: the Exif segment walk and orientation reset, and the lossless
 // turn of a JPEG file, on arbitrary bytes.
-#include "core/tools/jpeg_exif_segment.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/tools/jpeg_lossless.h"
 
 #include <cstddef>

@@ -41,13 +41,6 @@ std::optional<ByteSpan> findSegment(ByteSpan jpeg, std::uint8_t wanted, std::str
     return std::nullopt;
 }
 
-constexpr std::uint16_t kOrientationTag = 0x0112;
-constexpr std::uint16_t kShortType = 3;
-constexpr std::size_t kTiffStart = 6; // after "Exif\0\0"
-
-std::uint16_t u16(ByteReader& in, bool bigEndian) { return bigEndian ? in.u16be() : in.u16(); }
-std::uint32_t u32(ByteReader& in, bool bigEndian) { return bigEndian ? in.u32be() : in.u32(); }
-
 } // namespace
 
 bool looksLikeJpeg(ByteSpan jpeg) { return jpeg.size() >= 2 && jpeg[0] == 0xFF && jpeg[1] == 0xD8; }
@@ -64,35 +57,6 @@ std::optional<int> adobeTransform(ByteSpan jpeg)
     if (!payload || payload->size() < 12)
         return std::nullopt;
     return (*payload)[11];
-}
-
-int jpegOrientation(ByteSpan jpeg)
-{
-    const std::optional<ByteSpan> segment = exifSegment(jpeg);
-    if (!segment)
-        return 1;
-    ByteReader in(segment->subspan(kTiffStart));
-    const std::uint16_t order = in.u16();
-    if (order != 0x4949 && order != 0x4D4D)
-        return 1;
-    const bool be = order == 0x4D4D;
-    if (u16(in, be) != 42)
-        return 1;
-    in.seek(u32(in, be));
-    const std::uint16_t entries = u16(in, be);
-    for (std::uint16_t i = 0; i < entries && !in.truncated(); ++i) {
-        const std::uint16_t tag = u16(in, be);
-        const std::uint16_t type = u16(in, be);
-        const std::uint32_t count = u32(in, be);
-        const std::uint16_t value = u16(in, be);
-        in.skip(2);
-        if (tag == kOrientationTag && !in.truncated()) {
-            if (type != kShortType || count != 1 || value < 1 || value > 8)
-                return 1;
-            return value;
-        }
-    }
-    return 1;
 }
 
 } // namespace pictra

@@ -19,9 +19,4 @@ std::optional<ByteSpan> exifSegment(ByteSpan jpeg);
 // 1 = YCbCr, 2 = YCCK), or nullopt when the file has no such segment.
 std::optional<int> adobeTransform(ByteSpan jpeg);
 
-// The Exif orientation, 1..8 (1 = upright, also for files without one or
-// with a value outside 1..8): how the stored rows must be turned and
-// mirrored to show the picture upright.
-int jpegOrientation(ByteSpan jpeg);
-
 } // namespace pictra

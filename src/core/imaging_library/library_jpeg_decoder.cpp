@@ -4,6 +4,7 @@
 
 #include "core/image/orientation.h"
 #include "core/imaging_library/jpeg_app_segments.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/imaging_library/turbo_handle.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "core/tools/jpeg_lossless.h"
 
 #include "core/imaging_library/turbo_handle.h"
-#include "core/tools/jpeg_exif_segment.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
 
 #include <turbojpeg.h>
 

@@ -2,7 +2,7 @@
 #include "core/tools/picture_replacement.h"
 
 #include "core/image/image_format.h"
-#include "core/tools/jpeg_exif_segment.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/tools/jpeg_lossless.h"
 #include "core/util/atomic_file_writer.h"
 #include "core/util/file_io.h"

@@ -1,5 +1,7 @@
-// iconv-backed CP932 conversion. Each call opens its own converter, so the
-// functions are safe to call from any thread.
+// iconv-backed CP932 conversion. Each thread keeps its own two converters
+// (opening one costs far more than a field's conversion), so the functions
+// are safe to call from any thread. ASCII text is the same in both
+// encodings and is copied without iconv.
 #include "core/util/cp932.h"
 
 #include <cerrno>
@@ -41,10 +43,34 @@ std::size_t cp932SequenceLength(unsigned char lead)
     return ((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) ? 2 : 1;
 }
 
-Cp932Conversion convert(std::string_view input, const char* to, const char* from, bool toCp932)
+bool isAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// This thread's converter for the direction, reset to its initial state.
+const IconvHandle& converter(bool toCp932)
+{
+    thread_local const IconvHandle toCp932Handle("CP932", "UTF-8");
+    thread_local const IconvHandle toUtf8Handle("UTF-8", "CP932");
+    const IconvHandle& cd = toCp932 ? toCp932Handle : toUtf8Handle;
+    if (cd.valid())
+        iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    return cd;
+}
+
+Cp932Conversion convert(std::string_view input, bool toCp932)
 {
     Cp932Conversion result;
-    IconvHandle cd(to, from);
+    if (isAscii(input)) {
+        result.text = std::string(input);
+        return result;
+    }
+    const IconvHandle& cd = converter(toCp932);
     if (!cd.valid()) {
         result.complete = false;
         result.rejected = std::string(input);
@@ -96,9 +122,9 @@ Cp932Conversion convert(std::string_view input, const char* to, const char* from
 
 } // namespace
 
-Cp932Conversion utf8ToCp932(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8", true); }
+Cp932Conversion utf8ToCp932(std::string_view utf8) { return convert(utf8, true); }
 
-Cp932Conversion cp932ToUtf8(std::string_view cp932) { return convert(cp932, "UTF-8", "CP932", false); }
+Cp932Conversion cp932ToUtf8(std::string_view cp932) { return convert(cp932, false); }
 
 bool isValidUtf8(std::string_view bytes)
 {

@@ -32,6 +32,10 @@ QString pictureSaveFailureMessage(const QString& path, Status status);
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 
+// `skipped` images were not added: the album already holds an image of the
+// same file name (their store copies would overwrite each other).
+QString storeNameClashMessage(int skipped);
+
 // The images a drop or insert left out, each with its reason.
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 

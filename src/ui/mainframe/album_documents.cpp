@@ -1,11 +1,13 @@
 // New, open, save and save-as of albums.
 #include "ui/mainframe/album_documents.h"
 
+#include "core/album/album_previews.h"
 #include "core/app/app_state.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
 #include "core/album/window_slots.h"
 #include "core/document/album_names.h"
+#include "core/platform/program_paths.h"
 #include "core/settings/last_used_folder.h"
 #include "core/settings/recent_album_list.h"
 #include "core/util/cp932.h"
@@ -148,7 +150,9 @@ void AlbumDocuments::openWithDialog()
         return;
     const auto folders = loadLastUsedFolder(m_state.programFolder);
     const QString start = folders ? qs(fieldText(folders->albumFolder)) : qs(joinPath(m_state.programFolder, "USER"));
-    const QString chosen = m_host.prompts().openFileName(m_window, QStringLiteral("開く"), start, kAlbumFilter);
+    const QString chosen =
+        m_host.prompts().openAlbumFileName(m_window, QStringLiteral("開く"), start, kAlbumFilter,
+                                           tempFilePath(m_state.programFolder, kAlbumPreviewFolder));
     if (chosen.isEmpty())
         return;
     const std::string path = chosen.toStdString();

@@ -19,6 +19,7 @@
 #include "ui/mainframe/navigation_tip.h"
 #include "ui/options/options_apply.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/search/search_command.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -180,6 +181,12 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kManual:
     case cmd::kHelpIndex: openManual(); return true;
     case cmd::kAbout: AboutDialog(this).exec(); return true;
+    case cmd::kSearch:
+    case cmd::kSearchFromFile: {
+        CChildFrame* frame = m_documents->activeFrame();
+        runSearchCommand(m_state, *this, this, id, frame && frame->kind() == AlbumKind::Album ? frame : nullptr);
+        return true;
+    }
     case cmd::kOptions: runOptionsSheet(m_state, *this, this); return true;
     default: return false;
     }

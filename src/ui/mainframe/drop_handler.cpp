@@ -15,6 +15,7 @@
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
 #include "ui/mainframe/album_documents.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <span>
@@ -81,9 +82,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     if (!failed.empty())
         m_host.prompts().showMessage(m_window, skippedImagesMessage(failed));
     if (clashes > 0)
-        m_host.prompts().showMessage(
-            m_window, QStringLiteral("同じファイル名のイメージがすでにアルバムにあるため、%1枚は追加されませんでした。")
-                          .arg(clashes));
+        m_host.prompts().showMessage(m_window, storeNameClashMessage(clashes));
 }
 
 } // namespace pictra::ui

@@ -1,6 +1,7 @@
 // QtUserPrompts: the real dialogs.
 #include "ui/prompts/user_prompts.h"
 
+#include "ui/dialogs/c_open_filedlg.h"
 #include "ui/print/c_set_printer.h"
 
 #include <QFileDialog>
@@ -41,6 +42,15 @@ QString QtUserPrompts::saveFileName(QWidget* parent, const QString& caption, con
 QString QtUserPrompts::chooseFolder(QWidget* parent, const QString& caption, const QString& folder)
 {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+QString QtUserPrompts::openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                         const QString& filter, const std::string& scratchFolder)
+{
+    COpenFiledlg dialog(parent, caption, folder, filter, scratchFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 bool QtUserPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QPrinter;
 class QWidget;
 
@@ -33,6 +35,15 @@ public:
                                  const QString& filter) = 0;
     // A folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
+    // An album to open, in the album open dialog that shows the selected
+    // album's pictures (extracted into `scratchFolder`); empty when
+    // cancelled. Without that dialog it is the plain openFileName.
+    virtual QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter, const std::string& scratchFolder)
+    {
+        (void)scratchFolder;
+        return openFileName(parent, caption, folder, filter);
+    }
     // The printer set-up (CSetPrinter) on `printer`, which keeps the choice.
     // False when cancelled: nothing is to be printed.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
@@ -49,6 +60,8 @@ public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& pathSuggestion,
                          const QString& filter) override;
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
+    QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                              const std::string& scratchFolder) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 

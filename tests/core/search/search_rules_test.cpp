@@ -1,5 +1,6 @@
 // Word splitting and the pattern and word tests of both searches.
 #include "core/search/album_search.h"
+#include "core/search/search_locations.h"
 #include "core/search/search_match.h"
 #include "core/search/search_words.h"
 #include "core/util/cp932.h"
@@ -122,6 +123,17 @@ TEST(AlbumSearch, PatternThenWordsInAlbumOrder)
     EXPECT_EQ(searchAlbumEntries(entries, "*.*", parseSearchWords("2003,京都")),
               (Words{"/p/kyoto/a.jpg", "/p/nara/c.JPG"}));
     EXPECT_EQ(searchAlbumEntries(entries, "KYOTO", {}), (Words{"/p/kyoto/a.jpg", "/p/kyoto/b.jpeg"}));
+}
+
+TEST(SearchLocations, HomeRootThenVolumesWithTheUsersFiles)
+{
+    const std::vector<MountedVolume> volumes = {
+        {"/", "ext4"},          {"/proc", "proc"},       {"/sys/fs/cgroup", "cgroup2"}, {"/dev/shm", "tmpfs"},
+        {"/media/usb", "vfat"}, {"/run/user/1000", "ext4"}, {"/run/media/u/cam", "exfat"}, {"/snap/x/1", "squashfs"},
+        {"/home", "btrfs"},
+    };
+    EXPECT_EQ(searchLocations("/home/u", volumes),
+              (Words{"/home/u/", "/", "/media/usb/", "/run/media/u/cam/", "/home/"}));
 }
 
 } // namespace

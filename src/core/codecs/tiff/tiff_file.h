@@ -3,8 +3,9 @@
 // Our own reader takes uncompressed little- and big-endian files with one
 // image in strips: RGB with 8-bit samples (extra samples such as alpha are
 // skipped), palette pictures of 1, 2, 4 or 8 bits, and CMYK (separated)
-// pictures, converted to RGB. Every other variant goes to libtiff. Writing produces a baseline RGB TIFF of one strip. Both give or take
-// a 24-bit bottom-up record with its outline in pixels.
+// pictures, converted to RGB. Every other variant goes to libtiff. Writing
+// produces a baseline RGB TIFF of one strip. Both give or take a 24-bit
+// bottom-up record with its outline in pixels.
 #pragma once
 
 #include "core/image/image_record.h"
@@ -19,8 +20,8 @@ namespace pictra {
 
 // Reads a TIFF file into the record's buffers. The path's extension must be
 // "tif" or "tiff" (any case): Unsupported otherwise, as for variants
-// libtiff does not convert either. NotFound/IoError
-// for a file that cannot be opened, Corrupt/Truncated for damaged files,
+// libtiff does not convert either. NotFound/IoError for a file that cannot
+// be opened, Corrupt/Truncated for damaged files,
 // TooLarge when the picture does not fit record.pixels. On failure the
 // record's outline and headers are cleared.
 Status readTiff(const std::string& path, ImageRecord& record);

@@ -1,7 +1,9 @@
-// Marker walking and IFD0 lookup, bounds-checked on every step.
+// IFD0 lookup in the Exif segment, bounds-checked on every step.
 //
 //   FFD8 [FFE1 len "Exif\0\0" TIFF header (II/MM, 42, IFD0 offset) IFD0 ...] ... FFDA
-#include "core/tools/jpeg_exif_segment.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
+
+#include "core/imaging_library/jpeg_app_segments.h"
 
 #include <cstring>
 
@@ -47,28 +49,12 @@ bool littleEndian(ByteSpan segment) { return segment[10] == 'I'; }
 
 std::optional<SegmentSpan> findExifSegment(ByteSpan jpeg)
 {
-    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8)
+    // The payload follows the marker and the length field.
+    const std::optional<ByteSpan> payload = exifSegment(jpeg);
+    if (!payload)
         return std::nullopt;
-    std::size_t at = 2;
-    while (at + 4 <= jpeg.size()) {
-        if (jpeg[at] != 0xFF)
-            return std::nullopt;
-        const std::uint8_t marker = jpeg[at + 1];
-        if (marker == 0xFF) {
-            ++at;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9)
-            return std::nullopt;
-        const std::size_t length = static_cast<std::size_t>(jpeg[at + 2]) << 8 | jpeg[at + 3];
-        if (length < 2 || at + 2 + length > jpeg.size())
-            return std::nullopt;
-        if (marker == 0xE1 && length >= 2 + kExifHeaderBytes &&
-            std::memcmp(jpeg.data() + at + 4, "Exif\0\0", kExifHeaderBytes) == 0)
-            return SegmentSpan{at, 2 + length};
-        at += 2 + length;
-    }
-    return std::nullopt;
+    const auto offset = static_cast<std::size_t>(payload->data() - jpeg.data()) - 4;
+    return SegmentSpan{offset, payload->size() + 4};
 }
 
 std::optional<int> exifOrientation(ByteSpan segment)
@@ -77,6 +63,15 @@ std::optional<int> exifOrientation(ByteSpan segment)
     if (!at)
         return std::nullopt;
     return littleEndian(segment) ? segment[*at] | segment[*at + 1] << 8 : segment[*at] << 8 | segment[*at + 1];
+}
+
+int jpegOrientation(ByteSpan jpeg)
+{
+    const std::optional<SegmentSpan> exif = findExifSegment(jpeg);
+    if (!exif)
+        return 1;
+    const std::optional<int> value = exifOrientation(jpeg.subspan(exif->offset, exif->size));
+    return value && *value >= 1 && *value <= 8 ? *value : 1;
 }
 
 bool setExifOrientation(MutableByteSpan segment, int value)

@@ -20,8 +20,14 @@ struct SegmentSpan {
 // the file has none or its markers are broken.
 std::optional<SegmentSpan> findExifSegment(ByteSpan jpeg);
 
-// The orientation tag (1..8) of IFD0 in an Exif segment; nullopt when absent.
+// The orientation tag of IFD0 in an Exif segment, as stored; nullopt when
+// absent.
 std::optional<int> exifOrientation(ByteSpan segment);
+
+// The Exif orientation of a whole JPEG file, 1..8 (1 = upright, also for
+// files without one or with a value outside 1..8): how the stored rows must
+// be turned and mirrored to show the picture upright.
+int jpegOrientation(ByteSpan jpeg);
 // Sets the orientation tag to `value` in place; false when there is none.
 bool setExifOrientation(MutableByteSpan segment, int value);
 
