@@ -2,10 +2,10 @@
 #include "ui/mainframe/album_documents.h"
 
 #include "core/album/album_previews.h"
-#include "core/app/app_state.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
 #include "core/album/window_slots.h"
+#include "core/app/app_state.h"
 #include "core/document/album_names.h"
 #include "core/platform/program_paths.h"
 #include "core/settings/last_used_folder.h"
