@@ -1,12 +1,12 @@
 // Appending file paths as album entries.
 #include "core/album/append_images.h"
 
+#include "core/album/album_room.h"
 #include "core/album/identity_stamps.h"
 #include "core/album/shared_store_copies.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 
-#include <algorithm>
 #include <span>
 
 namespace pictra {
@@ -16,13 +16,13 @@ Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, 
     if (list.empty() || album.kind != AlbumKind::Album || album.imageCount < 0 || album.imageCount > kMaxAlbumImages)
         return Status::InvalidArgument;
     const int first = album.imageCount;
-    const int room = kMaxAlbumImages - first;
-    if (room == 0)
+    const RoomCut cut = cutToRoom(first, static_cast<std::size_t>(list.count()));
+    if (cut.kept == 0)
         return Status::TooLarge;
     AppendResult result;
     result.firstIndex = first;
-    result.appended = std::min(room, list.count());
-    result.dropped = list.count() - result.appended;
+    result.appended = static_cast<int>(cut.kept);
+    result.dropped = static_cast<int>(cut.leftOut);
     // tick + N + k, bumped past stamps the album already holds.
     const std::vector<std::int32_t> stamps =
         freshStamps(std::span(album.images.data(), static_cast<std::size_t>(first)), SelectionBlock{},

@@ -1,6 +1,7 @@
 // Insertion positions of move and copy drops.
 #include "core/album/drop_insertion.h"
 
+#include "core/album/album_room.h"
 #include "core/album/identity_stamps.h"
 
 #include <algorithm>
@@ -25,9 +26,7 @@ const ImageEntry* findByStamp(std::span<const ImageEntry> entries, std::int32_t 
 int rebuild(AlbumRecord& album, const std::vector<ImageEntry>& kept, std::vector<ImageEntry> inserted, int target,
             std::uint32_t stamp)
 {
-    const std::size_t room = static_cast<std::size_t>(kMaxAlbumImages) - kept.size();
-    if (inserted.size() > room)
-        inserted.resize(room);
+    inserted.resize(cutToRoom(static_cast<int>(kept.size()), inserted.size()).kept);
     if (inserted.empty())
         return -1;
     stampNewEntries(inserted, kept, SelectionBlock{}, stamp);

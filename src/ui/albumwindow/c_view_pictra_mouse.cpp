@@ -5,6 +5,7 @@
 #include "ui/albumwindow/c_view_pictra.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_room.h"
 #include "core/album/drop_insertion.h"
 #include "core/album/page_grid.h"
 #include "core/album/cell_picture.h"
@@ -220,14 +221,13 @@ void CViewPictra::dropWithin(QPoint pos, Qt::KeyboardModifiers modifiers)
     }
     const int target = w.currentPage * cells() + cell;
     const DropKind kind = (modifiers & Qt::ControlModifier) ? DropKind::Copy : DropKind::Move;
-    const int before = w.imageCount;
+    // A copy adds every selected image; the album's own store copies serve them.
+    const std::size_t leftOut =
+        kind == DropKind::Copy ? cutToRoom(w.imageCount, m_state.selection.selection.size()).leftOut : 0;
     const int landed = dropWithinAlbum(w, m_state.selection.selection, target, kind, tickCount());
     showDropped(landed);
-    if (kind == DropKind::Copy) {
-        const int leftOut = static_cast<int>(m_state.selection.selection.size()) - (w.imageCount - before);
-        if (leftOut > 0)
-            m_host.prompts().showMessage(this, albumFullMessage(leftOut));
-    }
+    if (leftOut > 0)
+        m_host.prompts().showMessage(this, albumFullMessage(static_cast<int>(leftOut)));
 }
 
 void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
@@ -238,9 +238,16 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
     if (cell < 0)
         return;
     const AlbumRecord* from = source.ownRecord();
-    const StoreNameSplit split =
+    StoreNameSplit split =
         splitByStoreName(std::span(w.images).first(static_cast<std::size_t>(std::clamp(w.imageCount, 0, kMaxAlbumImages))),
                          source.m_drag.entries);
+    // Cut before any store copy is brought over, so none lands for an image left out.
+    const RoomCut cut = cutToRoom(w.imageCount, split.kept.size());
+    split.kept.resize(cut.kept);
+    const auto tellLeftOut = [&] {
+        if (cut.leftOut > 0)
+            m_host.prompts().showMessage(this, albumFullMessage(static_cast<int>(cut.leftOut)));
+    };
     if (!split.clashing.empty()) {
         std::vector<std::string> names;
         for (const std::string& path : split.clashing)
@@ -248,18 +255,17 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
         const QString question = storeNameClashQuestion(names, !split.kept.empty());
         if (split.kept.empty()) {
             m_host.prompts().showMessage(this, question);
+            tellLeftOut();
             return;
         }
         if (!m_host.prompts().askYesNo(this, question))
             return;
     }
-    const int before = w.imageCount;
     const int landed = insertEntryCopies(w, split.kept, w.currentPage * cells() + cell, tickCount());
     if (from && landed >= 0)
         copyStoreCopies(m_state.programFolder, albumFilePath(*from), albumFilePath(w), split.kept);
     showDropped(landed);
-    if (const int leftOut = static_cast<int>(split.kept.size()) - (w.imageCount - before); leftOut > 0)
-        m_host.prompts().showMessage(this, albumFullMessage(leftOut));
+    tellLeftOut();
 }
 
 void CViewPictra::showDropped(int landed)

@@ -2,6 +2,7 @@
 #include "ui/mainframe/drop_handler.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_room.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
@@ -15,7 +16,6 @@
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
 #include "ui/mainframe/album_documents.h"
-#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <span>
@@ -68,6 +68,9 @@ void DropHandler::addImages(const std::vector<std::string>& images)
         else
             batch.sources.push_back(image);
     }
+    // Images the album has no room for get no store copy either.
+    const RoomCut cut = cutToRoom(w.imageCount, batch.sources.size());
+    batch.sources.resize(cut.kept);
     const BatchResults results = runStoreCopies(batch, m_window);
     FileNameList accepted;
     std::vector<std::pair<std::string, Status>> failed;
@@ -83,6 +86,8 @@ void DropHandler::addImages(const std::vector<std::string>& images)
         m_host.prompts().showMessage(m_window, skippedImagesMessage(failed));
     if (clashes > 0)
         m_host.prompts().showMessage(m_window, storeNameClashMessage(clashes));
+    if (cut.leftOut > 0)
+        m_host.prompts().showMessage(m_window, albumFullMessage(static_cast<int>(cut.leftOut)));
 }
 
 } // namespace pictra::ui

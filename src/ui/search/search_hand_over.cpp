@@ -2,6 +2,7 @@
 #include "ui/search/search_hand_over.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_room.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
 #include "core/image/image_file_io.h"
@@ -25,23 +26,29 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
     AlbumRecord& album = state.albums->working;
     const std::string albumPath(fieldText(album.path));
     const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
-    ImageFileIO io(jpegSaveOptions(state.settings));
-    std::unique_ptr<ImageBuffers> buffers;
     std::vector<std::string> addable;
     int clashes = 0;
     for (const std::string& path : paths) {
-        if (storeNameOwner(entries, addable, path)) {
+        if (storeNameOwner(entries, addable, path))
             ++clashes;
-            continue;
-        }
+        else
+            addable.push_back(path);
+    }
+    // Images the album has no room for get no store copy either.
+    const RoomCut cut = cutToRoom(album.imageCount, addable.size());
+    addable.resize(cut.kept);
+    ImageFileIO io(jpegSaveOptions(state.settings));
+    std::unique_ptr<ImageBuffers> buffers;
+    for (const std::string& path : addable) {
         if (!buffers)
             makeSharedImage(buffers, state.settings);
         // A picture that cannot be reduced is still added; its cell shows the file itself.
         (void)makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path);
-        addable.push_back(path);
     }
     if (clashes > 0)
         prompts.showMessage(parent, storeNameClashMessage(clashes));
+    if (cut.leftOut > 0)
+        prompts.showMessage(parent, albumFullMessage(static_cast<int>(cut.leftOut)));
     return addable;
 }
 

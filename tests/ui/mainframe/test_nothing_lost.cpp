@@ -19,6 +19,27 @@ using namespace pictra;
 
 using Program = test::StartedProgram;
 
+// A new album of 999 images (the first of three pictures written, over and
+// over); returns the three pictures.
+std::vector<std::string> albumWithRoomForOne(Program& p)
+{
+    auto& [tmp, state, prompts, frame] = p;
+    if (!frame->documents().newAlbum())
+        return {};
+    std::vector<std::string> images;
+    for (int i = 0; i < 3; ++i) {
+        images.push_back(tmp.file("img/p" + std::to_string(i) + ".jpg"));
+        test::writeJpeg(images.back(), 32, 24, static_cast<std::uint32_t>(i + 1));
+    }
+    frame->drops().dropFiles({images[0]});
+    AlbumTable& t = *state.albums;
+    for (int i = 1; i < kMaxAlbumImages - 1; ++i)
+        t.working.images[static_cast<std::size_t>(i)] = t.working.images[0];
+    t.working.imageCount = kMaxAlbumImages - 1;
+    mirrorToActiveSlot(t);
+    return images;
+}
+
 class TestNothingLost : public QObject {
     Q_OBJECT
 private slots:
@@ -61,18 +82,9 @@ private slots:
     {
         Program p;
         auto& [tmp, state, prompts, frame] = p;
-        QVERIFY(frame->documents().newAlbum());
-        std::vector<std::string> images;
-        for (int i = 0; i < 3; ++i) {
-            images.push_back(tmp.file("img/p" + std::to_string(i) + ".jpg"));
-            test::writeJpeg(images.back(), 32, 24, static_cast<std::uint32_t>(i + 1));
-        }
-        frame->drops().dropFiles({images[0]});
+        const std::vector<std::string> images = albumWithRoomForOne(p);
+        QCOMPARE(images.size(), std::size_t{3});
         AlbumTable& t = *state.albums;
-        for (int i = 1; i < kMaxAlbumImages - 1; ++i)
-            t.working.images[static_cast<std::size_t>(i)] = t.working.images[0];
-        t.working.imageCount = kMaxAlbumImages - 1;
-        mirrorToActiveSlot(t);
 
         FileNameList list;
         QVERIFY(list.add(images[1]) && list.add(images[2]));
@@ -86,6 +98,26 @@ private slots:
         frame->documents().activeFrame()->appendImages(list);
         QCOMPARE(t.working.imageCount, kMaxAlbumImages);
         QVERIFY2(prompts.asked.last().contains(QStringLiteral("2枚は追加されませんでした")), qPrintable(prompts.asked.last()));
+        t.working.imageCount = 0; // nothing to ask about at exit
+        mirrorToActiveSlot(t);
+    }
+
+    void aDropIntoANearlyFullAlbumWritesNoStoreCopyForWhatItLeavesOut()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        const std::vector<std::string> images = albumWithRoomForOne(p);
+        QCOMPARE(images.size(), std::size_t{3});
+        AlbumTable& t = *state.albums;
+
+        const auto asked = prompts.asked.size();
+        frame->drops().dropFiles({images[1], images[2]});
+        QCOMPARE(t.working.imageCount, kMaxAlbumImages);
+        QCOMPARE(prompts.asked.size(), asked + 1);
+        QVERIFY2(prompts.asked.last().contains(QStringLiteral("1枚は追加されませんでした")), qPrintable(prompts.asked.last()));
+        const std::string album(fieldText(t.working.path));
+        QVERIFY(QFile::exists(QString::fromStdString(storeCopyPath(state.programFolder, album, images[1]))));
+        QVERIFY(!QFile::exists(QString::fromStdString(storeCopyPath(state.programFolder, album, images[2]))));
         t.working.imageCount = 0; // nothing to ask about at exit
         mirrorToActiveSlot(t);
     }
