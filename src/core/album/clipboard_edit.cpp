@@ -1,6 +1,7 @@
 // The image clipboard's operations on an album's entry list.
 #include "core/album/clipboard_edit.h"
 
+#include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/identity_stamps.h"
 #include "core/album/page_arithmetic.h"
@@ -93,7 +94,7 @@ PasteResult pasteClipboard(AlbumRecord& album, SelectionBlock& block, std::uint3
     if (!block.clipboardFilled || block.clipboard.empty())
         return result;
     const std::span<const ImageEntry> entries = liveEntries(album);
-    if (entries.size() + block.clipboard.size() > static_cast<std::size_t>(kMaxAlbumImages)) {
+    if (cutToRoom(album.imageCount, block.clipboard.size()).leftOut > 0) {
         result.outcome = PasteOutcome::NoRoom;
         return result;
     }

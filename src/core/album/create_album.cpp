@@ -2,6 +2,7 @@
 #include "core/album/create_album.h"
 
 #include "core/album/album_record.h"
+#include "core/album/album_room.h"
 #include "core/album/album_write.h"
 #include "core/album/store_copy.h"
 #include "core/util/file_io.h"
@@ -17,7 +18,7 @@ namespace {
 // Takes one image into the album's entries, or says why it cannot be taken.
 SkippedImage takeImage(AlbumRecord& album, const std::string& image)
 {
-    if (album.imageCount >= kMaxAlbumImages)
+    if (cutToRoom(album.imageCount, 1).kept == 0)
         return {image, Status::TooLarge, {}};
     const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
     if (auto other = storeNameClash(entries, image))

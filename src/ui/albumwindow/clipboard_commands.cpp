@@ -15,6 +15,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <algorithm>
@@ -76,10 +77,7 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     const int count = static_cast<int>(block.clipboard.size());
     const PasteResult pasted = pasteClipboard(w, block, tickCount());
     if (pasted.outcome == PasteOutcome::NoRoom) {
-        host.prompts().showMessage(
-            &frame, QStringLiteral("アルバムに入るイメージは%1枚までです。%2枚を貼り付けると超えるため、貼り付けませんでした。")
-                        .arg(kMaxAlbumImages)
-                        .arg(count));
+        host.prompts().showMessage(&frame, albumFullMessage(count)); // a paste goes in whole or not at all
         return;
     }
     if (pasted.outcome != PasteOutcome::Pasted)

@@ -12,6 +12,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/special_window.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/tools/tool_dialog_factory.h"
 
@@ -62,8 +63,8 @@ void CPictraView::showAddedPicture(const std::string& oldPath, const std::string
     if (!list.add(newPath))
         return;
     const auto appended = appendImages(album, list, tickCount());
-    if (!appended || appended->appended == 0)
-        m_host.prompts().showMessage(this, QStringLiteral("アルバムに追加できませんでした（イメージは1000個までです）。"));
+    if (!appended)
+        m_host.prompts().showMessage(this, albumFullMessage(list.count()));
 }
 
 void CPictraView::openToolResult(const std::string& path)

@@ -4,6 +4,7 @@
 #include "ui/tools/c_tool_dialog.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
 #include "core/image/image_file_io.h"
@@ -111,8 +112,8 @@ void CToolDialog::keepByAdding()
     const int slot = sourceAlbumSlot(table, m_context.rememberedAlbumSlot, m_context.sourcePath);
     if (slot >= 0) {
         const AlbumRecord& album = table.windowSlots[static_cast<std::size_t>(slot)];
-        if (album.imageCount >= kMaxAlbumImages) {
-            m_context.prompts.showMessage(this, QStringLiteral("アルバムのイメージが1000個を超えるため追加できません。"));
+        if (const RoomCut cut = cutToRoom(album.imageCount, 1); cut.leftOut > 0) {
+            m_context.prompts.showMessage(this, albumFullMessage(static_cast<int>(cut.leftOut)));
             return;
         }
         const auto entries = std::span(album.images).first(static_cast<std::size_t>(album.imageCount));

@@ -121,6 +121,25 @@ private slots:
         t.working.imageCount = 0; // nothing to ask about at exit
         mirrorToActiveSlot(t);
     }
+
+    void aPasteTooLargeForTheAlbumSaysHowManyWereLeftOut()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        QCOMPARE(albumWithRoomForOne(p).size(), std::size_t{3});
+        AlbumTable& t = *state.albums;
+        SelectionBlock& block = state.selection;
+        block.clipboard = {t.working.images[0], t.working.images[0]};
+        block.clipboardFilled = true;
+        block.clipboardAlbum = fieldText(t.working.path);
+
+        QVERIFY(frame->handleCommand(cmd::kPaste));
+        QCOMPARE(t.working.imageCount, kMaxAlbumImages - 1); // all or nothing
+        QVERIFY(block.clipboardFilled);
+        QVERIFY2(prompts.asked.last().contains(QStringLiteral("2枚は追加されませんでした")), qPrintable(prompts.asked.last()));
+        t.working.imageCount = 0;
+        mirrorToActiveSlot(t);
+    }
 };
 
 QTEST_MAIN(TestNothingLost)
