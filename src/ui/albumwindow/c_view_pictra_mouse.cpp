@@ -20,6 +20,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QApplication>
@@ -248,18 +249,13 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
         if (cut.leftOut > 0)
             m_host.prompts().showMessage(this, albumFullMessage(static_cast<int>(cut.leftOut)));
     };
-    if (!split.clashing.empty()) {
-        std::vector<std::string> names;
-        for (const std::string& path : split.clashing)
-            names.push_back(storedPathToUtf8(path));
-        const QString question = storeNameClashQuestion(names, !split.kept.empty());
-        if (split.kept.empty()) {
-            m_host.prompts().showMessage(this, question);
+    std::vector<std::string> clashing;
+    for (const std::string& path : split.clashing)
+        clashing.push_back(storedPathToUtf8(path));
+    if (!addOthersPastStoreNameClashes(m_host.prompts(), this, clashing, !split.kept.empty())) {
+        if (split.kept.empty())
             tellLeftOut();
-            return;
-        }
-        if (!m_host.prompts().askYesNo(this, question))
-            return;
+        return;
     }
     const int landed = insertEntryCopies(w, split.kept, w.currentPage * cells() + cell, tickCount());
     if (from && landed >= 0)

@@ -103,11 +103,6 @@ QString storeFolderClashMessage(const QString& path)
         .arg(QFileInfo(path).fileName());
 }
 
-QString storeNameClashMessage(int skipped)
-{
-    return QStringLiteral("同じファイル名のイメージがすでにアルバムにあるため、%1枚は追加されませんでした。").arg(skipped);
-}
-
 namespace {
 
 // The first few of `images` one a line, and how many more there are.

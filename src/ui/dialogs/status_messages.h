@@ -32,10 +32,6 @@ QString pictureSaveFailureMessage(const QString& path, Status status);
 // Opening or saving `path` would share the store folder of another open album.
 QString storeFolderClashMessage(const QString& path);
 
-// `skipped` images were not added: the album already holds an image of the
-// same file name (their store copies would overwrite each other).
-QString storeNameClashMessage(int skipped);
-
 // The images a drop or insert left out, each with its reason.
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 
@@ -46,8 +42,9 @@ QString missingStoreCopiesQuestion(const std::vector<std::string>& images);
 // The album is full: `leftOut` images of an append, drop or paste were not added.
 QString albumFullMessage(int leftOut);
 
-// Images dragged from another album whose file name is already used by a
-// different picture of the target; asks whether to add the others.
+// Images (dropped, handed over by the search or dragged from another album)
+// whose file name a different picture of the target already uses; asks
+// whether to add the others when `othersRemain`.
 QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain);
 
 // The picture `path` to be written in another format could not be read.

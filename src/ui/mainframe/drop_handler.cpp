@@ -15,6 +15,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
+#include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -59,18 +60,27 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     batch.albumPath = std::string(fieldText(w.path));
     batch.jpeg = jpegSaveOptions(m_state.settings);
     batch.bufferCap = imageBufferBytes(m_state.settings);
-    int clashes = 0;
+    std::vector<std::string> clashing;
     const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
     for (const std::string& image : images) {
         // A second image with the same file name would overwrite the first one's store copy.
         if (storeNameOwner(entries, batch.sources, image))
-            ++clashes;
+            clashing.push_back(image);
         else
             batch.sources.push_back(image);
     }
     // Images the album has no room for get no store copy either.
     const RoomCut cut = cutToRoom(w.imageCount, batch.sources.size());
     batch.sources.resize(cut.kept);
+    const auto tellLeftOut = [&] {
+        if (cut.leftOut > 0)
+            m_host.prompts().showMessage(m_window, albumFullMessage(static_cast<int>(cut.leftOut)));
+    };
+    if (!addOthersPastStoreNameClashes(m_host.prompts(), m_window, clashing, !batch.sources.empty())) {
+        if (batch.sources.empty())
+            tellLeftOut();
+        return;
+    }
     const BatchResults results = runStoreCopies(batch, m_window);
     FileNameList accepted;
     std::vector<std::pair<std::string, Status>> failed;
@@ -84,10 +94,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
         frame->appendImages(accepted);
     if (!failed.empty())
         m_host.prompts().showMessage(m_window, skippedImagesMessage(failed));
-    if (clashes > 0)
-        m_host.prompts().showMessage(m_window, storeNameClashMessage(clashes));
-    if (cut.leftOut > 0)
-        m_host.prompts().showMessage(m_window, albumFullMessage(static_cast<int>(cut.leftOut)));
+    tellLeftOut();
 }
 
 } // namespace pictra::ui

@@ -11,6 +11,7 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/dialogs/status_messages.h"
+#include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QString>
@@ -27,16 +28,25 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
     const std::string albumPath(fieldText(album.path));
     const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
     std::vector<std::string> addable;
-    int clashes = 0;
+    std::vector<std::string> clashing;
     for (const std::string& path : paths) {
         if (storeNameOwner(entries, addable, path))
-            ++clashes;
+            clashing.push_back(path);
         else
             addable.push_back(path);
     }
     // Images the album has no room for get no store copy either.
     const RoomCut cut = cutToRoom(album.imageCount, addable.size());
     addable.resize(cut.kept);
+    const auto tellLeftOut = [&] {
+        if (cut.leftOut > 0)
+            prompts.showMessage(parent, albumFullMessage(static_cast<int>(cut.leftOut)));
+    };
+    if (!addOthersPastStoreNameClashes(prompts, parent, clashing, !addable.empty())) {
+        if (addable.empty())
+            tellLeftOut();
+        return {};
+    }
     ImageFileIO io(jpegSaveOptions(state.settings));
     std::unique_ptr<ImageBuffers> buffers;
     for (const std::string& path : addable) {
@@ -45,10 +55,7 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
         // A picture that cannot be reduced is still added; its cell shows the file itself.
         (void)makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path);
     }
-    if (clashes > 0)
-        prompts.showMessage(parent, storeNameClashMessage(clashes));
-    if (cut.leftOut > 0)
-        prompts.showMessage(parent, albumFullMessage(static_cast<int>(cut.leftOut)));
+    tellLeftOut();
     return addable;
 }
 

@@ -18,8 +18,9 @@ class UserPrompts;
 // Writes the store copy of each path into the working copy's store folder
 // and returns the paths that may be added. A path whose file name is that
 // of another image of the album (or of an earlier path) would overwrite
-// that image's store copy: it is left out, and the user told how many; so
-// are the paths past the album's room, before any copy is written.
+// that image's store copy: it is left out, named to the user, who may then
+// add none (empty result). The paths past the album's room are cut off, and
+// counted to the user, before any copy is written.
 std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& prompts, QWidget* parent,
                                                 const std::vector<std::string>& paths);
 

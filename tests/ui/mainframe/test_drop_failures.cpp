@@ -3,6 +3,7 @@
 #include "support/app_session.h"
 
 #include "core/util/fixed_text.h"
+#include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/mainframe/album_documents.h"
@@ -36,6 +37,42 @@ private slots:
         const QString message = prompts.asked.last();
         QVERIFY2(message.contains(QStringLiteral("junk.jpg\n　画像ファイルが壊れています。")), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("gone.tif\n　ファイルが見つかりません。")), qPrintable(message));
+    }
+
+    void aDropNamesTheImagesWhoseFileNameIsTakenAndAsksAboutTheOthers()
+    {
+        Program p;
+        auto& [tmp, state, prompts, frame] = p;
+        QVERIFY(frame->documents().newAlbum());
+        const std::string first = tmp.file("a/beach.jpg");
+        const std::string twin = tmp.file("b/beach.jpg"); // would take the first one's store copy
+        const std::string other = tmp.file("b/hill.jpg");
+        for (const std::string& path : {first, twin, other})
+            test::writeJpeg(path, 64, 48, 1);
+        frame->drops().dropFiles({first});
+        const std::string album(fieldText(state.albums->working.path));
+        const auto copyOf = [&](const std::string& image) {
+            return QFile::exists(QString::fromStdString(storeCopyPath(state.programFolder, album, image)));
+        };
+
+        prompts.yesNoAnswers << false;
+        frame->drops().dropFiles({twin, other});
+        QVERIFY2(prompts.asked.last().contains(QString::fromStdString(twin)) &&
+                     prompts.asked.last().endsWith(QStringLiteral("追加しますか?")),
+                 qPrintable(prompts.asked.last()));
+        QCOMPARE(state.albums->working.imageCount, 1); // "no" adds nothing, and writes no copy
+        QVERIFY(!copyOf(other));
+
+        frame->drops().dropFiles({twin, other}); // "yes": the others go in
+        QCOMPARE(state.albums->working.imageCount, 2);
+        QCOMPARE(std::string(fieldText(state.albums->working.images[1].path)), other);
+        QVERIFY(copyOf(other));
+
+        const auto asked = prompts.asked.size();
+        frame->drops().dropFiles({twin}); // nothing else to ask about: told only
+        QCOMPARE(prompts.asked.size(), asked + 1);
+        QVERIFY(!prompts.asked.last().contains(QStringLiteral("追加しますか")));
+        QCOMPARE(state.albums->working.imageCount, 2);
     }
 
     void aCellWhosePictureIsGoneIsCrossed()
