@@ -6,6 +6,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
 #include "core/album/window_slots.h"
+#include "core/settings/settings_sanitize.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
@@ -20,8 +21,6 @@ namespace pictra::ui {
 namespace {
 
 // A zero or negative interval (a damaged settings file) would spin the timer.
-constexpr int kMinSlideIntervalMs = 100;
-
 int slideInterval(const AppState& state) { return std::max(state.settings.slideIntervalMs, kMinSlideIntervalMs); }
 
 void openSlideWindow(AppState& state, AlbumWindowHost& host, int image)
