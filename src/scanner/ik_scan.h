@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/scan/scan_source.h"
+#include "core/util/program_version.h"
 #include "core/util/result.h"
 
 #include <memory>
@@ -20,7 +21,7 @@ namespace pictra {
 // How the program names itself to the scanner layer; SANE has no use for
 // it beyond this record.
 struct ScanIdentity {
-    std::string version = "1.04";
+    std::string version = kProgramVersion;
     std::string manufacturer = "korvale.example";
     std::string productFamily = "Pictra";
     std::string productName = "Pictra";

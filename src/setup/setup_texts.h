@@ -4,13 +4,14 @@
 
 #include "core/setup/installation.h"
 #include "core/setup/uninstall.h"
+#include "core/util/program_version.h"
 
 #include <QString>
 
 namespace pictra::setup {
 
-inline constexpr const char* kSetupTitle = "Pictra Version 1.04 ｾｯﾄｱｯﾌﾟ";
-inline constexpr const char* kMessageTitle = "Pictra Version 1.04";
+inline constexpr const char* kSetupTitle = "Pictra Version " PICTRA_VERSION " ｾｯﾄｱｯﾌﾟ";
+inline constexpr const char* kMessageTitle = "Pictra Version " PICTRA_VERSION;
 
 // "使用許諾書" with its seven sections, lines ended by "\n".
 QString agreementText();

@@ -27,7 +27,7 @@ QImage setupBackground()
     font.setItalic(false);
     painter.setFont(font);
     painter.drawText(QRect(66, 150, 1100, 50), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Version 1.04 ｾｯﾄｱｯﾌﾟ"));
+                     QStringLiteral("Version " PICTRA_VERSION " ｾｯﾄｱｯﾌﾟ"));
     return image;
 }
 

@@ -13,7 +13,7 @@ StartMenuDialog::StartMenuDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QString::fromUtf8(kSetupTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("Pictra Version 1.04"), this);
+    auto* title = new QLabel(QString::fromUtf8(kMessageTitle), this);
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);

@@ -4,6 +4,7 @@
 #include "core/platform/program_paths.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
+#include "core/util/program_version.h"
 
 namespace pictra {
 namespace {
@@ -52,7 +53,7 @@ WorkModeSettings defaultWorkModeSettings()
     s.jpegCoding = static_cast<std::uint8_t>(JpegCoding::Baseline);
     s.jpegQuality = 85;
     s.jpegSampling = static_cast<std::uint8_t>(JpegSampling::S411);
-    setFieldText(s.jpegComment, "Pictra 1.04");
+    setFieldText(s.jpegComment, "Pictra " PICTRA_VERSION);
     return s;
 }
 

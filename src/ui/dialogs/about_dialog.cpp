@@ -1,6 +1,8 @@
 // The version dialog (dialog 100).
 #include "ui/dialogs/about_dialog.h"
 
+#include "core/util/program_version.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +16,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/pictra.png")));
-    auto* text = new QLabel(QStringLiteral("Pictra  Version1.04"), this);
+    auto* text = new QLabel(QStringLiteral("Pictra  Version" PICTRA_VERSION), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/commands/command_enabling.h"
+#include "core/util/program_version.h"
 #include "ui/albumwindow/album_window_host.h"
 
 #include <QMainWindow>
@@ -22,7 +23,7 @@ struct AppState;
 
 namespace pictra::ui {
 
-inline constexpr const char* kMainWindowTitle = "Pictra  Version1.04";
+inline constexpr const char* kMainWindowTitle = "Pictra  Version" PICTRA_VERSION;
 inline constexpr const char* kExitQuestion = "Pictraを終了しますがよろしいですか。";
 
 class AlbumDocuments;

@@ -1,6 +1,8 @@
 // Drawing and showing the start-up picture.
 #include "ui/mainframe/splash.h"
 
+#include "core/util/program_version.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
@@ -51,7 +53,7 @@ QImage splashImage()
     p.setFont(title);
     p.drawText(QRect(30, 50, 320, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pictra"));
     p.setFont(QFont(QStringLiteral("IPAGothic"), 14));
-    p.drawText(QRect(34, 130, 320, 30), Qt::AlignLeft, QStringLiteral("Version1.04"));
+    p.drawText(QRect(34, 130, 320, 30), Qt::AlignLeft, QStringLiteral("Version" PICTRA_VERSION));
     p.drawText(QRect(34, 165, 340, 30), Qt::AlignLeft, QStringLiteral("写真アルバム管理ソフト"));
     p.setPen(QPen(QColor(255, 255, 255, 160), 2));
     p.drawLine(34, 160, 300, 160);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/image/image_record.h"
+#include "core/util/program_version.h"
 #include "core/util/result.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@
 namespace pictra {
 
 // The comment every file carries (written with its terminating zero byte).
-inline constexpr char kJpegComment[] = "Pictra 1.04";
+inline constexpr char kJpegComment[] = "Pictra " PICTRA_VERSION;
 
 // Encodes a 24-bit bottom-up record. The segments are, in this order: SOI,
 // APP0 (JFIF 1.1), COM, two DQT, four DHT (DC luminance, DC chrominance,
