@@ -1,13 +1,13 @@
 // Appending dropped images and opening dropped albums.
 #include "ui/mainframe/drop_handler.h"
 
-#include "core/app/app_state.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
+#include "core/app/app_state.h"
 #include "core/commands/dropped_files.h"
-#include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
@@ -15,7 +15,6 @@
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
 #include "ui/mainframe/album_documents.h"
-#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <span>
