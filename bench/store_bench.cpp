@@ -6,8 +6,8 @@
 
 #include "cli/parallel_store_copies.h"
 #include "core/album/create_album.h"
-#include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 #include "core/settings/settings_file.h"
 #include "core/util/file_io.h"
 #include "support/synthetic_image.h"

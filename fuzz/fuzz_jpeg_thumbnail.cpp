@@ -1,5 +1,5 @@
 // Fuzz target: the reduced-size JPEG decoding of thumbnail cells.
-#include "core/image/thumbnail_loader.h"
+#include "core/image_io/thumbnail_loader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,8 @@
 // Fuzz target: libjpeg-turbo decoding into an image record, then the
 // store-copy reduction and a library encode of whatever was decoded.
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image/jpeg_save_options.h"
+#include "core/image/reduce_for_store.h"
 #include "core/imaging_library/library_jpeg_decoder.h"
 #include "core/imaging_library/library_jpeg_encoder.h"
 

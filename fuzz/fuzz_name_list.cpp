@@ -1,6 +1,6 @@
 // Name-list files (errorlog.dat, scan.dat, serch.dat) on arbitrary bytes:
 // what is accepted writes back and reads again as the same list.
-#include "core/settings/name_list_file.h"
+#include "core/album/name_list_file.h"
 
 #include <cstddef>
 #include <cstdint>

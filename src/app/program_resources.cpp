@@ -1,16 +1,17 @@
 // Installing the manual and laying down the sample data.
 #include "app/program_resources.h"
 
-#include "core/app/app_state.h"
 #include "app/sample_pictures.h"
 #include "core/album/album_window_close.h"
 #include "core/album/album_write.h"
 #include "core/album/store_copy.h"
-#include "core/image/image_file_io.h"
+#include "core/app/app_state.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/picture_loading.h"
 
@@ -67,8 +68,8 @@ void setText(std::array<char, kTextBytes>& field, const QString& text)
 std::optional<std::string> makeSampleData(AppState& state)
 {
     const std::string& folder = state.programFolder;
-    const QDir images(QString::fromStdString(joinPath(folder, "IMAGE")));
-    const std::string albumPath = joinPath(joinPath(folder, "USER"), kSampleAlbumName);
+    const QDir images(QString::fromStdString(joinPath(folder, kImageFolder)));
+    const std::string albumPath = joinPath(joinPath(folder, kUserFolder), kSampleAlbumName);
     if (!images.exists() || !images.isEmpty(QDir::Files) || fileExists(albumPath))
         return std::nullopt;
 

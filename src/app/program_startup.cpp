@@ -4,6 +4,7 @@
 #include "core/platform/program_folder.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_sanitize.h"
+#include "core/startup/program_folder_setup.h"
 
 namespace pictra {
 

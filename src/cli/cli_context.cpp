@@ -1,12 +1,13 @@
 // Program folder, settings and messages for pictra-cli.
 #include "cli_context.h"
 
-#include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 #include "core/platform/program_folder.h"
 #include "core/platform/registry_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/settings_sanitize.h"
+#include "core/startup/program_folder_setup.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // code as the tool dialogs.
 #include "cli_context.h"
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/tools/picture24.h"
 #include "core/tools/tool_edit.h"
 #include "core/tools/tool_pipeline.h"

@@ -1,7 +1,7 @@
 // pictra-cli convert and exif: single image files.
 #include "cli_context.h"
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/imaging_library/exif_info.h"
 #include "core/imaging_library/exif_text.h"
 #include "core/util/file_io.h"

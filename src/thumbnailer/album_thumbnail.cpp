@@ -3,7 +3,7 @@
 
 #include "core/album/album_covers.h"
 #include "core/image/shared_image.h"
-#include "core/image/thumbnail_loader.h"
+#include "core/image_io/thumbnail_loader.h"
 #include "core/settings/settings_file.h"
 
 #include <QPainter>

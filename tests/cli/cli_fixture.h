@@ -2,7 +2,7 @@
 // exit code, standard output and standard error of one call.
 #pragma once
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/file_io.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"

@@ -1,7 +1,7 @@
 // pictra-cli end to end: the built binary run as scripts would run it.
 #include "cli_fixture.h"
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/byte_reader.h"
 #include "core/util/file_io.h"
 #include "support/synthetic_image.h"

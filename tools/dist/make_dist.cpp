@@ -6,11 +6,12 @@
 //   pictra_make_dist system-files DIR PREFIX
 //                                        the menu entry, file type and thumbnailer
 //                                        registration of a system-wide install
-#include "core/app/app_state.h"
 #include "app/program_resources.h"
-#include "core/platform/program_folder.h"
+#include "core/app/app_state.h"
 #include "core/setup/desktop_files.h"
+#include "core/startup/program_folder_setup.h"
 #include "core/util/file_io.h"
+#include "core/util/program_subfolders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -67,8 +69,8 @@ int makeFolder(const QString& dir)
         return 1;
     }
     // Scratch and store folders belong to an installation, not to the medium.
-    QDir(dir).rmdir(QStringLiteral("TEMP"));
-    QDir(dir).rmdir(QStringLiteral("CMP"));
+    for (const std::string_view sub : {pictra::kTempFolder, pictra::kStoreRootFolder})
+        QDir(dir).rmdir(QString::fromUtf8(sub.data(), static_cast<qsizetype>(sub.size())));
     return 0;
 }
 

@@ -5,13 +5,12 @@
 
 #include "core/album/image_entry.h"
 #include "core/image/image_record.h"
+#include "core/settings/settings_sanitize.h"
 
 #include <array>
 #include <cstdint>
 
 namespace pictra {
-
-inline constexpr int kMaxPageCells = 100;
 
 struct Rect {
     std::int32_t left = 0;

@@ -6,6 +6,7 @@
 
 #include "core/util/byte_reader.h"
 #include "core/util/byte_writer.h"
+#include "core/util/fixed_text.h"
 
 #include <array>
 #include <cstddef>
@@ -13,7 +14,6 @@
 
 namespace pictra {
 
-inline constexpr std::size_t kPathBytes = 360;
 inline constexpr std::size_t kTextBytes = 256;
 inline constexpr std::size_t kMemoBytes = 1024;
 inline constexpr std::size_t kImageEntryBytes = 2162;

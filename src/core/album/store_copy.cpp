@@ -2,7 +2,8 @@
 #include "core/album/store_copy.h"
 
 #include "core/album/store_name_clash.h"
-#include "core/image/store_load.h"
+#include "core/image/reduce_for_store.h"
+#include "core/image_io/store_load.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/album/image_entry.h"
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/result.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 // itself runs them one after the other.
 #pragma once
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/result.h"
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 // new row is assembled in a one-row scratch buffer and copied to its final
 // place, which lies at or before the old rows still to be read, so the
 // reduction works in place.
-#include "core/image/image_file_io.h"
+#include "core/image/reduce_for_store.h"
 
 #include "core/util/pixel_bytes.h"
 

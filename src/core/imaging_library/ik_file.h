@@ -3,8 +3,8 @@
 // intermediate block), saves take any bitmap view.
 #pragma once
 
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image/jpeg_save_options.h"
 #include "core/imaging_library/packed_bitmap.h"
 #include "core/util/result.h"
 

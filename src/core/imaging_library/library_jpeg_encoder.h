@@ -2,7 +2,7 @@
 // options: baseline or progressive coding, quality, sampling and comment.
 #pragma once
 
-#include "core/image/image_file_io.h"
+#include "core/image/jpeg_save_options.h"
 #include "core/imaging_library/packed_bitmap.h"
 #include "core/util/result.h"
 

@@ -1,15 +1,8 @@
-// Program folder resolution and first-start set-up.
+// Program folder resolution.
 #include "core/platform/program_folder.h"
 
-#include "core/platform/program_paths.h"
-#include "core/settings/last_used_folder.h"
-#include "core/settings/recent_album_list.h"
-#include "core/settings/settings_file.h"
-#include "core/util/file_io.h"
-#include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 
-#include <array>
 #include <cstdlib>
 
 namespace pictra {
@@ -24,11 +17,6 @@ std::string withoutTrailingSlash(std::string path)
 }
 
 bool usableFolder(const std::string& path) { return !path.empty() && path.front() == '/' && path != "/"; }
-
-Status writeIfMissing(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    return fileExists(path) ? Status::Ok : writeFileAtomic(path, bytes);
-}
 
 } // namespace
 
@@ -60,26 +48,6 @@ Result<std::string> programFolderFrom(const std::optional<std::string>& dirValue
 Result<std::string> resolveProgramFolder(const RegistryStore& registry)
 {
     return programFolderFrom(registry.readString(kPictraRegistryKey, "_dir"), currentFolderEnvironment());
-}
-
-Status ensureProgramFolder(const std::string& folder)
-{
-    const std::array<std::string_view, 5> subfolders{kParamFolder, kTempFolder, kUserFolder, kStoreRootFolder,
-                                                     kImageFolder};
-    for (const std::string_view sub : subfolders) {
-        if (!makeFolders(joinPath(folder, sub)))
-            return Status::NoPermission;
-    }
-    Status status = writeIfMissing(paramFilePath(folder, kWorkModeFile), encodeSettings(defaultWorkModeSettings()));
-    if (status == Status::Ok)
-        status = writeIfMissing(paramFilePath(folder, kRecentListFile), encodeRecentAlbumList(RecentAlbumList{}));
-    if (status == Status::Ok) {
-        LastUsedFolder folders;
-        setFieldText(folders.albumFolder, joinPath(folder, kUserFolder) + "/");
-        setFieldText(folders.imageFolder, joinPath(folder, kImageFolder) + "/");
-        status = writeIfMissing(paramFilePath(folder, kLastFolderFile), encodeLastUsedFolder(folders));
-    }
-    return status;
 }
 
 } // namespace pictra

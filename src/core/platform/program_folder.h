@@ -1,5 +1,5 @@
-// Finding the program folder (registry value "_dir", else the per-user data
-// folder) and making sure its tree and shipped parameter files exist.
+// Finding the program folder: registry value "_dir", else the per-user data
+// folder.
 #pragma once
 
 #include "core/platform/registry_store.h"
@@ -26,11 +26,5 @@ Result<std::string> programFolderFrom(const std::optional<std::string>& dirValue
 
 // programFolderFrom("_dir" of the store, the process environment).
 Result<std::string> resolveProgramFolder(const RegistryStore& registry);
-
-// Creates the folder with PARAM, TEMP, USER, CMP and IMAGE, and writes the
-// shipped parameter files that are missing (settings defaults, an empty
-// recent list, last-used folders pointing at USER and IMAGE). Existing files
-// are never touched. Returns the first failure.
-Status ensureProgramFolder(const std::string& folder);
 
 } // namespace pictra

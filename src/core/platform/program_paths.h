@@ -1,17 +1,13 @@
-// Names of the program folder's subfolders and parameter files, and the
+// Names of the program folder's parameter files, and the
 // paths built from them (program folder + "/PARAM/wrk_mode.dat" ...).
 #pragma once
+
+#include "core/util/program_subfolders.h"
 
 #include <string>
 #include <string_view>
 
 namespace pictra {
-
-inline constexpr std::string_view kParamFolder = "PARAM";
-inline constexpr std::string_view kTempFolder = "TEMP";
-inline constexpr std::string_view kUserFolder = "USER";
-inline constexpr std::string_view kStoreRootFolder = "CMP";
-inline constexpr std::string_view kImageFolder = "IMAGE";
 
 inline constexpr std::string_view kWorkModeFile = "wrk_mode.dat";
 inline constexpr std::string_view kRecentListFile = "used_file.dat";

@@ -2,7 +2,7 @@
 #include "core/print/dtp_setup.h"
 
 #include "core/print/paper_table.h"
-#include "core/settings/print_defaults_paper.h"
+#include "core/print/print_defaults_paper.h"
 #include "core/settings/work_mode_settings.h"
 
 #include <algorithm>

@@ -3,6 +3,8 @@
 // opens and never written back. All lengths are whole millimetres.
 #pragma once
 
+#include "core/settings/settings_sanitize.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,9 +15,8 @@ struct PrintSettings;
 
 enum class SheetOrientation : std::uint8_t { Landscape = 0, Portrait = 1 }; // "横向き", "縦向き"
 
-// A print grid holds at most this many images across or down, and this many
-// cells in all (the preview's cell table).
-inline constexpr int kMaxImagesAcross = 255;
+// A print grid holds at most this many cells in all (the preview's cell
+// table); kMaxImagesAcross bounds each side.
 inline constexpr int kMaxPreviewCells = 500;
 
 struct WorkingSheet {

@@ -1,8 +1,8 @@
 // scan.dat.
 #include "core/scan/scan_hand_over.h"
 
+#include "core/album/name_list_file.h"
 #include "core/platform/program_paths.h"
-#include "core/settings/name_list_file.h"
 
 namespace pictra {
 

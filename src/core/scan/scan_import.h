@@ -4,7 +4,7 @@
 // user asked is still on disk.
 #pragma once
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/scan/scan_names.h"
 #include "core/scan/scan_source.h"
 #include "core/util/result.h"

@@ -2,8 +2,8 @@
 #include "core/search/search_files.h"
 
 #include "core/album/album_file.h"
+#include "core/album/name_list_file.h"
 #include "core/platform/program_paths.h"
-#include "core/settings/name_list_file.h"
 #include "core/util/byte_writer.h"
 #include "core/util/file_io.h"
 

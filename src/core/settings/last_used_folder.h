@@ -3,8 +3,8 @@
 // the image folder (insert dialog) and a third one kept unchanged.
 #pragma once
 
-#include "core/album/image_entry.h"
 #include "core/util/byte_reader.h"
+#include "core/util/fixed_text.h"
 #include "core/util/result.h"
 
 #include <array>

@@ -4,8 +4,8 @@
 // its path and moves with it.
 #pragma once
 
-#include "core/album/image_entry.h"
 #include "core/util/byte_reader.h"
+#include "core/util/fixed_text.h"
 #include "core/util/result.h"
 
 #include <array>

@@ -1,8 +1,6 @@
 // Range rules for stored settings.
 #include "core/settings/settings_sanitize.h"
 
-#include "core/album/album_record.h"
-#include "core/print/working_sheet.h"
 #include "core/settings/settings_file.h"
 #include "core/util/fixed_text.h"
 

@@ -8,6 +8,9 @@
 namespace pictra {
 
 inline constexpr int kMaxLayoutSide = 255;       // columns and rows are stored as one byte per album
+inline constexpr int kMaxPageCells = 100;        // cells on one album page
+// A print grid holds at most this many images across or down.
+inline constexpr int kMaxImagesAcross = 255;
 inline constexpr int kMinSlideIntervalMs = 100;
 inline constexpr int kMaxSlideIntervalMs = 3'600'000;
 inline constexpr int kMaxRecentMenuItems = 10;

@@ -2,6 +2,7 @@
 #include "core/setup/install_stages.h"
 
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,7 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 5> kSubFolders = {"PARAM", "TEMP", "USER", "CMP", "IMAGE"};
 constexpr std::array<std::string_view, 4> kHelpFiles = {"pictra.pdf", "pictra.hlp", "pictra.cnt", "pictra.gid"};
 
 // Regular files directly in `folder`, sorted by name so stages run in a fixed order.
@@ -71,7 +71,7 @@ std::string_view stageLabel(InstallStage stage)
 std::vector<std::string> installFolders(const std::string& target)
 {
     std::vector<std::string> folders{target};
-    for (std::string_view sub : kSubFolders)
+    for (std::string_view sub : kProgramSubfolders)
         folders.push_back(joinPath(target, sub));
     return folders;
 }
@@ -84,7 +84,7 @@ std::vector<CopyJob> stageCopies(InstallStage stage, const InstallOptions& optio
     switch (stage) {
     case InstallStage::Parameters:
         if (options.program)
-            addMatching(jobs, joinPath(from, "PARAM"), joinPath(to, "PARAM"), ".dat", ExistingTarget::Keep);
+            addMatching(jobs, joinPath(from, kParamFolder), joinPath(to, kParamFolder), ".dat", ExistingTarget::Keep);
         break;
     case InstallStage::Programs:
         if (!options.program)
@@ -117,8 +117,8 @@ std::vector<CopyJob> stageCopies(InstallStage stage, const InstallOptions& optio
     case InstallStage::Samples:
         if (!options.samples)
             break;
-        addMatching(jobs, joinPath(from, "IMAGE"), joinPath(to, "IMAGE"), ".jpg", ExistingTarget::Keep);
-        addMatching(jobs, joinPath(from, "USER"), joinPath(to, "USER"), ".abm", ExistingTarget::Keep);
+        addMatching(jobs, joinPath(from, kImageFolder), joinPath(to, kImageFolder), ".jpg", ExistingTarget::Keep);
+        addMatching(jobs, joinPath(from, kUserFolder), joinPath(to, kUserFolder), ".abm", ExistingTarget::Keep);
         break;
     case InstallStage::Folders:
     case InstallStage::Icons:

@@ -6,6 +6,7 @@
 #include "core/setup/sample_album.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -294,7 +295,7 @@ void Installation::runStage(InstallStage stage, const InstallFileObserver& onFil
             return;
         }
         if (copy(stage, job) && stage == InstallStage::Samples && endsWithIgnoreCase(job.to, ".abm")) {
-            Result<int> repointed = repointSamplePictures(job.to, joinPath(m_options.target, "IMAGE"));
+            Result<int> repointed = repointSamplePictures(job.to, joinPath(m_options.target, kImageFolder));
             if (!repointed)
                 fail(stage, job.to, repointed.status());
             else

@@ -2,6 +2,7 @@
 #include "core/startup/scratch_files.h"
 
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <filesystem>
 #include <string_view>
@@ -16,7 +17,7 @@ int deleteScratchFiles(const std::string& programFolder)
 {
     if (programFolder.empty())
         return 0;
-    const fs::path temp = fs::path(programFolder) / "TEMP";
+    const fs::path temp = fs::path(programFolder) / kTempFolder;
     int removed = 0;
     for (std::string_view ending : {".dat", ".bmp", ".abm", ".jpg"}) {
         std::error_code ec;

@@ -2,6 +2,7 @@
 #include "core/tools/image_tool.h"
 
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <algorithm>
 #include <array>
@@ -43,12 +44,12 @@ std::optional<ImageTool> toolForCommand(int command)
 
 std::string toolScratchPath(std::string_view programFolder, ImageTool tool)
 {
-    return joinPath(joinPath(programFolder, "TEMP"), imageToolInfo(tool).scratch);
+    return joinPath(joinPath(programFolder, kTempFolder), imageToolInfo(tool).scratch);
 }
 
 std::string toolOpenPath(std::string_view programFolder, std::string_view sourcePath, ImageTool tool)
 {
-    return joinPath(joinPath(programFolder, "TEMP"), BaseName(sourcePath) + std::string(imageToolInfo(tool).suffix));
+    return joinPath(joinPath(programFolder, kTempFolder), BaseName(sourcePath) + std::string(imageToolInfo(tool).suffix));
 }
 
 std::string addedFilePath(std::string_view chosenPath)

@@ -4,7 +4,7 @@
 // leaves a broken picture behind.
 #pragma once
 
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/tools/pixel_transform.h"
 #include "core/util/result.h"
 

@@ -1,6 +1,8 @@
 // Zoom and pan arithmetic.
 #include "core/tools/zoom_geometry.h"
 
+#include "core/image/fit_share.h"
+
 #include <cmath>
 
 namespace pictra {
@@ -11,8 +13,8 @@ std::optional<Outline> fittedOutline(const Outline& picture, const Rect& rect)
     const double spanY = picture[2].y - picture[0].y;
     if (spanX == 0 || spanY == 0)
         return std::nullopt;
-    const double sx = std::abs(0.98 * rect.width() / spanX);
-    const double sy = std::abs(0.98 * rect.height() / spanY);
+    const double sx = std::abs(kFitShare * rect.width() / spanX);
+    const double sy = std::abs(kFitShare * rect.height() / spanY);
     const double scale = sx > sy ? sy : sx;
     const PointD c{(rect.left + rect.right) / 2.0, (rect.top + rect.bottom) / 2.0};
     const PointD mid{(picture[0].x + picture[2].x) / 2.0, (picture[0].y + picture[2].y) / 2.0};

@@ -15,7 +15,7 @@ namespace pictra {
 // a second click on the first corner would magnify without bound.
 inline constexpr double kMinZoomRectPixels = 4;
 
-// The outline scaled by min(|0.98·w / (p2.x − p0.x)|, |0.98·h / (p2.y − p0.y)|)
+// The outline scaled by min(|s·w / (p2.x − p0.x)|, |s·h / (p2.y − p0.y)|), s = kFitShare,
 // about the rectangle's centre and mirrored from y up to y down. nullopt
 // for an empty outline.
 std::optional<Outline> fittedOutline(const Outline& picture, const Rect& rect);

@@ -4,6 +4,7 @@
 #include "core/util/byte_writer.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <cmath>
 
@@ -23,7 +24,7 @@ bool soundOutline(const Outline& o)
 
 std::string zoomStackPath(std::string_view programFolder, std::string_view imagePath, std::uint64_t viewId)
 {
-    return joinPath(joinPath(programFolder, "TEMP"), BaseName(imagePath) + "." + std::to_string(viewId) + ".dat");
+    return joinPath(joinPath(programFolder, kTempFolder), BaseName(imagePath) + "." + std::to_string(viewId) + ".dat");
 }
 
 Result<std::vector<Outline>> parseZoomStack(ByteSpan data)

@@ -9,6 +9,10 @@
 
 namespace pictra {
 
+// The size of every path field in our records (album entries, settings
+// files, recent-album and name lists).
+inline constexpr std::size_t kPathBytes = 360;
+
 template <std::size_t N>
 std::string_view fieldText(const std::array<char, N>& field)
 {

@@ -1,6 +1,8 @@
 // Path splitting shared by every part of the program.
 #include "core/util/paths.h"
 
+#include "core/util/program_subfolders.h"
+
 #include <algorithm>
 
 namespace pictra {
@@ -69,7 +71,7 @@ std::string joinPath(std::string_view a, std::string_view b)
 
 std::string StoreFolder(std::string_view programFolder, std::string_view albumPath)
 {
-    return joinPath(joinPath(programFolder, "CMP"), BaseName(albumPath));
+    return joinPath(joinPath(programFolder, kStoreRootFolder), BaseName(albumPath));
 }
 
 std::string storeCopyPath(std::string_view programFolder, std::string_view albumPath, std::string_view imagePath)

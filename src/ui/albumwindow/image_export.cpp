@@ -1,14 +1,14 @@
 // Output of the focused image in another file format.
 #include "ui/albumwindow/image_export.h"
 
-#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/window_records.h"
+#include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/settings/last_used_folder.h"
-#include "core/util/fixed_text.h"
 #include "core/util/file_io.h"
+#include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/picture_loading.h"

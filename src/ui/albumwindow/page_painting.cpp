@@ -1,10 +1,10 @@
 // Page painting with reduced-size, parallel JPEG decoding.
 #include "ui/albumwindow/page_painting.h"
 
-#include "core/app/app_state.h"
 #include "core/album/page_arithmetic.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
-#include "core/image/thumbnail_loader.h"
+#include "core/image_io/thumbnail_loader.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/drawing/image_painter.h"
 

@@ -1,12 +1,12 @@
 // Loading into the shared image record.
 #include "ui/albumwindow/picture_loading.h"
 
-#include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/page_arithmetic.h"
 #include "core/album/window_records.h"
-#include "core/image/image_file_io.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 
 
 namespace pictra::ui {

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "core/album/album_previews.h"
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image_io/image_file_io.h"
 
 #include <QWidget>
 

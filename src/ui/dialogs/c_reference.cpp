@@ -4,6 +4,7 @@
 #include "core/app/app_state.h"
 #include "core/fileops/repoint_entries.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 #include "ui/dialog_units.h"
 #include "ui/dialogs/file_outcome_messages.h"
 #include "ui/prompts/user_prompts.h"
@@ -53,7 +54,7 @@ CReference::CReference(AppState& state, UserPrompts& prompts, TransferMode mode,
     connect(m_allFiles, &QRadioButton::clicked, this, [this] { fillList(true); });
 
     (new QLabel(QStringLiteral("転送先ディレクトリー"), this))->setGeometry(dluRect(7, 121, 120, 9));
-    m_folder = new QLineEdit(qs(joinPath(state.programFolder, "USER")), this);
+    m_folder = new QLineEdit(qs(joinPath(state.programFolder, kUserFolder)), this);
     m_folder->setObjectName(QStringLiteral("1000"));
     m_folder->setGeometry(dluRect(7, 131, 250, 12));
     auto* browse = new QPushButton(QStringLiteral("参照"), this);

@@ -38,7 +38,7 @@ public:
     // as |p0 p3|, stretched nearest-neighbour. 24-bit, 8-bit and 1-bit
     // records; other depths and empty outlines draw nothing.
     void drawImage(const ImageRecord& record);
-    // Fits the record into 98 % of `rect`, centred, mirrors its y-up outline
+    // Fits the record into kFitShare of `rect`, centred, mirrors its y-up outline
     // into device coordinates, draws it and a black frame around it. The
     // outline stays in device coordinates. Nothing for an empty outline.
     void drawFitted(const Rect& rect, ImageRecord& record);

@@ -14,6 +14,7 @@
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
@@ -149,7 +150,7 @@ void AlbumDocuments::openWithDialog()
     if (m_state.albums->openCount >= kMaxAlbumWindows)
         return;
     const auto folders = loadLastUsedFolder(m_state.programFolder);
-    const QString start = folders ? qs(fieldText(folders->albumFolder)) : qs(joinPath(m_state.programFolder, "USER"));
+    const QString start = folders ? qs(fieldText(folders->albumFolder)) : qs(joinPath(m_state.programFolder, kUserFolder));
     const QString chosen =
         m_host.prompts().openAlbumFileName(m_window, QStringLiteral("開く"), start, kAlbumFilter,
                                            tempFilePath(m_state.programFolder, kAlbumPreviewFolder));
@@ -220,7 +221,7 @@ QString AlbumDocuments::askSavePath()
 {
     const auto folders = loadLastUsedFolder(m_state.programFolder);
     const std::string folder = folders ? std::string(fieldText(folders->albumFolder))
-                                       : joinPath(m_state.programFolder, "USER");
+                                       : joinPath(m_state.programFolder, kUserFolder);
     const std::string suggestion = joinPath(folder, fileNamePart(pathOf(m_state.albums->working)));
     QString chosen = m_host.prompts().saveFileName(m_window, QStringLiteral("名前を付けて保存"), qs(suggestion), kAlbumFilter);
     if (chosen.isEmpty())

@@ -1,14 +1,14 @@
 // Appending dropped images and opening dropped albums.
 #include "ui/mainframe/drop_handler.h"
 
-#include "core/app/app_state.h"
 #include "core/album/album_room.h"
 #include "core/album/file_name_list.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
+#include "core/app/app_state.h"
 #include "core/commands/dropped_files.h"
-#include "core/image/image_file_io.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"

@@ -2,7 +2,7 @@
 #include "ui/options/c_prt_mode.h"
 
 #include "core/print/paper_table.h"
-#include "core/settings/print_defaults_paper.h"
+#include "core/print/print_defaults_paper.h"
 #include "ui/options/option_controls.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // value is accepted; a refused text is shown in red and keeps the field.
 #pragma once
 
-#include "core/settings/option_fields.h"
+#include "core/options/option_fields.h"
 
 #include <QLineEdit>
 

@@ -3,8 +3,8 @@
 
 #include "core/app/app_state.h"
 #include "core/image/shared_image.h"
+#include "core/options/options_effects.h"
 #include "core/platform/program_paths.h"
-#include "core/settings/options_effects.h"
 #include "core/settings/settings_file.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"

@@ -3,7 +3,7 @@
 // otherwise the refused fields stay red and a note names them.
 #pragma once
 
-#include "core/settings/option_fields.h"
+#include "core/options/option_fields.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #include "ui/print/preview_pictures.h"
 
 #include "core/app/app_state.h"
-#include "core/image/image_file_io.h"
+#include "core/image/reduce_for_store.h"
 #include "core/image/shared_image.h"
-#include "core/image/thumbnail_loader.h"
+#include "core/image_io/thumbnail_loader.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/drawing/image_painter.h"
 

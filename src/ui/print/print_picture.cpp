@@ -1,8 +1,8 @@
 // Pictures for printing.
 #include "ui/print/print_picture.h"
 
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image_io/image_file_io.h"
 #include "ui/drawing/image_painter.h"
 
 namespace pictra::ui {

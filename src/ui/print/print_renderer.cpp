@@ -1,7 +1,7 @@
 #include "ui/print/print_renderer.h"
 
-#include "core/image/image_file_io.h"
 #include "core/image/image_record.h"
+#include "core/image_io/image_file_io.h"
 #include "core/print/sheet_geometry.h"
 #include "ui/drawing/image_painter.h"
 

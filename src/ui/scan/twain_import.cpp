@@ -1,11 +1,11 @@
 // The TWAIN command of the album window.
 #include "ui/scan/twain_import.h"
 
-#include "core/app/app_state.h"
 #include "core/album/album_table.h"
 #include "core/album/image_entry.h"
+#include "core/album/name_list_file.h"
+#include "core/app/app_state.h"
 #include "core/platform/program_paths.h"
-#include "core/settings/name_list_file.h"
 #include "core/util/fixed_text.h"
 #include "scanner/sane_scan_source.h"
 #include "ui/albumwindow/album_window_host.h"

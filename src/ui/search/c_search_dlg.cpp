@@ -231,11 +231,15 @@ void CSearchDlg::runDiskSearch(const std::string& pattern)
     pump.start();
     folderShown.start();
     bool rowsSinceShown = false;
+    // The first rows are shown (and Stop heard) at once, however fast the
+    // rest of the search goes.
+    bool firstRowsPending = false;
     std::string lastFolder;
     DiskSearchCallbacks callbacks;
     callbacks.proceed = [&](std::string_view folder) {
         lastFolder.assign(folder);
-        if (pump.elapsed() >= kPumpIntervalMs) {
+        if (pump.elapsed() >= kPumpIntervalMs || firstRowsPending) {
+            firstRowsPending = false;
             if (folderShown.elapsed() >= kFolderTextIntervalMs) {
                 m_folderText->setText(qs(folder));
                 if (rowsSinceShown)
@@ -249,6 +253,8 @@ void CSearchDlg::runDiskSearch(const std::string& pattern)
         return m_searching;
     };
     callbacks.found = [&](std::span<const std::string> paths) {
+        if (m_list->topLevelItemCount() == 0 && !paths.empty())
+            firstRowsPending = true;
         addRows(std::vector<std::string>(paths.begin(), paths.end()));
         rowsSinceShown = true;
     };

@@ -1,12 +1,12 @@
 // Handing the search results back.
 #include "ui/search/search_hand_over.h"
 
-#include "core/app/app_state.h"
 #include "core/album/album_room.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_name_clash.h"
-#include "core/image/image_file_io.h"
+#include "core/app/app_state.h"
 #include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
 #include "core/search/search_files.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"

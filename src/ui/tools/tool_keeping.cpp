@@ -3,12 +3,12 @@
 // user's files are replaced through a temporary file and a rename.
 #include "ui/tools/c_tool_dialog.h"
 
-#include "core/app/app_state.h"
 #include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
-#include "core/image/image_file_io.h"
+#include "core/app/app_state.h"
 #include "core/image/image_format.h"
+#include "core/image_io/image_file_io.h"
 #include "core/tools/picture_replacement.h"
 #include "core/tools/tool_album.h"
 #include "core/tools/tool_pipeline.h"

@@ -1,4 +1,4 @@
-#include "core/image/thumbnail_loader.h"
+#include "core/image_io/thumbnail_loader.h"
 
 #include "support/synthetic_image.h"
 

@@ -1,5 +1,5 @@
 #include "core/album/store_copy.h"
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/util/byte_writer.h"
 #include "core/util/file_io.h"

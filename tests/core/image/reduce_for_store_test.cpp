@@ -1,4 +1,4 @@
-#include "core/image/image_file_io.h"
+#include "core/image/reduce_for_store.h"
 #include "core/util/pixel_bytes.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
+#include "core/album/name_list_file.h"
 #include "core/settings/last_used_folder.h"
-#include "core/settings/name_list_file.h"
 #include "core/settings/window_placement.h"
 
 #include "core/settings/settings_file.h"
 #include "core/util/fixed_text.h"
-#include "support/temp_dir.h"
 #include "support/status_print.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Lossless JPEG turns, the Exif block carried through, and safe replacement.
 #include "core/filters/rotation.h"
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/tools/jpeg_lossless.h"
 #include "core/tools/picture_replacement.h"

@@ -5,9 +5,9 @@
 #include "support/fake_scan_source.h"
 #include "support/modal_dialogs.h"
 
+#include "core/album/name_list_file.h"
 #include "core/commands/command_ids.h"
 #include "core/platform/program_paths.h"
-#include "core/settings/name_list_file.h"
 #include "core/util/file_io.h"
 #include "scanner/sane_scan_source.h"
 #include "ui/scan/c_twain_dlg.h"

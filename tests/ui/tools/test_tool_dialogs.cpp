@@ -1,7 +1,7 @@
 // The image tools as the enlarged view opens them: parameters, the preview,
 // and keeping the result by "変更", "追加" and "開く".
 #include "core/album/cell_picture.h"
-#include "core/image/image_file_io.h"
+#include "core/image_io/image_file_io.h"
 #include "core/tools/image_tool.h"
 #include "core/util/file_io.h"
 #include "support/album_window_fixture.h"

@@ -1,0 +1,51 @@
+// Store-size loading.
+#include "core/image_io/store_load.h"
+
+#include "core/codecs/image_file_access.h"
+#include "core/image/area_resample.h"
+#include "core/image/image_format.h"
+#include "core/image/orientation.h"
+#include "core/imaging_library/library_jpeg_decoder.h"
+#include "core/util/file_io.h"
+
+namespace pictra {
+namespace {
+
+// The JPEG's store size is computed on its full upright size, so the copy
+// has exactly the sides a full decode and reduceForStore would give.
+Status decodeJpegForStore(ByteSpan data, ImageRecord& record)
+{
+    const Result<JpegHeaderInfo> header = readLibraryJpegHeader(data);
+    if (!header)
+        return header.status();
+    const PictureSize target = storeSize(header->uprightWidth(), header->uprightHeight());
+    const bool turned = swapsSides(header->orientation);
+    const int eighths = jpegScaleEighths(header->width, header->height, turned ? target.height : target.width,
+                                         turned ? target.width : target.height);
+    if (const Status status = decodeLibraryJpegScaled(data, record, eighths); status != Status::Ok)
+        return status;
+    if (record.width() != target.width || record.height() != target.height)
+        shrinkByArea(record, target.width, target.height);
+    return Status::Ok;
+}
+
+} // namespace
+
+Status loadForStore(ImageFileIO& io, const std::string& path, ImageRecord& record)
+{
+    if (io.useLibrary != 0 && loadFormatOf(path) == ImageFormat::Jpeg) {
+        record.clearHeaders();
+        auto bytes = readFile(path, kMaxImageFileBytes);
+        if (bytes && decodeJpegForStore(*bytes, record) == Status::Ok)
+            return Status::Ok;
+        if (!bytes)
+            return bytes.status();
+        // A file the library refuses may still suit our own decoder.
+    }
+    if (const Status status = io.loadImage(path, record); status != Status::Ok)
+        return status;
+    reduceForStore(record);
+    return Status::Ok;
+}
+
+} // namespace pictra

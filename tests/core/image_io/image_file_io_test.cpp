@@ -1,0 +1,155 @@
+#include "core/image/image_format.h"
+#include "core/image/shared_image.h"
+#include "core/image_io/image_file_io.h"
+#include "support/synthetic_image.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pictra {
+namespace {
+
+struct NameCase {
+    const char* path;
+    ImageFormat load;
+    ImageFormat save;
+};
+
+class FormatByName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(FormatByName, ChoosesReaderAndWriter)
+{
+    const NameCase c = GetParam();
+    EXPECT_EQ(loadFormatOf(c.path), c.load);
+    EXPECT_EQ(saveFormatOf(c.path), c.save);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatByName,
+    ::testing::Values(NameCase{"/a/b.bmp", ImageFormat::Bmp, ImageFormat::Bmp},
+                      NameCase{"/a/B.JPG", ImageFormat::Jpeg, ImageFormat::Jpeg},
+                      NameCase{"/a/b.Jpeg", ImageFormat::Jpeg, ImageFormat::Jpeg},
+                      NameCase{"/a/b.tif", ImageFormat::Tiff, ImageFormat::Tiff},
+                      NameCase{"/a/b.tiff", ImageFormat::Tiff, ImageFormat::Tiff},
+                      NameCase{"/a/b.PSD", ImageFormat::Psd, ImageFormat::Psd},
+                      NameCase{"/a/b.pcx", ImageFormat::Pcx, ImageFormat::Pcx},
+                      NameCase{"/a/jpg", ImageFormat::Unknown, ImageFormat::Unknown},
+                      NameCase{"/a.jpg/b", ImageFormat::Unknown, ImageFormat::Unknown},
+                      NameCase{"/a/b.png", ImageFormat::Unknown, ImageFormat::Unknown}));
+
+class ImageFileIoTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    ImageBuffers buffers{4'000'000};
+    ImageFileIO io;
+};
+
+TEST_F(ImageFileIoTest, LoadsJpegUnderAnyCaseOfItsExtension)
+{
+    const test::RgbImage image = test::makePhotoLike(37, 21, 3);
+    const auto jpeg = test::encodeWithTurbo(image, 90, test::TurboSampling::S420);
+    for (const char* name : {"a.JPG", "b.Jpeg", "c.jpg"}) {
+        test::writeBytes(dir.file(name), std::string(jpeg.begin(), jpeg.end()));
+        ASSERT_EQ(io.loadImage(dir.file(name), buffers.record()), Status::Ok) << name;
+        EXPECT_EQ(buffers.record().width(), 37);
+        EXPECT_EQ(buffers.record().height(), 21);
+        EXPECT_EQ(test::fromRecord(buffers.record()).rgb, test::decodeWithTurbo(jpeg, false).rgb);
+    }
+}
+
+TEST_F(ImageFileIoTest, RefusesUnknownNamesAndClearsTheHeaders)
+{
+    const auto jpeg = test::encodeWithTurbo(test::makePhotoLike(8, 8), 90, test::TurboSampling::S444);
+    for (const char* name : {"photo.tifff", "photo", "photo.png"}) {
+        test::writeBytes(dir.file(name), std::string(jpeg.begin(), jpeg.end()));
+        ASSERT_EQ(buffers.record().setup24(5, 5), Status::Ok);
+        EXPECT_EQ(io.loadImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
+        EXPECT_EQ(buffers.record().width(), 0) << name;
+        EXPECT_EQ(io.saveImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
+    }
+}
+
+TEST_F(ImageFileIoTest, EveryLosslessFormatRoundTripsThroughItsOwnWriterAndReader)
+{
+    const test::RgbImage image = test::makePhotoLike(45, 23, 8); // odd width: padded rows
+    test::fillRecord(image, buffers);
+    for (const char* name : {"a.bmp", "a.TIF", "a.psd", "a.Pcx"}) {
+        ASSERT_EQ(io.saveImage(dir.file(name), buffers.record()), Status::Ok) << name;
+        ImageBuffers back(1 << 20);
+        ASSERT_EQ(io.loadImage(dir.file(name), back.record()), Status::Ok) << name;
+        EXPECT_EQ(test::fromRecord(back.record()).rgb, image.rgb) << name;
+    }
+}
+
+TEST_F(ImageFileIoTest, RefusesAPictureLargerThanTheBuffer)
+{
+    ImageBuffers small(100 * 100 * 3);
+    const auto jpeg = test::encodeWithTurbo(test::makePhotoLike(120, 100), 80, test::TurboSampling::S420);
+    test::writeBytes(dir.file("big.jpg"), std::string(jpeg.begin(), jpeg.end()));
+    EXPECT_EQ(io.loadImage(dir.file("big.jpg"), small.record()), Status::TooLarge);
+    EXPECT_EQ(small.record().width(), 0);
+    EXPECT_EQ(io.loadImage(dir.file("missing.jpg"), small.record()), Status::NotFound);
+}
+
+TEST_F(ImageFileIoTest, SavedJpegReadsBackCloseToTheOriginal)
+{
+    const test::RgbImage image = test::makePhotoLike(33, 17, 5);
+    test::fillRecord(image, buffers);
+    ImageFileIO best(JpegSaveOptions{JpegCoding::Baseline, 100, JpegSampling::S444, ""});
+    ASSERT_EQ(best.saveImage(dir.file("out.JPEG"), buffers.record()), Status::Ok);
+    ImageBuffers back(4'000'000);
+    ASSERT_EQ(io.loadImage(dir.file("out.JPEG"), back.record()), Status::Ok);
+    const test::RgbImage decoded = test::fromRecord(back.record());
+    ASSERT_EQ(decoded.rgb.size(), image.rgb.size());
+    for (std::size_t i = 0; i < image.rgb.size(); ++i)
+        ASSERT_NEAR(decoded.rgb[i], image.rgb[i], 8) << i;
+}
+
+TEST(JpegSaveOptionsFromSettings, MapsTheJpegSection)
+{
+    WorkModeSettings s;
+    s.jpegCoding = 2;
+    s.jpegQuality = 250;
+    s.jpegSampling = 2;
+    s.jpegComment = {'P', 'i', 'c'};
+    JpegSaveOptions o = jpegSaveOptions(s);
+    EXPECT_EQ(o.coding, JpegCoding::Progressive);
+    EXPECT_EQ(o.quality, 100);
+    EXPECT_EQ(o.sampling, JpegSampling::S421);
+    EXPECT_EQ(o.comment, "Pic");
+
+    s = {}; // a missing settings file reads as zeros
+    o = jpegSaveOptions(s);
+    EXPECT_EQ(o.coding, JpegCoding::Baseline);
+    EXPECT_EQ(o.quality, 1);
+    EXPECT_EQ(o.sampling, JpegSampling::S411);
+}
+
+TEST(SharedImage, GrowsOnDemandUpToTheSettingsCap)
+{
+    WorkModeSettings s;
+    s.imageBufferMb = 3;
+    std::unique_ptr<ImageBuffers> shared;
+    makeSharedImage(shared, s);
+    ASSERT_TRUE(shared);
+    EXPECT_EQ(shared->cap(), 3'000'000u);
+    EXPECT_EQ(shared->capacity(), 0u);
+    ImageRecord& record = shared->record();
+    ASSERT_EQ(record.setup24(1000, 900), Status::Ok); // 2.7 MB
+    EXPECT_GE(record.pixels.size(), 2'700'000u);
+    EXPECT_EQ(record.setup24(1000, 1001), Status::TooLarge);
+    EXPECT_EQ(record.width(), 1000); // a refused picture leaves the record alone
+    const ImageBuffers* first = shared.get();
+    s.imageBufferMb = 2;
+    makeSharedImage(shared, s);
+    EXPECT_EQ(shared.get(), first);
+    EXPECT_EQ(shared->capacity(), 0u); // above the new cap: given back
+    EXPECT_EQ(record.width(), 0);
+    s.imageBufferMb = 0;
+    EXPECT_EQ(imageBufferBytes(s), static_cast<std::size_t>(kSharedImageFallbackMb) * 1'000'000);
+}
+
+} // namespace
+} // namespace pictra
