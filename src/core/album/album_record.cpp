@@ -21,6 +21,8 @@ void resetAlbumRecord(AlbumRecord& r)
     r.cells.fill(Rect{});
     r.imageCount = 0;
     std::fill(r.images.begin(), r.images.end(), ImageEntry{});
+    r.changed = 0;
+    r.changeSerial = 0;
 }
 
 } // namespace pictra

@@ -53,6 +53,9 @@ struct AlbumRecord {
     std::array<Rect, kMaxPageCells> cells{};
     std::int32_t imageCount = 0;         // 0..kMaxAlbumImages
     std::array<ImageEntry, kMaxAlbumImages> images{};
+    // Unsaved changes (album_changes.h); not part of the album file.
+    std::uint8_t changed = 0;            // 1 = the album differs from its file
+    std::uint32_t changeSerial = 0;      // raised by every change, so a watcher sees each one
 };
 
 // Resets every field to its zero value without a 2 MB temporary on the stack.
