@@ -18,18 +18,18 @@
 
 namespace pictra::ui {
 
-void CPictraView::launchTool(ImageTool tool)
+bool CPictraView::launchTool(ImageTool tool)
 {
     const AlbumRecord* rec = record();
     if (!rec)
-        return;
+        return false;
     const std::string path = picturePath();
     ToolContext context{m_state, m_host.prompts(), path, rec->currentPage};
     std::unique_ptr<CToolDialog> dialog = makeToolDialog(context, tool, this);
     if (!dialog->hasSource()) {
         m_host.prompts().showMessage(this, QString::fromStdString(path) +
                                                QStringLiteral("\nこの画像を読み込めないため、編集できません。"));
-        return;
+        return false;
     }
     dialog->exec();
     const ToolOutcome outcome = dialog->outcome();
@@ -41,6 +41,7 @@ void CPictraView::launchTool(ImageTool tool)
     else if (outcome == ToolOutcome::Opened)
         openToolResult(toolPath);
     update();
+    return true;
 }
 
 void CPictraView::showAddedPicture(const std::string& oldPath, const std::string& newPath, int albumSlot)

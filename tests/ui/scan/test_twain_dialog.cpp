@@ -223,7 +223,7 @@ private slots:
     void theCommandOpensTheScansInTheirOwnWindows()
     {
         DialogFixture f;
-        pictra::test::whenDialogOpens([](QDialog& dialog) {
+        const auto dialog1 = pictra::test::whenDialogOpens([](QDialog& dialog) {
             auto& d = static_cast<CTwainDlg&>(dialog);
             QVERIFY(DialogFixture::scan(d));
             DialogFixture::list(d)->selectAll();
