@@ -7,21 +7,31 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 namespace pictra::test {
 
 class ScriptedPrompts final : public ui::UserPrompts {
 public:
     QQueue<bool> yesNoAnswers;      // default when empty: true
+    QQueue<ui::YesNoCancel> yesNoCancelAnswers; // default when empty: No
     QQueue<QString> fileAnswers;    // for open/save/folder questions; default: ""
     QQueue<QStringList> filesAnswers;
     QStringList asked;              // texts of every Yes/No question and message
     QQueue<bool> printerAnswers;    // printer set-up: OK (true) or cancel; default: OK
     int printerSetUps = 0;
+    // What the user does in the printer set-up before OK (another paper...).
+    std::function<void(QPrinter&)> printerStep;
 
     bool askYesNo(QWidget*, const QString& text) override
     {
         asked << text;
         return yesNoAnswers.isEmpty() ? true : yesNoAnswers.dequeue();
+    }
+    ui::YesNoCancel askYesNoCancel(QWidget*, const QString& text) override
+    {
+        asked << text;
+        return yesNoCancelAnswers.isEmpty() ? ui::YesNoCancel::No : yesNoCancelAnswers.dequeue();
     }
     void showMessage(QWidget*, const QString& text) override { asked << text; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
@@ -31,10 +41,13 @@ public:
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
-    bool setUpPrinter(QWidget*, QPrinter&) override
+    bool setUpPrinter(QWidget*, QPrinter& printer) override
     {
         ++printerSetUps;
-        return printerAnswers.isEmpty() ? true : printerAnswers.dequeue();
+        const bool ok = printerAnswers.isEmpty() ? true : printerAnswers.dequeue();
+        if (ok && printerStep)
+            printerStep(printer);
+        return ok;
     }
 
 private:
