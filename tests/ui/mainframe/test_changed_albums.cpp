@@ -229,7 +229,7 @@ private slots:
         t.working.focusIndex = 0;
         mirrorToActiveSlot(t);
 
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto renameDialog = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });

@@ -222,7 +222,7 @@ private slots:
             QCOMPARE(writeFile(camera, bytesOf(sample)), Status::Ok);
             f.host.scripted.fileAnswers.enqueue(QString::fromStdString(camera));
             f.host.scripted.yesNoAnswers.enqueue(true); // replace camera.jpg
-            test::whenDialogOpens([&](QDialog& dialog) {
+            const auto tool = test::whenDialogOpens([&](QDialog& dialog) {
                 if (!cameraSource)
                     click(dialog, 1020); // a turn, written losslessly
                 click(dialog, 1018);
