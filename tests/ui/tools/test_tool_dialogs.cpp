@@ -1,5 +1,6 @@
 // The image tools as the enlarged view opens them: parameters, the preview,
 // and keeping the result by "変更", "追加" and "開く".
+#include "core/album/album_changes.h"
 #include "core/album/cell_picture.h"
 #include "core/image_io/image_file_io.h"
 #include "core/imaging_library/exif_info.h"
@@ -140,12 +141,14 @@ private slots:
         const std::string source = view->picturePath();
         const std::string storeCopy = storeCopyPath(f.state.programFolder, kAlbum, source);
         const auto oldCopy = bytesOf(storeCopy);
+        QVERIFY(!albumChanged(f.state.albums->windowSlots[0]));
         for (int run = 0; run < 2; ++run) {
             test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
             QVERIFY(view->handleCommand(32839)); // negative
         }
         QCOMPARE(f.host.scripted.asked.size(), 1); // the re-encoding question, once
         QVERIFY(bytesOf(storeCopy) != oldCopy);
+        QVERIFY(albumChanged(f.state.albums->windowSlots[0])); // its file still holds the old picture
 
         // A result whose scratch file is gone is not used.
         const auto kept = bytesOf(source);
