@@ -162,6 +162,21 @@ private slots:
         QVERIFY(f.host.scripted.asked.last().contains("元の画像は変更されていません"));
     }
 
+    void changeRenewsTheStoreCopyOfEveryOpenAlbumListingThePicture()
+    {
+        AlbumWindowFixture f;
+        const std::string other = "/albums/other.abm";
+        f.openAlbum(other, 1); // lists img0.jpg too
+        CPictraView* view = openFromAlbum(f);
+        const std::string otherCopy = storeCopyPath(f.state.programFolder, other, view->picturePath());
+        QVERIFY(!fileExists(otherCopy));
+        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        QVERIFY(view->handleCommand(32839)); // negative
+        QVERIFY(fileExists(otherCopy));
+        QVERIFY(albumChanged(f.state.albums->windowSlots[0]));
+        QVERIFY(albumChanged(f.state.albums->windowSlots[1]));
+    }
+
     void addStoresAJpegForAnUnknownExtensionAndAsksBeforeReplacing()
     {
         AlbumWindowFixture f;
