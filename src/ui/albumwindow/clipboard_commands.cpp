@@ -56,7 +56,7 @@ QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, cons
         const std::string image = imageFilePath(entry);
         if (fileExists(storeCopyPath(state.programFolder, toAlbum, image)))
             continue;
-        if (makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image) != Status::Ok)
+        if (!pictureLoaded(makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image)))
             without << qs(std::string(fileNamePart(image)));
     }
     return without;
