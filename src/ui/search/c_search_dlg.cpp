@@ -179,7 +179,7 @@ void CSearchDlg::chooseLocation(int index)
 void CSearchDlg::patternChanged(const QString& pattern)
 {
     if (m_mode == cmd::kSearchFromFile)
-        m_wordsEdit->setEnabled(pattern.compare(QLatin1String(kAlbumPattern.data()), Qt::CaseInsensitive) == 0);
+        m_wordsEdit->setEnabled(diskSearchTakesWords(pattern.toStdString(), DiskWords::AlbumPatternOnly));
 }
 
 void CSearchDlg::startSearch()
@@ -224,8 +224,6 @@ void CSearchDlg::runAlbumSearch(const std::string& pattern)
 void CSearchDlg::runDiskSearch(const std::string& pattern)
 {
     const std::string location = m_location->currentData().toString().toStdString();
-    // The words count for album files only, and only while the field is open to them.
-    const SearchWords words = m_wordsEdit->isEnabled() ? m_words : SearchWords{};
     QElapsedTimer pump;
     QElapsedTimer folderShown;
     pump.start();
@@ -258,7 +256,7 @@ void CSearchDlg::runDiskSearch(const std::string& pattern)
         addRows(std::vector<std::string>(paths.begin(), paths.end()));
         rowsSinceShown = true;
     };
-    const DiskSearchSummary summary = searchDisk(location, pattern, words, callbacks);
+    const DiskSearchSummary summary = searchDisk(location, pattern, m_words, DiskWords::AlbumPatternOnly, callbacks);
     m_damagedAlbums = summary.damagedAlbums;
     m_folderText->setText(qs(lastFolder));
 }
