@@ -102,6 +102,8 @@ private slots:
         });
         QVERIFY(p.frame->handleCommand(cmd::kInputFromFile));
         QCOMPARE(p.state.albums->working.imageCount, 6);
+        p.frame->resize(1000, 760);
+        QVERIFY(test::saveArtifact(*p.frame, "one_target_after_insert.png"));
         p.expectTarget(QStringLiteral("p2.jpg"));
     }
 
