@@ -1,6 +1,7 @@
 // Read album: parse, extract store copies, then fill the working copy.
 #include "core/album/album_read.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_file.h"
 #include "core/album/append_images.h"
 #include "core/document/album_names.h"
@@ -90,6 +91,7 @@ Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programF
         report.sharingStoreCopy = std::move(appended->sharingStoreCopy);
     }
     report.imageCount = working.imageCount;
+    markAlbumSaved(working); // the entries just read are what the file holds
     mirrorToActiveSlot(table);
     return report;
 }

@@ -54,10 +54,17 @@ public:
     // album); only while this window is the current one.
     void showTarget();
 
+    // Titles the window after its record: the file name, and " *" after an
+    // album's name while it holds unsaved changes.
+    void refreshTitle();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Before an album window closes: a changed album asks whether to save
+    // it, an unchanged one with images whether to close. False keeps it open.
+    bool mayClose();
     void cleanUpOnClose();
 
     AppState& m_state;

@@ -137,11 +137,11 @@ bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
         m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), read.status()));
         return false;
     }
-    frame.setWindowTitle(qs(fileNamePart(path)));
+    frame.refreshTitle();
     if (CViewPictra* view = frame.pageView())
         view->showAppended(); // draws the first page and focuses its first image
     if (!read->missingSources.empty()) {
-        auto* log = new ErrorLogDialog(read->missingSources.paths(), &frame);
+        auto* log = new ErrorLogDialog(path, read->missingSources.paths(), &frame);
         log->setAttribute(Qt::WA_DeleteOnClose);
         log->open();
     }
@@ -180,44 +180,46 @@ void AlbumDocuments::openRecent(int k)
         openAlbum(*path);
 }
 
-void AlbumDocuments::save()
+bool AlbumDocuments::save()
 {
     const AlbumRecord& w = m_state.albums->working;
-    if (w.kind != AlbumKind::Album || !activeFrame())
-        return;
+    CChildFrame* frame = activeFrame();
+    if (w.kind != AlbumKind::Album || !frame)
+        return false;
     const std::string path = pathOf(w);
-    if (isUntitledAlbum(path)) {
-        saveAs();
-        return;
-    }
-    writeTo(path, path);
+    if (isUntitledAlbum(path))
+        return saveAs();
+    const bool saved = writeTo(path, path);
+    frame->refreshTitle();
+    return saved;
 }
 
-void AlbumDocuments::saveAs()
+bool AlbumDocuments::saveAs()
 {
     AlbumTable& t = *m_state.albums;
     CChildFrame* frame = activeFrame();
     if (t.working.kind != AlbumKind::Album || !frame)
-        return;
+        return false;
     const QString chosen = askSavePath();
     if (chosen.isEmpty())
-        return;
+        return false;
     const std::string newPath = chosen.toStdString();
     const std::string oldPath = pathOf(t.working);
     std::vector<std::string> others = openAlbumPaths();
     others.erase(std::remove(others.begin(), others.end(), oldPath), others.end());
     if (sharesStoreFolder(newPath, others)) {
         m_host.prompts().showMessage(m_window, storeFolderClashMessage(chosen));
-        return;
+        return false;
     }
     // Written first: a failed save leaves the window under its old name.
     if (!writeTo(newPath, oldPath))
-        return;
+        return false;
     renameWorkingAlbum(t, newPath);
-    frame->setWindowTitle(qs(fileNamePart(newPath)));
+    frame->refreshTitle();
     rememberAlbumFolder(newPath);
     (void)AddRecentAlbum(m_state.programFolder, newPath);
     m_recentChanged();
+    return true;
 }
 
 QString AlbumDocuments::askSavePath()
@@ -248,7 +250,7 @@ bool AlbumDocuments::writeTo(const std::string& target, const std::string& store
             return false;
     }
     const WaitCursor wait;
-    const auto written = writeAlbum(m_state.albums->working, m_state.programFolder, target, storePath);
+    const auto written = saveWorkingAlbum(*m_state.albums, m_state.programFolder, target, storePath);
     if (!written) {
         m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));
         return false;

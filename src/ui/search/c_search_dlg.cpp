@@ -3,11 +3,13 @@
 
 #include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
+#include "core/fileops/repoint_entries.h"
 #include "core/platform/program_paths.h"
 #include "core/search/album_search.h"
 #include "core/search/disk_search.h"
 #include "core/search/search_files.h"
 #include "core/search/search_match.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/dialogs/file_list_widget.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/picture_preview.h"
@@ -324,7 +326,10 @@ void CSearchDlg::deleteSelected()
     const QList<QTreeWidgetItem*> rows = m_list->selectedItems();
     for (QTreeWidgetItem* row : rows) {
         const QString path = qs(rowPath(*row));
-        if (!m_prompts.askYesNo(this, QStringLiteral("「%1」を削除します。").arg(path)))
+        QStringList albums;
+        for (const std::string& album : albumsListingFile(*m_state.albums, rowPath(*row)))
+            albums << qs(album);
+        if (!m_prompts.askYesNo(this, deleteFileQuestion(path, albums)))
             continue;
         if (QFile::moveToTrash(path))
             delete row;

@@ -3,6 +3,7 @@
 // user's files are replaced through a temporary file and a rename.
 #include "ui/tools/c_tool_dialog.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
@@ -71,6 +72,8 @@ void CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::stri
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
     if (replaceStoreCopy(io, picture, m_context.state.programFolder, albumFilePath(album), imagePath) != Status::Ok)
         m_context.prompts.showMessage(this, QStringLiteral("アルバムの縮小画像を更新できませんでした。"));
+    else
+        markWindowChanged(*m_context.state.albums, album.viewId); // the album file still holds the old picture
 }
 
 void CToolDialog::keepByChange()
