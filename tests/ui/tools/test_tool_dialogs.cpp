@@ -170,7 +170,7 @@ private slots:
         CPictraView* view = openFromAlbum(f);
         const std::string otherCopy = storeCopyPath(f.state.programFolder, other, view->picturePath());
         QVERIFY(!fileExists(otherCopy));
-        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
         QVERIFY(view->handleCommand(32839)); // negative
         QVERIFY(fileExists(otherCopy));
         QVERIFY(albumChanged(f.state.albums->windowSlots[0]));
