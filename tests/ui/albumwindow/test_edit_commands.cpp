@@ -3,6 +3,7 @@
 #include "support/album_window_fixture.h"
 #include "support/modal_dialogs.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/cell_picture.h"
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
@@ -302,6 +303,9 @@ private slots:
         QCOMPARE(entryPath(f.record(*frame), 2), moved);
         QCOMPARE(entryPath(f.record(*other), 0), moved);
         QVERIFY(f.host.scripted.asked.isEmpty());
+        // Both album files still name the old place: both are to be saved.
+        QVERIFY(pictra::albumChanged(f.record(*frame)));
+        QVERIFY(pictra::albumChanged(f.record(*other)));
 
         // Moving it into its own folder leaves the file alone and says so.
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
