@@ -285,7 +285,7 @@ private slots:
         pictra::editWindowRecords(*f.state.albums, frame->viewId(),
                                   [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[0].path, source); });
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto expected101 = whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("t")));
             dialog.findChild<QTreeWidget*>(QStringLiteral("1079"))->topLevelItem(0)->setSelected(true);
             clickButton(dialog, "1020");

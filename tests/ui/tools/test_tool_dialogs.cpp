@@ -211,7 +211,7 @@ private slots:
         const std::string jpg = f.dir.file("grey.jpg");
         QVERIFY(makeFolders(storeCopyPath(f.state.programFolder, kAlbum, jpg))); // no copy can be written there
         f.host.scripted.fileAnswers.enqueue(QString::fromStdString(jpg));
-        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
         QVERIFY(view->handleCommand(32838));
         QVERIFY(fileExists(jpg)); // the picture itself is kept
         QCOMPARE(albumCount(f), 2);
