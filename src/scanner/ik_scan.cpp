@@ -5,6 +5,7 @@
 #include "scanner/ik_scan.h"
 
 #include "core/scan/scan_frame.h"
+#include "scanner/sane_call_watch.h"
 #include "scanner/sane_options.h"
 
 #include <sane/sane.h>
@@ -30,7 +31,12 @@ public:
     explicit OpenDevice(SANE_Handle handle) : m_handle(handle) {}
     ~OpenDevice()
     {
-        sane_cancel(m_handle);
+        // Called on the thread that reads, never while a read is running.
+        {
+            const SaneCall call("sane_cancel");
+            sane_cancel(m_handle);
+        }
+        const SaneCall call("sane_close");
         sane_close(m_handle);
     }
     OpenDevice(const OpenDevice&) = delete;
@@ -94,18 +100,33 @@ bool feedsDocuments(SANE_Handle handle)
            source.find("duplex") != std::string::npos;
 }
 
+SANE_Status getParameters(SANE_Handle handle, SANE_Parameters& p)
+{
+    const SaneCall call("sane_get_parameters");
+    return sane_get_parameters(handle, &p);
+}
+
+// Mode first: it can change which resolutions and depths the device offers.
 ScanError configure(SANE_Handle handle, const ScanRequest& request)
 {
-    chooseColourMode(handle);
-    chooseDepth8(handle);
+    if (!request.mode)
+        chooseColourMode(handle);
+    else if (chooseMode(handle, *request.mode) != SANE_STATUS_GOOD)
+        return ScanError::OpenFailed;
+    if (request.mode != ScanMode::LineArt)
+        chooseDepth8(handle);
+    if (request.feed && chooseFeed(handle, *request.feed) != SANE_STATUS_GOOD)
+        return ScanError::OpenFailed;
     chooseResolution(handle, request.resolutionDpi);
+    if (request.area && chooseArea(handle, *request.area) != SANE_STATUS_GOOD)
+        return ScanError::OpenFailed;
     for (const auto& [name, value] : request.options) {
         if (setOptionText(handle, name, value) != SANE_STATUS_GOOD)
             return ScanError::OpenFailed;
     }
     // The size is known before the scan for most devices: refuse early.
     SANE_Parameters p{};
-    if (sane_get_parameters(handle, &p) == SANE_STATUS_GOOD && p.lines > 0 && p.pixels_per_line > 0) {
+    if (getParameters(handle, p) == SANE_STATUS_GOOD && p.lines > 0 && p.pixels_per_line > 0) {
         const auto bytes = ScanImageBuilder::bitmapBytes({FrameFormat::Rgb, 1, p.pixels_per_line, p.lines, 8, true});
         if (!bytes || *bytes > request.maxPixelBytes)
             return ScanError::TooLarge;
@@ -123,13 +144,16 @@ PageResult readPage(SANE_Handle handle, int page, ScanImageBuilder& builder, con
 {
     std::vector<SANE_Byte> chunk(kReadChunk);
     for (int frame = 0; !builder.complete(); ++frame) {
-        const SANE_Status started = sane_start(handle);
+        const SANE_Status started = [handle] {
+            const SaneCall call("sane_start");
+            return sane_start(handle);
+        }();
         if (started == SANE_STATUS_NO_DOCS && page > 1 && frame == 0)
             return {ScanError::None, true};
         if (started != SANE_STATUS_GOOD)
             return {errorOf(started)};
         SANE_Parameters p{};
-        if (sane_get_parameters(handle, &p) != SANE_STATUS_GOOD)
+        if (getParameters(handle, p) != SANE_STATUS_GOOD)
             return {ScanError::DeviceError};
         const auto format = formatOf(p.format);
         if (!format)
@@ -144,7 +168,10 @@ PageResult readPage(SANE_Handle handle, int page, ScanImageBuilder& builder, con
             if (events.cancelled && events.cancelled())
                 return {ScanError::Cancelled};
             SANE_Int length = 0;
-            const SANE_Status status = sane_read(handle, chunk.data(), static_cast<SANE_Int>(chunk.size()), &length);
+            const SANE_Status status = [&] {
+                const SaneCall call("sane_read");
+                return sane_read(handle, chunk.data(), static_cast<SANE_Int>(chunk.size()), &length);
+            }();
             if (status == SANE_STATUS_EOF)
                 break;
             if (status != SANE_STATUS_GOOD)
@@ -165,10 +192,34 @@ PageResult readPage(SANE_Handle handle, int page, ScanImageBuilder& builder, con
     return {};
 }
 
+// Opens `name` (the first device when empty) into `handle`.
+ScanError openDevice(ScanSession& session, const std::string& device, SANE_Handle& handle)
+{
+    std::string name = device;
+    if (name.empty()) {
+        const std::vector<ScanDevice> devices = IKScanSelect(session);
+        if (devices.empty())
+            return ScanError::NoDevice;
+        name = devices.front().name;
+    }
+    const SANE_Status opened = [&] {
+        const SaneCall call("sane_open");
+        return sane_open(name.c_str(), &handle);
+    }();
+    if (opened == SANE_STATUS_INVAL)
+        return ScanError::NoDevice;
+    if (opened == SANE_STATUS_DEVICE_BUSY)
+        return ScanError::Busy;
+    if (opened != SANE_STATUS_GOOD || !handle)
+        return ScanError::OpenFailed;
+    return ScanError::None;
+}
+
 } // namespace
 
 ScanSession::~ScanSession()
 {
+    const SaneCall call("sane_exit");
     sane_exit();
     s_sessionOpen = false;
 }
@@ -178,7 +229,11 @@ std::unique_ptr<ScanSession> IKScanInitialize(const ScanIdentity&)
     if (s_sessionOpen.exchange(true))
         return nullptr;
     SANE_Int version = 0;
-    if (sane_init(&version, nullptr) != SANE_STATUS_GOOD) {
+    const SANE_Status started = [&] {
+        const SaneCall call("sane_init");
+        return sane_init(&version, nullptr);
+    }();
+    if (started != SANE_STATUS_GOOD) {
         s_sessionOpen = false;
         return nullptr;
     }
@@ -189,7 +244,11 @@ std::vector<ScanDevice> IKScanSelect(ScanSession&)
 {
     const SANE_Device** list = nullptr;
     std::vector<ScanDevice> devices;
-    if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list)
+    const SANE_Status listed = [&] {
+        const SaneCall call("sane_get_devices");
+        return sane_get_devices(&list, SANE_FALSE);
+    }();
+    if (listed != SANE_STATUS_GOOD || !list)
         return devices;
     for (int i = 0; list[i]; ++i) {
         const SANE_Device& d = *list[i];
@@ -199,23 +258,23 @@ std::vector<ScanDevice> IKScanSelect(ScanSession&)
     return devices;
 }
 
+ScanDeviceReport IKScanOptions(ScanSession& session, const std::string& device)
+{
+    ScanDeviceReport report;
+    SANE_Handle handle = nullptr;
+    report.error = openDevice(session, device, handle);
+    if (report.error != ScanError::None)
+        return report;
+    OpenDevice opened(handle);
+    report.options = readDeviceOptions(handle);
+    return report;
+}
+
 ScanError IKScanExec(ScanSession& session, const ScanRequest& request, const ScanEvents& events)
 {
-    std::string name = request.device;
-    if (name.empty()) {
-        const std::vector<ScanDevice> devices = IKScanSelect(session);
-        if (devices.empty())
-            return ScanError::NoDevice;
-        name = devices.front().name;
-    }
     SANE_Handle handle = nullptr;
-    const SANE_Status opened = sane_open(name.c_str(), &handle);
-    if (opened == SANE_STATUS_INVAL)
-        return ScanError::NoDevice;
-    if (opened == SANE_STATUS_DEVICE_BUSY)
-        return ScanError::Busy;
-    if (opened != SANE_STATUS_GOOD || !handle)
-        return ScanError::OpenFailed;
+    if (const ScanError error = openDevice(session, request.device, handle); error != ScanError::None)
+        return error;
     OpenDevice device(handle);
     if (const ScanError error = configure(handle, request); error != ScanError::None)
         return error;
@@ -234,6 +293,9 @@ ScanError IKScanExec(ScanSession& session, const ScanRequest& request, const Sca
             return ScanError::None;
         if (!feeder)
             return ScanError::None;
+        // The next sheet is not fed: the device is cancelled between pages.
+        if (events.stopAfterPage && events.stopAfterPage())
+            return ScanError::Cancelled;
     }
 }
 

@@ -1,8 +1,10 @@
 // The imaging library's scanner entry points on SANE:
 //   IKScanInitialize → IKScanSelect → IKScanExec → IKScanTerminate
-// Initialize starts SANE for one session, Select lists the devices, Exec
+// Initialize starts SANE for one session, Select lists the devices, Options
+// reads what a device offers, Exec
 // acquires one picture (every page when the device feeds from a document
-// feeder) as colour, 8 bits, at the resolution nearest the one asked, and
+// feeder) in the mode, source and area asked (colour by default), 8 bits,
+// at the resolution nearest the one asked, and
 // hands each picture on as a 24-bit packed bitmap; Terminate ends SANE.
 // One session at a time in a process; its calls may come from any one
 // thread at a time.
@@ -47,6 +49,10 @@ std::unique_ptr<ScanSession> IKScanInitialize(const ScanIdentity& identity);
 
 // The devices SANE finds (local ones and those of network backends).
 std::vector<ScanDevice> IKScanSelect(ScanSession& session);
+
+// What `device` (the first device when empty) offers, read from its option
+// descriptors; the device is opened and closed again.
+ScanDeviceReport IKScanOptions(ScanSession& session, const std::string& device);
 
 // Acquires from request.device (the first device when empty). Returns
 // ScanError::None when every picture arrived; pictures finished before a

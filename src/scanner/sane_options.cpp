@@ -2,6 +2,8 @@
 // may make the device reload its option list.
 #include "scanner/sane_options.h"
 
+#include "scanner/sane_call_watch.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -11,6 +13,18 @@
 
 namespace pictra {
 namespace {
+
+const SANE_Option_Descriptor* descriptor(SANE_Handle handle, SANE_Int index)
+{
+    const SaneCall call("sane_get_option_descriptor");
+    return sane_get_option_descriptor(handle, index);
+}
+
+SANE_Status control(SANE_Handle handle, SANE_Int index, SANE_Action action, void* value)
+{
+    const SaneCall call("sane_control_option");
+    return sane_control_option(handle, index, action, value, nullptr);
+}
 
 std::string lower(std::string_view text)
 {
@@ -24,7 +38,7 @@ const SANE_Option_Descriptor* settable(SANE_Handle handle, std::string_view name
     const auto found = findOption(handle, name);
     if (!found)
         return nullptr;
-    const SANE_Option_Descriptor* desc = sane_get_option_descriptor(handle, *found);
+    const SANE_Option_Descriptor* desc = descriptor(handle, *found);
     if (!desc || !SANE_OPTION_IS_ACTIVE(desc->cap) || !SANE_OPTION_IS_SETTABLE(desc->cap))
         return nullptr;
     index = *found;
@@ -33,7 +47,7 @@ const SANE_Option_Descriptor* settable(SANE_Handle handle, std::string_view name
 
 SANE_Status setWord(SANE_Handle handle, SANE_Int index, SANE_Word value)
 {
-    return sane_control_option(handle, index, SANE_ACTION_SET_VALUE, &value, nullptr);
+    return control(handle, index, SANE_ACTION_SET_VALUE, &value);
 }
 
 bool isScalarWord(const SANE_Option_Descriptor& desc)
@@ -72,11 +86,11 @@ SANE_Word nearestAllowed(const SANE_Option_Descriptor& desc, SANE_Word wanted)
 std::optional<SANE_Int> findOption(SANE_Handle handle, std::string_view name)
 {
     SANE_Int count = 0;
-    const SANE_Option_Descriptor* first = sane_get_option_descriptor(handle, 0);
-    if (!first || sane_control_option(handle, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
+    const SANE_Option_Descriptor* first = descriptor(handle, 0);
+    if (!first || control(handle, 0, SANE_ACTION_GET_VALUE, &count) != SANE_STATUS_GOOD)
         return std::nullopt;
     for (SANE_Int i = 1; i < count; ++i) {
-        const SANE_Option_Descriptor* desc = sane_get_option_descriptor(handle, i);
+        const SANE_Option_Descriptor* desc = descriptor(handle, i);
         if (desc && desc->name && name == desc->name)
             return i;
     }
@@ -94,7 +108,7 @@ SANE_Status setOptionText(SANE_Handle handle, std::string_view name, std::string
             return SANE_STATUS_INVAL;
         std::vector<char> text(static_cast<std::size_t>(desc->size), '\0');
         std::copy(value.begin(), value.end(), text.begin());
-        return sane_control_option(handle, index, SANE_ACTION_SET_VALUE, text.data(), nullptr);
+        return control(handle, index, SANE_ACTION_SET_VALUE, text.data());
     }
     if (!isScalarWord(*desc))
         return SANE_STATUS_UNSUPPORTED;
@@ -149,8 +163,119 @@ void chooseResolution(SANE_Handle handle, int dpi)
     const SANE_Option_Descriptor* desc = settable(handle, SANE_NAME_SCAN_RESOLUTION, index);
     if (!desc || !isScalarWord(*desc) || desc->type == SANE_TYPE_BOOL)
         return;
-    const SANE_Word wanted = desc->type == SANE_TYPE_FIXED ? SANE_FIX(dpi) : dpi;
+    // Fitted in whole dpi first: SANE_FIX of a large dpi would wrap.
+    const ScanDeviceOptions offered = readDeviceOptions(handle);
+    const int fitted = nearestScanResolution(offered, dpi);
+    const SANE_Word wanted = desc->type == SANE_TYPE_FIXED ? SANE_FIX(fitted) : fitted;
+    // A failed set keeps the device's own resolution, which the size check then sees.
     (void)setWord(handle, index, nearestAllowed(*desc, wanted));
+}
+
+ScanDeviceOptions readDeviceOptions(SANE_Handle handle)
+{
+    ScanDeviceOptions out;
+    SANE_Int index = 0;
+    if (const SANE_Option_Descriptor* desc = settable(handle, SANE_NAME_SCAN_RESOLUTION, index);
+        desc && isScalarWord(*desc) && (desc->type == SANE_TYPE_INT || desc->type == SANE_TYPE_FIXED)) {
+        const bool fixed = desc->type == SANE_TYPE_FIXED;
+        auto dpi = [fixed](SANE_Word w) { return fixed ? SANE_UNFIX(w) : double(w); };
+        if (desc->constraint_type == SANE_CONSTRAINT_WORD_LIST && desc->constraint.word_list) {
+            for (SANE_Int i = 1; i <= desc->constraint.word_list[0]; ++i) {
+                const double v = dpi(desc->constraint.word_list[i]);
+                if (v >= 1 && v == std::floor(v))
+                    out.resolutionList.push_back(static_cast<int>(v));
+            }
+            std::sort(out.resolutionList.begin(), out.resolutionList.end());
+            out.resolutionList.erase(std::unique(out.resolutionList.begin(), out.resolutionList.end()),
+                                     out.resolutionList.end());
+        } else if (desc->constraint_type == SANE_CONSTRAINT_RANGE && desc->constraint.range) {
+            const SANE_Range& r = *desc->constraint.range;
+            out.resolutionMin = std::max(1, static_cast<int>(std::ceil(dpi(r.min))));
+            out.resolutionMax = static_cast<int>(std::floor(dpi(r.max)));
+            const double step = r.quant > 0 ? dpi(r.quant) : 1;
+            out.resolutionStep = step == std::floor(step) ? static_cast<int>(step) : 1;
+            if (out.resolutionMax < out.resolutionMin)
+                out.resolutionMax = 0;
+        }
+    }
+    auto strings = [&](std::string_view name) {
+        std::vector<std::string> texts;
+        SANE_Int i = 0;
+        const SANE_Option_Descriptor* desc = settable(handle, name, i);
+        if (desc && desc->type == SANE_TYPE_STRING && desc->constraint_type == SANE_CONSTRAINT_STRING_LIST) {
+            for (const SANE_String_Const* s = desc->constraint.string_list; s && *s; ++s)
+                texts.emplace_back(*s);
+        }
+        return texts;
+    };
+    for (const std::string& text : strings(SANE_NAME_SCAN_MODE)) {
+        const auto kind = scanModeOfDeviceText(text);
+        if (kind && std::none_of(out.modes.begin(), out.modes.end(), [&](const auto& c) { return c.kind == *kind; }))
+            out.modes.push_back({*kind, text});
+    }
+    for (const std::string& text : strings(SANE_NAME_SCAN_SOURCE)) {
+        const auto kind = scanFeedOfDeviceText(text);
+        if (kind && std::none_of(out.feeds.begin(), out.feeds.end(), [&](const auto& c) { return c.kind == *kind; }))
+            out.feeds.push_back({*kind, text});
+    }
+    auto extent = [&](std::string_view from, std::string_view to) -> double {
+        SANE_Int a = 0, b = 0;
+        const SANE_Option_Descriptor* tl = settable(handle, from, a);
+        const SANE_Option_Descriptor* br = settable(handle, to, b);
+        if (!tl || !br || br->unit != SANE_UNIT_MM || br->constraint_type != SANE_CONSTRAINT_RANGE ||
+            !br->constraint.range || tl->constraint_type != SANE_CONSTRAINT_RANGE || !tl->constraint.range)
+            return 0;
+        auto mm = [br](SANE_Word w) { return br->type == SANE_TYPE_FIXED ? SANE_UNFIX(w) : double(w); };
+        return std::max(0.0, mm(br->constraint.range->max) - mm(tl->constraint.range->min));
+    };
+    out.maxArea = {extent(SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_BR_X), extent(SANE_NAME_SCAN_TL_Y, SANE_NAME_SCAN_BR_Y)};
+    if (!out.hasArea())
+        out.maxArea = {};
+    return out;
+}
+
+SANE_Status chooseMode(SANE_Handle handle, ScanMode mode)
+{
+    for (const auto& choice : readDeviceOptions(handle).modes) {
+        if (choice.kind == mode)
+            return setOptionText(handle, SANE_NAME_SCAN_MODE, choice.deviceText);
+    }
+    return SANE_STATUS_UNSUPPORTED;
+}
+
+SANE_Status chooseFeed(SANE_Handle handle, ScanFeed feed)
+{
+    for (const auto& choice : readDeviceOptions(handle).feeds) {
+        if (choice.kind == feed)
+            return setOptionText(handle, SANE_NAME_SCAN_SOURCE, choice.deviceText);
+    }
+    return SANE_STATUS_UNSUPPORTED;
+}
+
+SANE_Status chooseArea(SANE_Handle handle, ScanAreaMm area)
+{
+    // Top left first: some devices refuse a bottom right above the top left.
+    const std::pair<std::string_view, std::string_view> axes[] = {{SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_BR_X},
+                                                                  {SANE_NAME_SCAN_TL_Y, SANE_NAME_SCAN_BR_Y}};
+    const double sizes[] = {area.width, area.height};
+    for (int axis = 0; axis < 2; ++axis) {
+        SANE_Int tlIndex = 0, brIndex = 0;
+        const SANE_Option_Descriptor* tl = settable(handle, axes[axis].first, tlIndex);
+        const SANE_Option_Descriptor* br = settable(handle, axes[axis].second, brIndex);
+        if (!tl || !br || !isScalarWord(*tl) || !isScalarWord(*br) || tl->constraint_type != SANE_CONSTRAINT_RANGE ||
+            br->constraint_type != SANE_CONSTRAINT_RANGE || br->unit != SANE_UNIT_MM)
+            return SANE_STATUS_UNSUPPORTED;
+        const bool fixed = br->type == SANE_TYPE_FIXED;
+        auto word = [fixed](double mm) { return fixed ? SANE_FIX(mm) : static_cast<SANE_Word>(std::lround(mm)); };
+        auto mm = [fixed](SANE_Word w) { return fixed ? SANE_UNFIX(w) : double(w); };
+        const SANE_Word left = tl->constraint.range->min;
+        const double end = std::min(mm(left) + sizes[axis], mm(br->constraint.range->max));
+        if (const SANE_Status s = setWord(handle, tlIndex, left); s != SANE_STATUS_GOOD)
+            return s;
+        if (const SANE_Status s = setWord(handle, brIndex, nearestAllowed(*br, word(end))); s != SANE_STATUS_GOOD)
+            return s;
+    }
+    return SANE_STATUS_GOOD;
 }
 
 std::string optionText(SANE_Handle handle, std::string_view name)
@@ -158,11 +283,11 @@ std::string optionText(SANE_Handle handle, std::string_view name)
     const auto index = findOption(handle, name);
     if (!index)
         return {};
-    const SANE_Option_Descriptor* desc = sane_get_option_descriptor(handle, *index);
+    const SANE_Option_Descriptor* desc = descriptor(handle, *index);
     if (!desc || desc->type != SANE_TYPE_STRING || desc->size <= 0 || !SANE_OPTION_IS_ACTIVE(desc->cap))
         return {};
     std::vector<char> text(static_cast<std::size_t>(desc->size) + 1, '\0');
-    if (sane_control_option(handle, *index, SANE_ACTION_GET_VALUE, text.data(), nullptr) != SANE_STATUS_GOOD)
+    if (control(handle, *index, SANE_ACTION_GET_VALUE, text.data()) != SANE_STATUS_GOOD)
         return {};
     return std::string(text.data());
 }

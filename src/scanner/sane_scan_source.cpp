@@ -15,6 +15,16 @@ std::vector<ScanDevice> SaneScanSource::devices()
     return found;
 }
 
+ScanDeviceReport SaneScanSource::deviceOptions(const std::string& device)
+{
+    auto session = IKScanInitialize(ScanIdentity{});
+    if (!session)
+        return {ScanError::DeviceError, {}};
+    ScanDeviceReport report = IKScanOptions(*session, device);
+    IKScanTerminate(session);
+    return report;
+}
+
 ScanError SaneScanSource::acquire(const ScanRequest& request, const ScanEvents& events)
 {
     auto session = IKScanInitialize(ScanIdentity{});

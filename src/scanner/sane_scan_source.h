@@ -9,6 +9,7 @@ namespace pictra {
 class SaneScanSource final : public ScanSource {
 public:
     std::vector<ScanDevice> devices() override;
+    ScanDeviceReport deviceOptions(const std::string& device) override;
     ScanError acquire(const ScanRequest& request, const ScanEvents& events) override;
 };
 

@@ -1,5 +1,7 @@
 // pictra-cli scan against SANE's test backend: scanners listed, pictures
-// saved and appended to the album, a missing folder refused before scanning.
+// saved and appended to the album, settings outside the device refused, a
+// missing folder refused before scanning, and a stop signal that still adds
+// the pages scanned. Every SANE call in the child is bounded.
 #include "core/album/album_file.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -7,9 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <cstdio>
+#include <poll.h>
+#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace pictra {
 namespace {
@@ -26,8 +35,8 @@ protected:
     // Runs pictra-cli with the private SANE set-up; stdout, and the exit code in `code`.
     std::string run(const std::string& arguments, int& code)
     {
-        const std::string command = "SANE_CONFIG_DIR=" + dir.file("sane") + " " + PICTRA_CLI_PATH + " " +
-                                    arguments + " 2>" + dir.file("err.txt");
+        const std::string command = "SANE_CONFIG_DIR=" + dir.file("sane") + " PICTRA_SANE_CALL_LIMIT=30 " +
+                                    PICTRA_CLI_PATH + " " + arguments + " 2>" + dir.file("err.txt");
         std::string out;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe)
@@ -46,8 +55,128 @@ protected:
         return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
     }
 
+    std::vector<std::string> albumPaths(const std::string& album)
+    {
+        std::vector<std::string> out;
+        auto bytes = readFile(album);
+        if (!bytes)
+            return out;
+        auto contents = parseAlbumFile(*bytes);
+        if (!contents)
+            return out;
+        for (const auto& entry : contents->entries)
+            out.emplace_back(fieldText(entry.path));
+        return out;
+    }
+
     test::TempDir dir;
 };
+
+TEST_F(ScanCli, SettingsOutsideTheDeviceAreRefusedNamingWhatItAllows)
+{
+    const std::string album = dir.file("a.abm");
+    const std::string folder = " --folder " + dir.file("pictures") + " ";
+    const std::pair<std::string, std::string> cases[] = {
+        // 40000 dpi once wrapped to a 3 x 3 picture.
+        {"--resolution 40000", "1-1200 dpi"},
+        {"--mode lineart", "gray, color"},
+        {"--area a4", "200.0 x 200.0 mm"},
+    };
+    for (const auto& [arguments, allowed] : cases) {
+        int code = -1;
+        run("scan " + arguments + folder + album, code);
+        EXPECT_EQ(code, 2) << arguments;
+        EXPECT_NE(err().find(allowed), std::string::npos) << arguments << ": " << err();
+        EXPECT_FALSE(fileExists(album));
+    }
+    int code = -1;
+    run("scan --area 0x10" + folder + album, code);
+    EXPECT_EQ(code, 2);
+}
+
+TEST_F(ScanCli, FeederSourceAddsEveryPage)
+{
+    const std::string album = dir.file("feed.abm");
+    int code = -1;
+    run("scan --source feeder --mode gray --resolution 10 --area 20x20 --folder " + dir.file("pictures") + " " + album,
+        code);
+    ASSERT_EQ(code, 0) << err();
+    EXPECT_EQ(albumPaths(album).size(), 10u);
+}
+
+// The feeder reads slowly; the signal comes once the first page is saved.
+TEST_F(ScanCli, InterruptAddsThePagesScannedAndFails)
+{
+    test::writeBytes(dir.file("slow/dll.conf"), "test\n");
+    test::writeBytes(dir.file("slow/test.conf"),
+                     "number_of_devices 1\nread-delay true\nread-delay-duration 200000\n");
+    const std::string album = dir.file("stopped.abm");
+    const std::string sane = "SANE_CONFIG_DIR=" + dir.file("slow");
+    std::vector<std::string> args = {PICTRA_CLI_PATH, "scan", "--source", "feeder", "--resolution", "20",
+                                     "--area", "30x30", "--folder", dir.file("pictures"), album};
+    std::vector<std::string> env = {sane, "PICTRA_SANE_CALL_LIMIT=30"};
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
+    std::vector<char*> argv, envp;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+
+    // Reads stderr to its end; a child silent for a minute is stopped and fails the test.
+    std::string errText;
+    bool signalled = false;
+    for (;;) {
+        pollfd fd{pipeFds[0], POLLIN, 0};
+        if (::poll(&fd, 1, 60'000) <= 0) {
+            ::kill(child, SIGKILL);
+            ADD_FAILURE() << "pictra-cli scan went silent: " << errText;
+            break;
+        }
+        char buf[1024];
+        const ssize_t n = ::read(pipeFds[0], buf, sizeof buf);
+        if (n <= 0)
+            break;
+        errText.append(buf, static_cast<std::size_t>(n));
+        if (!signalled && errText.find("scanned ") != std::string::npos) {
+            ::kill(child, SIGINT);
+            signalled = true;
+        }
+    }
+    ::close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(signalled) << errText;
+    ASSERT_TRUE(WIFEXITED(status)) << errText;
+    EXPECT_EQ(WEXITSTATUS(status), 1) << errText;
+
+    std::size_t scanned = 0;
+    for (std::size_t at = 0; (at = errText.find("pictra-cli: scanned ", at)) != std::string::npos; ++at)
+        ++scanned;
+    const std::vector<std::string> paths = albumPaths(album);
+    EXPECT_GE(paths.size(), 1u);
+    EXPECT_LT(paths.size(), 10u) << "the feeder was not stopped";
+    EXPECT_EQ(paths.size(), scanned);
+    EXPECT_NE(errText.find("stopped: the " + std::to_string(paths.size()) + " page(s) scanned before the stop were added"),
+              std::string::npos)
+        << errText;
+    for (const std::string& path : paths)
+        EXPECT_TRUE(fileExists(path)) << path;
+}
 
 TEST_F(ScanCli, ListsTheScannersOnePerLine)
 {

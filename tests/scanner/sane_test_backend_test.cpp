@@ -1,6 +1,9 @@
 // The scanner layer against SANE's "test" backend, set up in a private
 // SANE_CONFIG_DIR: every frame kind gives the same colour picture, feeders
-// give every page, failures and cancel end cleanly.
+// give every page, the settings reach the device, failures and cancel end
+// cleanly. Every SANE call is bounded (PICTRA_SANE_CALL_LIMIT), so a hanging
+// backend fails the run with the call's name.
+#include "scanner/sane_call_watch.h"
 #include "scanner/sane_scan_source.h"
 #include "support/temp_dir.h"
 
@@ -8,6 +11,7 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
+#include <unistd.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +50,7 @@ public:
         test::writeBytes(m_dir->file("dll.conf"), "test\n");
         test::writeBytes(m_dir->file("test.conf"), "number_of_devices 2\n");
         ::setenv("SANE_CONFIG_DIR", m_dir->path().c_str(), 1);
+        ::setenv(kSaneCallLimitVariable, "30", 1);
     }
     void TearDown() override { m_dir.reset(); }
 
@@ -70,6 +75,11 @@ protected:
         request.device = std::move(device);
         request.resolutionDpi = dpi;
         request.options = std::move(options);
+        return scanWith(std::move(request));
+    }
+
+    Scanned scanWith(ScanRequest request)
+    {
         request.maxPixelBytes = kCap;
         Scanned out;
         ScanEvents events;
@@ -77,8 +87,12 @@ protected:
             out.pictures.push_back(std::move(p));
             return true;
         };
-        events.progress = [&out](int, int) { ++out.progressCalls; };
-        events.cancelled = [this] { return cancelNow; };
+        events.cancelled = [this] { return cancelNow || (cancelAfterProgress && progressSeen); };
+        events.stopAfterPage = [this] { return stopAfterPage; };
+        events.progress = [&out, this](int, int) {
+            ++out.progressCalls;
+            progressSeen = true;
+        };
         out.error = source.acquire(request, events);
         return out;
     }
@@ -98,7 +112,96 @@ protected:
 
     SaneScanSource source;
     bool cancelNow = false;
+    bool cancelAfterProgress = false;
+    bool progressSeen = false;
+    bool stopAfterPage = false;
 };
+
+// Slow reads: a few bytes per read, each after a pause.
+const Options kSlowReads = {{"enable-test-options", "true"}, {"read-limit", "true"}, {"read-limit-size", "64"},
+                            {"read-delay", "true"}, {"read-delay-duration", "1000"}};
+
+TEST_F(SaneTestBackend, OptionsAreReadFromTheDevice)
+{
+    const ScanDeviceReport report = source.deviceOptions("test:0");
+    ASSERT_EQ(report.error, ScanError::None);
+    const ScanDeviceOptions& o = report.options;
+    EXPECT_TRUE(o.resolutionList.empty());
+    EXPECT_EQ(o.resolutionMin, 1);
+    EXPECT_EQ(o.resolutionMax, 1200);
+    ASSERT_EQ(o.modes.size(), 2u);
+    EXPECT_EQ(o.modes[0].kind, ScanMode::Grey);
+    EXPECT_EQ(o.modes[1].deviceText, "Color");
+    ASSERT_EQ(o.feeds.size(), 2u);
+    EXPECT_EQ(o.feeds[1].kind, ScanFeed::Feeder);
+    EXPECT_EQ(o.maxArea, (ScanAreaMm{200, 200}));
+    EXPECT_EQ(source.deviceOptions("test:7").error, ScanError::NoDevice);
+}
+
+TEST_F(SaneTestBackend, ResolutionAndAreaGiveThePixelSize)
+{
+    // 127 mm is five inches; the test scanner sets its area in whole mm.
+    for (const int dpi : {75, 150, 600}) {
+        ScanRequest request;
+        request.device = "test:0";
+        request.resolutionDpi = dpi;
+        request.area = ScanAreaMm{127, 10};
+        const Scanned scanned = scanWith(request);
+        const BitmapView view = only(scanned);
+        EXPECT_EQ(view.info.width, 5 * dpi) << dpi;
+        EXPECT_EQ(view.info.height, static_cast<int>(10 / 25.4 * dpi)) << dpi;
+    }
+}
+
+TEST_F(SaneTestBackend, GreyModeGivesAGreyPicture)
+{
+    ScanRequest request;
+    request.device = "test:0";
+    request.resolutionDpi = 50;
+    request.mode = ScanMode::Grey;
+    request.options = {{"test-picture", "Color pattern"}};
+    const Scanned scanned = scanWith(request);
+    const BitmapView view = only(scanned);
+    ASSERT_FALSE(view.pixels.empty());
+    const std::size_t stride = (static_cast<std::size_t>(view.info.width) * 3 + 3) / 4 * 4;
+    int shades = 0;
+    for (int y = 0; y < view.info.height; ++y) {
+        for (int x = 0; x < view.info.width; ++x) {
+            const std::uint8_t* px = view.pixels.data() + y * stride + 3 * static_cast<std::size_t>(x);
+            ASSERT_TRUE(px[0] == px[1] && px[1] == px[2]) << x << "," << y;
+            shades += px[0] != view.pixels[0];
+        }
+    }
+    EXPECT_GT(shades, 0) << "the pattern came out as one shade";
+}
+
+TEST_F(SaneTestBackend, FeederSourceGivesSeveralPagesAndStopsAfterAPageWhenAsked)
+{
+    ScanRequest request;
+    request.device = "test:0";
+    request.resolutionDpi = 10;
+    request.feed = ScanFeed::Feeder;
+    EXPECT_EQ(scanWith(request).pictures.size(), 10u);
+    stopAfterPage = true;
+    const Scanned stopped = scanWith(request);
+    EXPECT_EQ(stopped.error, ScanError::Cancelled);
+    EXPECT_EQ(stopped.pictures.size(), 1u);
+}
+
+// The reading thread sees the cancel between two slow reads and cancels the
+// device itself; the watchdog names the call if the backend hangs there.
+TEST_F(SaneTestBackend, CancelDuringSlowReadsEnds)
+{
+    Options options = kSlowReads;
+    options.emplace_back("source", "Automatic Document Feeder");
+    cancelAfterProgress = true;
+    const Scanned scanned = scan(options, 25);
+    EXPECT_EQ(scanned.error, ScanError::Cancelled);
+    EXPECT_TRUE(scanned.pictures.empty());
+    // The device takes the next scan after it.
+    cancelAfterProgress = false;
+    EXPECT_EQ(only(scan(Options{})).info.bitCount, 24);
+}
 
 TEST_F(SaneTestBackend, ListsTheDevices)
 {
@@ -194,6 +297,21 @@ TEST_F(SaneTestBackend, CancelStopsTheScan)
     const Scanned scanned = scan({{"source", "Automatic Document Feeder"}});
     EXPECT_EQ(scanned.error, ScanError::Cancelled);
     EXPECT_TRUE(scanned.pictures.empty());
+}
+
+// A call that never returns ends the process with its name (the child is a
+// fresh run of this program, so the short limit applies to it alone).
+TEST(SaneCallWatch, AHangingCallEndsTheRunWithItsName)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ::setenv(kSaneCallLimitVariable, "1", 1);
+            const SaneCall call("sane_read");
+            for (;;)
+                ::pause();
+        },
+        testing::ExitedWithCode(124), "SANE call sane_read has not returned after 1 s");
 }
 
 } // namespace

@@ -19,6 +19,12 @@ struct FakePicture {
 class FakeScanSource final : public ScanSource {
 public:
     std::vector<ScanDevice> deviceList{{"fake:0", "Pictra", "Test scanner", "virtual device"}};
+    // A flatbed and feeder scanner of 75-1200 dpi in colour and grey, up to 216 x 297 mm.
+    ScanDeviceOptions options{{}, 75, 1200, 1,
+                              {{ScanMode::Colour, "Color"}, {ScanMode::Grey, "Gray"}},
+                              {{ScanFeed::Flatbed, "Flatbed"}, {ScanFeed::Feeder, "ADF"}},
+                              {216, 297}};
+    int optionReads = 0;
     std::vector<FakePicture> pictures{FakePicture{}};
     ScanError endWith = ScanError::None;
     std::function<void(int index)> beforePicture; // called before picture `index` is handed on
@@ -26,6 +32,7 @@ public:
     ScanRequest lastRequest;
 
     std::vector<ScanDevice> devices() override { return deviceList; }
+    ScanDeviceReport deviceOptions(const std::string&) override { return ++optionReads, ScanDeviceReport{ScanError::None, options}; }
     ScanError acquire(const ScanRequest& request, const ScanEvents& events) override;
 };
 

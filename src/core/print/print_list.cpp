@@ -49,8 +49,9 @@ void PrintList::clear()
 
 void PrintList::setCellsPerSheet(int cellsPerSheet)
 {
+    const bool toOne = m_cellsPerSheet > 1 && cellsPerSheet <= 1;
     m_cellsPerSheet = std::max(cellsPerSheet, 1);
-    if (m_cellsPerSheet == 1)
+    if (toOne)
         m_displayed = last();
     clampDisplayed();
 }

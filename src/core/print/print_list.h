@@ -36,8 +36,8 @@ public:
     void clear();
 
     // Several images per sheet (cellsPerSheet > 1) or one; the displayed
-    // sheet then follows: the last sheet when switching to one image, else
-    // kept unless past the end.
+    // sheet then follows: the last sheet when switching from several to one
+    // image, else kept (a new paper or grid) unless past the end.
     void setCellsPerSheet(int cellsPerSheet);
     // Shows sheet `sheet`, kept within 0..last.
     void setDisplayed(int sheet);

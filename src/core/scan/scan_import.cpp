@@ -5,6 +5,7 @@
 #include "core/album/store_copy.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
+#include "core/util/program_subfolders.h"
 
 #include <filesystem>
 #include <set>
@@ -18,8 +19,8 @@ constexpr std::size_t kNumberDigits = 10;
 
 class RoundSaver {
 public:
-    RoundSaver(const ScanSaveTarget& target, ImageFileIO& io, ScanRoundReport& report)
-        : m_target(target), m_io(io), m_report(report), m_tempFolder(target.tempFolder)
+    RoundSaver(const ScanSaveTarget& target, ImageFileIO& io, ScanRoundReport& report, const ScanSavedEvent& saved)
+        : m_target(target), m_io(io), m_report(report), m_saved(saved), m_tempFolder(target.tempFolder)
     {
         for (const std::string& path : target.albumPaths)
             m_albumNames.insert(BaseName(path));
@@ -43,7 +44,7 @@ public:
         IKFreeMemory(picture);
         const std::string temp = writeTemp(record);
         if (const Status status = m_io.saveImage(path, record); status != Status::Ok) {
-            m_report.problems.push_back({status, path, temp});
+            m_report.problems.push_back(keepAside(status, path, temp, name));
             return;
         }
         std::error_code ec;
@@ -52,6 +53,8 @@ public:
         ScannedFile file{path, name, number, Status::Ok};
         if (!m_target.albumPath.empty())
             file.storeCopy = replaceStoreCopy(m_io, record, m_target.programFolder, m_target.albumPath, path);
+        if (m_saved)
+            m_saved(file);
         m_report.saved.push_back(std::move(file));
     }
 
@@ -66,6 +69,25 @@ private:
         }
         return !m_target.albumPath.empty() &&
                fileExists(joinPath(StoreFolder(m_target.programFolder, m_target.albumPath), name + ".jpg"));
+    }
+
+    // Moves the TEMP bitmap of a picture that could not be saved to the
+    // kept-scans folder; it stays in TEMP when that fails too.
+    ScanProblem keepAside(Status status, const std::string& path, const std::string& temp, const std::string& name)
+    {
+        ScanProblem problem{status, path, temp, !temp.empty()};
+        if (temp.empty() || m_target.keptFolder.empty() || !makeFolders(m_target.keptFolder))
+            return problem;
+        std::string kept = joinPath(m_target.keptFolder, name + ".bmp");
+        for (int k = 1; fileExists(kept); ++k)
+            kept = joinPath(m_target.keptFolder, name + "-" + std::to_string(k) + ".bmp");
+        std::error_code ec;
+        std::filesystem::rename(temp, kept, ec);
+        if (!ec) {
+            problem.keptAt = kept;
+            problem.keptInTemp = false;
+        }
+        return problem;
     }
 
     // The picture as a bitmap in TEMP under a name no other file has; empty
@@ -84,12 +106,31 @@ private:
     const ScanSaveTarget& m_target;
     ImageFileIO& m_io;
     ScanRoundReport& m_report;
+    const ScanSavedEvent& m_saved;
     std::string m_tempFolder;
     std::set<std::string> m_albumNames;
     int m_tempCount = 0;
 };
 
 } // namespace
+
+std::string keptScansFolder(const std::string& programFolder)
+{
+    return joinPath(joinPath(programFolder, kImageFolder), kKeptScansFolder);
+}
+
+ScanRequest scanRequestFor(const ScanDeviceOptions& options, const ScanSettings& settings)
+{
+    ScanRequest request;
+    request.resolutionDpi = settings.resolutionDpi;
+    if (!options.modes.empty())
+        request.mode = settings.mode;
+    if (!options.feeds.empty())
+        request.feed = settings.feed;
+    if (options.hasArea())
+        request.area = scanAreaSize(options, settings);
+    return request;
+}
 
 Status checkSaveFolder(const std::string& folder, std::string_view stem)
 {
@@ -105,7 +146,7 @@ Status checkSaveFolder(const std::string& folder, std::string_view stem)
 }
 
 ScanRoundReport runScanRound(ScanSource& source, const ScanRequest& request, const ScanSaveTarget& target,
-                             ImageFileIO& io, const ScanEvents& events)
+                             ImageFileIO& io, const ScanEvents& events, const ScanSavedEvent& saved)
 {
     ScanRoundReport report;
     report.nextNumber = target.firstNumber;
@@ -114,7 +155,7 @@ ScanRoundReport runScanRound(ScanSource& source, const ScanRequest& request, con
         report.problems.push_back({status, target.saveFolder, {}});
         return report;
     }
-    RoundSaver saver(target, io, report);
+    RoundSaver saver(target, io, report, saved);
     ScanEvents passed = events;
     passed.picture = [&saver](PackedBitmap&& picture) {
         saver.keep(std::move(picture));

@@ -1,7 +1,7 @@
 // One import round: acquire from a scan source and keep each picture as a
 // JPEG or BMP file in the save folder plus a store copy for the album.
-// A picture is first written to TEMP, so one that cannot be saved where the
-// user asked is still on disk.
+// A picture is first written to TEMP; one that cannot be saved where the
+// user asked is moved to the kept-scans folder, which no cleaning removes.
 #pragma once
 
 #include "core/image_io/image_file_io.h"
@@ -19,6 +19,7 @@ struct ScanSaveTarget {
     std::string saveFolder;     // absolute
     ScanFileType fileType = ScanFileType::Jpg;
     std::string tempFolder;     // pictures wait here until saved (programFolder/TEMP)
+    std::string keptFolder;     // unsaved pictures go here (keptScansFolder()); empty: they stay in TEMP
     std::string programFolder;  // the store folders are below it
     std::string albumPath;      // the album the store copies are for; empty: none
     std::vector<std::string> albumPaths; // the album's source paths: their names are never reused
@@ -37,7 +38,8 @@ struct ScannedFile {
 struct ScanProblem {
     Status status = Status::Ok;
     std::string path;           // where it should have gone
-    std::string keptAt;         // its temporary file in TEMP; empty when that failed too
+    std::string keptAt;         // where the picture is kept instead; empty when that failed too
+    bool keptInTemp = false;    // keptAt is the TEMP file, removed with the scratch files
 };
 
 struct ScanRoundReport {
@@ -46,6 +48,19 @@ struct ScanRoundReport {
     std::vector<ScanProblem> problems;
     int nextNumber = 0;         // the first number the next round may use
 };
+
+inline constexpr std::string_view kKeptScansFolder = "scans-kept";
+
+// programFolder/IMAGE/scans-kept: beside the pictures, outside every folder
+// the program cleans.
+std::string keptScansFolder(const std::string& programFolder);
+
+// Called for each picture once it is saved (on the acquiring thread).
+using ScanSavedEvent = std::function<void(const ScannedFile& file)>;
+
+// The request for `settings` on a device offering `options`: only what the
+// device has is asked for (check the settings with checkScanSettings first).
+ScanRequest scanRequestFor(const ScanDeviceOptions& options, const ScanSettings& settings);
 
 // Ok when pictures can be saved in `folder`: NotFound when it does not
 // exist (or is not a folder), NoPermission when it cannot be written,
@@ -57,6 +72,6 @@ Status checkSaveFolder(const std::string& folder, std::string_view stem);
 // passed on. The save folder is checked first (ScanError::SaveFailed and
 // a problem with the folder's status, before the scanner starts).
 ScanRoundReport runScanRound(ScanSource& source, const ScanRequest& request, const ScanSaveTarget& target,
-                             ImageFileIO& io, const ScanEvents& events);
+                             ImageFileIO& io, const ScanEvents& events, const ScanSavedEvent& saved = {});
 
 } // namespace pictra

@@ -8,6 +8,7 @@
 #include "ui/print/print_dialog_controls.h"
 #include "ui/print/print_picture.h"
 #include "ui/print/print_messages.h"
+#include "ui/print/printer_page.h"
 #include "ui/print/print_strip.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -258,10 +259,29 @@ void CDtpPrintDlg::pickImage(int index)
     refreshPreview();
 }
 
+void CDtpPrintDlg::takeOverPrinterPaper()
+{
+    const PrintedPageSize picked = printerPageMm(m_printer);
+    const WorkingSheet sheet = dtpWorkingSheet(m_content.setup);
+    if (samePage(sheet, picked.width, picked.height))
+        return;
+    if (takeOverDtpPage(m_content.setup, picked.width, picked.height)) {
+        showSetup();
+        return;
+    }
+    const PrinterPage kept = printerPage(sheet);
+    m_prompts.showMessage(this, printerPaperNotTakenText(picked.width, picked.height, QString::fromStdString(kept.paper),
+                                                         kept.width(), kept.height()));
+}
+
 void CDtpPrintDlg::print()
 {
-    if (m_sizeRefused || m_marginRefused || !m_prompts.setUpPrinter(this, m_printer))
+    if (m_sizeRefused || m_marginRefused)
         return;
+    preparePrinter(m_printer, dtpWorkingSheet(m_content.setup));
+    if (!m_prompts.setUpPrinter(this, m_printer))
+        return;
+    takeOverPrinterPaper();
     QImage picture;
     if (!m_imagePath.empty()) {
         const LoadedPicture loaded = loadPrintPicture(m_imagePath, imageBufferBytes(m_state.settings));

@@ -58,6 +58,9 @@ private:
     void textChanged();
     void showSetup();
     void refreshPreview();
+    // A paper picked in the printer's set-up becomes the page's paper, or
+    // the user is told which paper the page keeps.
+    void takeOverPrinterPaper();
 
     AppState& m_state;
     UserPrompts& m_prompts;

@@ -120,6 +120,8 @@ void CNormalPrintDlg::buildControls()
     m_sheetUpDown->setObjectName(QStringLiteral("1019"));
     m_sheetLabel = new QLabel(this);
     m_sheetLabel->setObjectName(QStringLiteral("1041"));
+    // Room for the longest label, so a count never shows cut off.
+    m_sheetLabel->setMinimumWidth(m_sheetLabel->fontMetrics().horizontalAdvance(QStringLiteral("255/255")) + 4);
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("layoutProblem"));
     m_problem->setWordWrap(true);
@@ -235,8 +237,7 @@ void CNormalPrintDlg::loadSettings()
     m_gapX->setText(number(m_sheet.gapX));
     m_gapY->setText(number(m_sheet.gapY));
     enableGridControls();
-    m_paper->setCurrentIndex(m_paper->findText(QString::fromStdString(m_sheet.paper), Qt::MatchExactly));
-    showSheetSize();
+    showPaper();
     m_offsetLeft->setText(number(m_sheet.offsetLeft));
     m_offsetTop->setText(number(m_sheet.offsetTop));
 }
@@ -249,6 +250,14 @@ QWidget* CNormalPrintDlg::stripCell(int k) const
 ThumbnailStrip* CNormalPrintDlg::strip() const
 {
     return m_strip->strip();
+}
+
+void CNormalPrintDlg::showPaper()
+{
+    m_paper->setCurrentIndex(m_paper->findText(QString::fromStdString(m_sheet.paper), Qt::MatchExactly));
+    m_landscape->setChecked(m_sheet.orientation == SheetOrientation::Landscape);
+    m_portrait->setChecked(m_sheet.orientation == SheetOrientation::Portrait);
+    showSheetSize();
 }
 
 void CNormalPrintDlg::showSheetSize()

@@ -71,6 +71,9 @@ private:
     void buildControls();
     void loadSettings();
     void showSheetSize();
+    void showPaper();
+    // A paper picked in the printer's set-up becomes the sheet's paper.
+    void takeOverPrinterPaper();
     bool layOut();
     void updateSheetUpDown();
     void updatePrintButton();

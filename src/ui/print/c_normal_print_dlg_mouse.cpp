@@ -11,6 +11,8 @@
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/thumbnail_strip.h"
 
+#include <QLabel>
+
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -141,12 +143,43 @@ void CNormalPrintDlg::print()
     preparePrinter(m_printer, m_laidOut);
     if (!m_prompts.setUpPrinter(this, m_printer))
         return;
+    takeOverPrinterPaper();
+    preparePrinter(m_printer, m_laidOut);
     PrintJob job{m_laidOut, m_list.paths(), m_range, m_list.displayed(), imageBufferBytes(m_state.settings)};
     const PrintReport report = runPrintJob(this, m_printer, std::move(job));
     if (report.outcome == PrintOutcome::NotStarted)
         m_prompts.showMessage(this, QString::fromUtf8(kPrintNotStarted));
     else if (!report.skipped.empty())
         m_prompts.showMessage(this, skippedPicturesText(report.skipped));
+}
+
+void CNormalPrintDlg::takeOverPrinterPaper()
+{
+    const PrintedPageSize picked = printerPageMm(m_printer);
+    if (samePage(m_laidOut, picked.width, picked.height))
+        return;
+    WorkingSheet taken = m_laidOut;
+    const WorkingSheet typed = m_sheet;
+    bool laidOut = takeOverPage(taken, picked.width, picked.height);
+    if (laidOut) {
+        // The grid typed but not yet rebuilt stays as typed.
+        m_sheet.paper = taken.paper;
+        m_sheet.width = taken.width;
+        m_sheet.height = taken.height;
+        m_sheet.orientation = taken.orientation;
+        showPaper();
+        laidOut = layOut();
+    }
+    if (!laidOut) {
+        // The sheet stays as it was; the message says why.
+        m_sheet = typed;
+        showPaper();
+        m_problem->clear();
+        const PrinterPage kept = printerPage(m_laidOut);
+        m_prompts.showMessage(this, printerPaperNotTakenText(picked.width, picked.height,
+                                                             QString::fromStdString(kept.paper), kept.width(),
+                                                             kept.height()));
+    }
 }
 
 } // namespace pictra::ui

@@ -10,6 +10,7 @@
 #include "ui/print/print_picture.h"
 #include "ui/print/poster_renderer.h"
 #include "ui/print/print_messages.h"
+#include "ui/print/printer_page.h"
 #include "ui/print/print_strip.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -187,6 +188,21 @@ void CPosterPrintDlg::pickImage(int index)
     showSetup();
 }
 
+void CPosterPrintDlg::takeOverPrinterPaper()
+{
+    const PrintedPageSize picked = printerPageMm(m_printer);
+    const WorkingSheet sheet = posterPrinterSheet(m_setup);
+    if (samePage(sheet, picked.width, picked.height))
+        return;
+    if (takeOverPosterSheet(m_setup, picked.width, picked.height)) {
+        showSetup();
+        return;
+    }
+    const PrinterPage kept = printerPage(sheet);
+    m_prompts.showMessage(this, printerPaperNotTakenText(picked.width, picked.height, QString::fromStdString(kept.paper),
+                                                         kept.width(), kept.height()));
+}
+
 void CPosterPrintDlg::print()
 {
     const PosterGrid grid = posterGrid(m_setup);
@@ -196,8 +212,10 @@ void CPosterPrintDlg::print()
         !m_prompts.askYesNo(this, QStringLiteral("ポスターは%1枚の用紙に分けて印刷されます。印刷しますか。")
                                       .arg(grid.sheets())))
         return;
+    preparePrinter(m_printer, posterPrinterSheet(m_setup));
     if (!m_prompts.setUpPrinter(this, m_printer))
         return;
+    takeOverPrinterPaper();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const LoadedPicture picture = loadPrintPicture(m_imagePath, imageBufferBytes(m_state.settings));
     const PosterReport report =

@@ -56,6 +56,9 @@ private:
     void sheetPaperChosen();
     void marginTyped();
     void showSetup();
+    // A sheet paper picked in the printer's set-up becomes the poster's sheet
+    // where the poster's rules allow it; otherwise the user is told.
+    void takeOverPrinterPaper();
 
     AppState& m_state;
     UserPrompts& m_prompts;

@@ -1,8 +1,12 @@
 // CSetPrinter: the printer set-up before a print job and for "プリンタの設定":
 // Qt's print dialog on the session's printer, any CUPS printer or printing
-// to a PDF file, without page ranges or a selection.
+// to a PDF file, without page ranges or a selection. The printer's
+// properties window starts on the printer's page as the job set it; the
+// page changes only when the user confirms another one there (Qt's own
+// dialog would otherwise put the printer's default paper in its place).
 #pragma once
 
+#include <QPageLayout>
 #include <QPrintDialog>
 
 class QPrinter;
@@ -13,6 +17,17 @@ class CSetPrinter : public QPrintDialog {
     Q_OBJECT
 public:
     CSetPrinter(QPrinter* printer, QWidget* parent);
+
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void startOnJobPage(QWidget& properties);
+
+    QPageLayout m_jobPage;
+    bool m_pageConfirmed = false; // the properties window was accepted
 };
 
 } // namespace pictra::ui

@@ -83,8 +83,7 @@ bool renderDtpPage(QPrinter& printer, const DtpContent& content, const QImage& p
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const double perMm = printer.resolution() / 25.4;
-    painter.scale(perMm, perMm);
+    scaleToSheet(painter, printer, content.setup.margin);
     paintDtpPage(painter, content, picture);
     painter.end();
     return true;

@@ -19,25 +19,17 @@ PosterReport renderPoster(QPrinter& printer, const PosterSetup& setup, const QIm
     }
     const PosterPlan plan = posterPlan(setup, picture.width(), picture.height());
     const std::vector<PosterSheet> sheets = posterSheets(plan, picture.width(), picture.height());
-    WorkingSheet paper;
-    paper.paper = setup.sheet;
-    paper.width = setup.sheetWidth;
-    paper.height = setup.sheetHeight;
-    paper.margin = setup.margin;
-    paper.orientation = setup.sheetOrientation;
-    preparePrinter(printer, paper);
+    preparePrinter(printer, posterPrinterSheet(setup));
     QPainter painter;
     if (sheets.empty() || !painter.begin(&printer)) {
         report.outcome = PosterOutcome::NotStarted;
         return report;
     }
-    const double perMm = printer.resolution() / 25.4;
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0)
             printer.newPage();
         const PosterSheet& sheet = sheets[i];
-        painter.resetTransform();
-        painter.scale(perMm, perMm); // millimetres, y down, from the sheet's top-left
+        scaleToSheet(painter, printer, setup.margin); // millimetres, y down, from the sheet's top-left
         painter.setClipRect(QRectF(0, 0, plan.sheetWidth, plan.sheetHeight));
         if (!sheet.blank) {
             const RectD& t = sheet.target;

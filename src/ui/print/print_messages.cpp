@@ -21,6 +21,15 @@ QString layoutProblemText(LayoutProblem problem)
     return {};
 }
 
+QString printerPaperNotTakenText(double width, double height, const QString& kept, double keptWidth,
+                                 double keptHeight)
+{
+    const auto mm = [](double v) { return QString::number(v, 'f', 0); };
+    return QStringLiteral("プリンターの設定で選ばれた用紙（%1 × %2 mm）はこの印刷には使えないため、"
+                          "%3（%4 × %5 mm）で印刷します。")
+        .arg(mm(width), mm(height), kept, mm(keptWidth), mm(keptHeight));
+}
+
 QString skippedPicturesText(const std::vector<SkippedPicture>& skipped)
 {
     QString text = QStringLiteral("次の画像は読み込めなかったため、印刷されていません。");

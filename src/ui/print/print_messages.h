@@ -14,6 +14,11 @@ QString layoutProblemText(LayoutProblem problem);
 inline constexpr const char* kPrintListFull = "印刷リストに入れられる画像は255枚までです。";
 inline constexpr const char* kPrintNotStarted = "印刷を開始できませんでした。プリンタの設定を確かめてください。";
 
+// A paper picked in the printer's set-up that the job cannot take (`width` x
+// `height` mm as printed): the job keeps its own paper, named with its size.
+QString printerPaperNotTakenText(double width, double height, const QString& kept, double keptWidth,
+                                 double keptHeight);
+
 // The pictures a job left blank, one "name: reason" line each.
 QString skippedPicturesText(const std::vector<SkippedPicture>& skipped);
 

@@ -4,6 +4,7 @@
 #include "core/image_io/image_file_io.h"
 #include "core/print/sheet_geometry.h"
 #include "ui/drawing/image_painter.h"
+#include "ui/print/printer_page.h"
 
 #include <QPainter>
 #include <QPen>
@@ -68,8 +69,6 @@ PrintReport renderPrintJob(QPrinter& printer, const PrintJob& job, const PrintPr
         report.outcome = PrintOutcome::NotStarted;
         return report;
     }
-    // Logical units of 0.1 mm with y upward, origin at the sheet's top-left.
-    const double perTenthMm = printer.resolution() / 254.0;
     ImageBuffers buffers(job.imageBufferBytes);
     ImageFileIO io;
     const int total = pictureCount(pages);
@@ -77,8 +76,9 @@ PrintReport renderPrintJob(QPrinter& printer, const PrintJob& job, const PrintPr
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
             printer.newPage();
-        painter.resetTransform();
-        painter.scale(perTenthMm, -perTenthMm);
+        // Logical units of 0.1 mm with y upward, origin at the sheet's top-left.
+        scaleToSheet(painter, printer, job.sheet.margin);
+        painter.scale(0.1, -0.1);
         for (const PagePicture& picture : pages[p].pictures) {
             if (progress && !progress(done, total)) {
                 printer.abort();

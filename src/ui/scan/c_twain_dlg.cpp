@@ -158,6 +158,7 @@ ScanSaveTarget CTwainDlg::saveTarget() const
     target.saveFolder = m_folder->text().toStdString();
     target.fileType = m_fileType->currentIndex() == 1 ? ScanFileType::Bmp : ScanFileType::Jpg;
     target.tempFolder = joinPath(m_state.programFolder, kTempFolder);
+    target.keptFolder = keptScansFolder(m_state.programFolder);
     target.programFolder = m_state.programFolder;
     if (album.kind == AlbumKind::Album)
         target.albumPath = albumFilePath(album);

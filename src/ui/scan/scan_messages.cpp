@@ -47,8 +47,12 @@ QString unsavedScansText(const std::vector<ScanProblem>& problems)
     QString text = QStringLiteral("次の画像を保存できませんでした。");
     for (const ScanProblem& p : problems) {
         text += QStringLiteral("\n") + saveFailureMessage(QString::fromStdString(p.path), p.status);
-        if (!p.keptAt.empty())
+        if (!p.keptAt.empty() && !p.keptInTemp)
             text += QStringLiteral("\n  読み込んだ画像は %1 に残してあります。").arg(QString::fromStdString(p.keptAt));
+        else if (!p.keptAt.empty())
+            text += QStringLiteral("\n  読み込んだ画像は %1 にあります。Pictraを終了すると消えるので、"
+                                   "別の場所にコピーしてください。")
+                        .arg(QString::fromStdString(p.keptAt));
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #include "core/image/image_record.h"
 #include "core/platform/program_paths.h"
 #include "core/scan/scan_hand_over.h"
+#include "core/startup/scratch_files.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 #include "support/fake_scan_source.h"
@@ -118,23 +119,40 @@ TEST_F(ScanImport, PicturesBeforeADeviceFailureAreKept)
     EXPECT_EQ(report.saved.size(), 2u);
 }
 
-TEST_F(ScanImport, PictureThatCannotBeSavedStaysInTemp)
+TEST_F(ScanImport, PictureThatCannotBeSavedIsKeptWhereNoCleaningRemovesIt)
 {
     // The folder goes away while the second picture is scanned.
     source.beforePicture = [this](int index) {
         if (index == 1)
             std::filesystem::remove_all(saveFolder);
     };
+    target.keptFolder = keptScansFolder(dir.path());
     const ScanRoundReport report = round();
     ASSERT_EQ(report.saved.size(), 1u);
     ASSERT_EQ(report.problems.size(), 1u);
     const ScanProblem& problem = report.problems[0];
     EXPECT_NE(problem.status, Status::Ok);
-    ASSERT_FALSE(problem.keptAt.empty());
+    EXPECT_FALSE(problem.keptInTemp);
+    EXPECT_EQ(problem.keptAt, joinPath(target.keptFolder, "ABM42_1.bmp"));
+    EXPECT_TRUE(tempIsEmpty());
+    deleteScratchFiles(dir.path());
     ImageBuffers buffers(1 << 20);
     ASSERT_EQ(io.loadImage(problem.keptAt, buffers.record()), Status::Ok);
     EXPECT_EQ(buffers.record().width(), 16);
-    EXPECT_EQ(folderPart(problem.keptAt), tempFolder());
+}
+
+TEST_F(ScanImport, PictureStaysInTempWhenTheKeptFolderFailsToo)
+{
+    source.pictures.resize(1);
+    target.saveFolder = saveFolder;
+    source.beforePicture = [this](int) { std::filesystem::remove_all(saveFolder); };
+    test::writeBytes(dir.file("blocked"), "a file, not a folder");
+    target.keptFolder = dir.file("blocked/kept");
+    const ScanRoundReport report = round();
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_TRUE(report.problems[0].keptInTemp);
+    EXPECT_EQ(folderPart(report.problems[0].keptAt), tempFolder());
+    EXPECT_TRUE(fileExists(report.problems[0].keptAt));
 }
 
 TEST_F(ScanImport, OnlyThisRoundsTemporaryFilesAreTouched)

@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 namespace pictra::test {
 
 class ScriptedPrompts final : public ui::UserPrompts {
@@ -17,6 +19,8 @@ public:
     QStringList asked;              // texts of every Yes/No question and message
     QQueue<bool> printerAnswers;    // printer set-up: OK (true) or cancel; default: OK
     int printerSetUps = 0;
+    // What the user does in the printer set-up before OK (another paper...).
+    std::function<void(QPrinter&)> printerStep;
 
     bool askYesNo(QWidget*, const QString& text) override
     {
@@ -31,10 +35,13 @@ public:
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
-    bool setUpPrinter(QWidget*, QPrinter&) override
+    bool setUpPrinter(QWidget*, QPrinter& printer) override
     {
         ++printerSetUps;
-        return printerAnswers.isEmpty() ? true : printerAnswers.dequeue();
+        const bool ok = printerAnswers.isEmpty() ? true : printerAnswers.dequeue();
+        if (ok && printerStep)
+            printerStep(printer);
+        return ok;
     }
 
 private:
