@@ -1,9 +1,11 @@
 // pictra-cli edit: one image tool applied to a file, through the same edit
-// code as the tool dialogs.
+// and the same writing as the tool dialogs' "変更": turns and flips of a
+// JPEG stay lossless and keep the camera data.
 #include "cli_context.h"
 
 #include "core/image_io/image_file_io.h"
 #include "core/tools/picture24.h"
+#include "core/tools/picture_replacement.h"
 #include "core/tools/tool_edit.h"
 #include "core/tools/tool_pipeline.h"
 
@@ -37,8 +39,15 @@ int runEdit(const Args& args)
         printError("cannot edit " + args[1] + ": " + std::string(statusText(status)));
         return kExitFailed;
     }
-    if (!saveOrReport(io, args[2], result.record()))
+    const auto written = writeEditedPicture(io, *edit, result.record(), args[1], args[2], [&args] {
+        printError(args[1] + " cannot be turned or flipped without loss (its sides are not whole JPEG blocks); "
+                             "re-encoded instead");
+        return true;
+    });
+    if (!written) {
+        printError("cannot write " + args[2] + ": " + std::string(statusText(written.status())));
         return kExitFailed;
+    }
     return kExitOk;
 }
 

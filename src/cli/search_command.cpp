@@ -28,6 +28,8 @@ void noteLeftOutWords(const SearchWords& words)
         printError("words are cut to " + std::to_string(kMaxSearchWordBytes) + " bytes");
 }
 
+constexpr std::string_view kUsage = "usage: pictra-cli search [--pattern P] [--words TEXT] [--words-any-pattern] PLACE";
+
 } // namespace
 
 int runSearch(const Args& args)
@@ -35,19 +37,22 @@ int runSearch(const Args& args)
     std::string pattern(kAnyImagePattern);
     std::string wordsText;
     std::string place;
+    DiskWords rule = DiskWords::AlbumPatternOnly;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if ((args[i] == "--pattern" || args[i] == "--words") && i + 1 < args.size()) {
             (args[i] == "--pattern" ? pattern : wordsText) = args[i + 1];
             ++i;
+        } else if (args[i] == "--words-any-pattern") {
+            rule = DiskWords::EveryPattern;
         } else if (place.empty() && !args[i].starts_with("--")) {
             place = args[i];
         } else {
-            printError("usage: pictra-cli search [--pattern P] [--words TEXT] PLACE");
+            printError(kUsage);
             return kExitUsage;
         }
     }
     if (place.empty()) {
-        printError("usage: pictra-cli search [--pattern P] [--words TEXT] PLACE");
+        printError(kUsage);
         return kExitUsage;
     }
     std::error_code error;
@@ -59,12 +64,15 @@ int runSearch(const Args& args)
     const SearchWords words = parseSearchWords(wordsText);
     noteLeftOutWords(words);
     if (folderExists(absolute)) {
+        if (!words.words.empty() && !diskSearchTakesWords(pattern, rule))
+            printError("the words are used only with --pattern '*.abm' (as in the search dialog); "
+                       "--words-any-pattern uses them with every pattern");
         DiskSearchCallbacks callbacks;
         callbacks.found = [](std::span<const std::string> paths) {
             for (const std::string& path : paths)
                 printPath(path);
         };
-        const DiskSearchSummary summary = searchDisk(absolute, pattern, words, callbacks);
+        const DiskSearchSummary summary = searchDisk(absolute, pattern, words, rule, callbacks);
         if (summary.damagedAlbums > 0)
             printError(std::to_string(summary.damagedAlbums) + " album files could not be read and were skipped");
         return kExitOk;

@@ -5,6 +5,11 @@
 #pragma once
 
 #include "core/album/album_record.h"
+#include "core/album/album_table.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace pictra {
 
@@ -15,5 +20,20 @@ void markAlbumChanged(AlbumRecord& album);
 // discarded; the serial stays, so it never repeats within a run.
 void markAlbumSaved(AlbumRecord& album);
 bool albumChanged(const AlbumRecord& album);
+
+// The same for the window with view `viewId`: its slot and, while it is the
+// active window, the working copy. Nothing for an unknown view or a window
+// that is not an album (single-image and slide windows are never saved).
+void markWindowChanged(AlbumTable& table, std::uint64_t viewId);
+void markWindowSaved(AlbumTable& table, std::uint64_t viewId);
+
+// Views of the open album windows that hold unsaved changes, in opening order
+// (each window's freshest record decides).
+std::vector<std::uint64_t> changedAlbumWindows(const AlbumTable& table);
+
+// The title of an album window: the file name ("サンプル.abm"), followed by
+// " *" while the album holds unsaved changes. Windows of the other kinds show
+// their file name only.
+std::string albumWindowTitle(const AlbumRecord& album);
 
 } // namespace pictra

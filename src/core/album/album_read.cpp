@@ -1,6 +1,7 @@
 // Read album: parse, extract store copies, then fill the working copy.
 #include "core/album/album_read.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_file.h"
 #include "core/album/append_images.h"
 #include "core/document/album_names.h"
@@ -96,6 +97,7 @@ Result<AlbumReadReport> readAlbumFrom(AlbumTable& table, const std::string& prog
         report.sharingStoreCopy = std::move(appended->sharingStoreCopy);
     }
     report.imageCount = working.imageCount;
+    markAlbumSaved(working); // the entries just read are what the file holds
     mirrorToActiveSlot(table);
     return report;
 }

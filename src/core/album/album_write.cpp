@@ -1,6 +1,7 @@
 // Write album: head, entries and store copies through an atomic writer.
 #include "core/album/album_write.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_file.h"
 #include "core/util/atomic_file_writer.h"
 #include "core/util/file_io.h"
@@ -105,6 +106,17 @@ Result<AlbumWriteReport> writeAlbumCopy(const AlbumRecord& album, const std::str
         return Status::InvalidArgument;
     const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
     return writeAlbumFile(entries, programFolder, targetPath, storePath);
+}
+
+Result<AlbumWriteReport> saveWorkingAlbum(AlbumTable& table, const std::string& programFolder,
+                                          const std::string& targetPath, const std::string& storePath)
+{
+    auto written = writeAlbum(table.working, programFolder, targetPath, storePath);
+    if (written) {
+        markAlbumSaved(table.working);
+        markWindowSaved(table, table.working.viewId);
+    }
+    return written;
 }
 
 } // namespace pictra

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/album/album_record.h"
+#include "core/album/album_table.h"
 #include "core/util/result.h"
 
 #include <string>
@@ -39,5 +40,11 @@ Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string&
 // file. Fails like writeAlbum.
 Result<AlbumWriteReport> writeAlbumCopy(const AlbumRecord& album, const std::string& programFolder,
                                         const std::string& targetPath, const std::string& storePath);
+
+// Save of the active album (the working copy): writeAlbum, and only when the
+// file is in place the album's changed mark is cleared (working copy and
+// slot). A failed save keeps the mark and returns writeAlbum's failure.
+Result<AlbumWriteReport> saveWorkingAlbum(AlbumTable& table, const std::string& programFolder,
+                                          const std::string& targetPath, const std::string& storePath);
 
 } // namespace pictra

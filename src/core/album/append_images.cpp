@@ -1,6 +1,7 @@
 // Appending file paths as album entries.
 #include "core/album/append_images.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_room.h"
 #include "core/album/identity_stamps.h"
 #include "core/album/shared_store_copies.h"
@@ -40,6 +41,7 @@ Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, 
         }
     }
     album.imageCount = first + result.appended;
+    markAlbumChanged(album);
     result.sharingStoreCopy =
         entriesSharingStoreCopy(std::span(album.images.data(), static_cast<std::size_t>(album.imageCount)));
     return result;

@@ -28,6 +28,7 @@ struct AppendResult {
 
 // Appends the paths of `list` to `album`: entry N + k gets path k and the
 // identity stamp tick + N + k. Missing source files stay in the album.
+// The album is marked changed (readAlbum clears the mark again).
 // InvalidArgument for an empty list or an album record of another kind,
 // TooLarge when the album already holds 1000 images (nothing appended).
 Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, std::uint32_t tick,

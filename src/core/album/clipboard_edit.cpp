@@ -1,6 +1,7 @@
 // The image clipboard's operations on an album's entry list.
 #include "core/album/clipboard_edit.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/identity_stamps.h"
@@ -28,6 +29,7 @@ void replaceEntries(AlbumRecord& album, const std::vector<ImageEntry>& entries)
     for (std::size_t i = entries.size(); i < old; ++i)
         album.images[i] = ImageEntry{};
     album.imageCount = static_cast<std::int32_t>(entries.size());
+    markAlbumChanged(album);
 }
 
 // Puts the focus on album image `index`, or takes it away when the album is empty.

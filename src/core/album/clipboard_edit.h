@@ -1,5 +1,6 @@
 // Cut, copy, paste and delete of album entries through the program's own
-// image clipboard (the SelectionBlock). They change only the entry lists;
+// image clipboard (the SelectionBlock). They change only the entry lists
+// (and mark the album changed when they do);
 // image files are never touched, store copies are the caller's business.
 // After a cut or delete the focus moves to the nearest remaining image, so
 // no command ever acts on a position past the last image.

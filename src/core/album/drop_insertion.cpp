@@ -1,6 +1,7 @@
 // Insertion positions of move and copy drops.
 #include "core/album/drop_insertion.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_room.h"
 #include "core/album/identity_stamps.h"
 
@@ -41,6 +42,7 @@ int rebuild(AlbumRecord& album, const std::vector<ImageEntry>& kept, std::vector
     for (std::size_t i = result.size(); i < oldCount; ++i)
         album.images[i] = ImageEntry{};
     album.imageCount = static_cast<std::int32_t>(result.size());
+    markAlbumChanged(album);
     return static_cast<int>(at);
 }
 

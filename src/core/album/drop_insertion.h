@@ -1,5 +1,6 @@
 // Where dragged images land: a move or copy drop within an album, and copies
 // dropped into another album. Dropped entries get fresh stamps s, s+1, ...
+// An album whose list was rebuilt is marked changed.
 #pragma once
 
 #include "core/album/album_record.h"

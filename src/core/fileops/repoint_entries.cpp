@@ -1,8 +1,10 @@
 // Following moved and renamed files in the open albums.
 #include "core/fileops/repoint_entries.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_name_clash.h"
+#include "core/album/window_records.h"
 #include "core/fileops/file_transfer.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -46,7 +48,10 @@ void repointRecord(AlbumRecord& album, std::string_view from, std::string_view t
 {
     if (album.kind == AlbumKind::SingleImage && albumFilePath(album) == from)
         setFieldText(album.path, to);
-    if (!repointList(live(album), from, to) || album.kind != AlbumKind::Album || !albums)
+    if (!repointList(live(album), from, to) || album.kind != AlbumKind::Album)
+        return;
+    markAlbumChanged(album); // the album file still names the old path
+    if (!albums)
         return;
     const std::string path = albumFilePath(album);
     if (std::find(albums->begin(), albums->end(), path) == albums->end())
@@ -64,6 +69,20 @@ std::vector<std::string> repointEntries(AlbumTable& table, SelectionBlock& block
         repointRecord(table.windowSlots[static_cast<std::size_t>(i)], from, to, &albums);
     repointList(block.selection, from, to);
     repointList(block.clipboard, from, to);
+    return albums;
+}
+
+std::vector<std::string> albumsListingFile(const AlbumTable& table, std::string_view path)
+{
+    std::vector<std::string> albums;
+    for (int i = 0; i < std::clamp(table.openCount, 0, kMaxAlbumWindows); ++i) {
+        const AlbumRecord* album = windowRecord(table, table.windowSlots[static_cast<std::size_t>(i)].viewId);
+        if (!album || album->kind != AlbumKind::Album || !listsFile(*album, path))
+            continue;
+        std::string file = albumFilePath(*album);
+        if (std::find(albums.begin(), albums.end(), file) == albums.end())
+            albums.push_back(std::move(file));
+    }
     return albums;
 }
 

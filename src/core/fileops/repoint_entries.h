@@ -14,11 +14,17 @@
 
 namespace pictra {
 
-// Repoints the entries and returns the album files (album windows only,
-// each once) that list the file, whose store copies may need renaming.
+// Repoints the entries, marks every album record that listed the file
+// changed (its file still names the old path), and returns the album files
+// (album windows only, each once) that list the file, whose store copies
+// may need renaming.
 // A single-image window's own path follows its picture.
 std::vector<std::string> repointEntries(AlbumTable& table, SelectionBlock& block, std::string_view from,
                                         std::string_view to);
+
+// The files of the open album windows that list `path` (each once, in
+// opening order; the active window's freshest entries count).
+std::vector<std::string> albumsListingFile(const AlbumTable& table, std::string_view path);
 
 // Before renaming `from` to `to`: the path of another image of an open
 // album listing `from` whose store copy already has the new name (renaming

@@ -1,6 +1,7 @@
 // Storing and showing the information bar's fields.
 #include "core/infobar/info_fields.h"
 
+#include "core/album/album_changes.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
 #include "core/util/rounding.h"
@@ -75,6 +76,25 @@ FieldStore storeInfoField(ImageEntry& entry, InfoField field, std::string_view t
     case InfoField::Memo: return storeText(entry.memo, text);
     }
     return FieldStore::Unchanged;
+}
+
+FieldStore storeAlbumInfoField(AlbumTable& table, int index, InfoField field, std::string_view text)
+{
+    AlbumRecord& w = table.working;
+    if (index < 0 || index >= w.imageCount || index >= kMaxAlbumImages)
+        return FieldStore::Unchanged;
+    ImageEntry& entry = w.images[static_cast<std::size_t>(index)];
+    const ImageEntry before = entry;
+    const FieldStore result = storeInfoField(entry, field, text);
+    if (AlbumRecord* slot = activeSlot(table))
+        slot->images[static_cast<std::size_t>(index)] = entry;
+    if (!(entry == before)) {
+        if (activeSlot(table))
+            markWindowChanged(table, w.viewId);
+        else
+            markAlbumChanged(w);
+    }
+    return result;
 }
 
 std::string infoFieldText(const ImageEntry& entry, InfoField field)

@@ -3,6 +3,7 @@
 // a character boundary, text CP932 cannot hold refused) and the size text.
 #pragma once
 
+#include "core/album/album_table.h"
 #include "core/album/image_entry.h"
 #include "core/image/image_record.h"
 
@@ -28,6 +29,12 @@ std::optional<std::int16_t> parseDateNumber(std::string_view text);
 // Stores the UTF-8 `text` of the edit for `field` into `entry`, touching no
 // other field. The number fields take parseDateNumber of the text.
 FieldStore storeInfoField(ImageEntry& entry, InfoField field, std::string_view text);
+
+// The information bar's store into entry `index` of the active album: the
+// working copy's entry takes the text (storeInfoField), its slot gets the
+// same entry, and an entry that differs afterwards marks the album changed.
+// Unchanged for an index outside the album.
+FieldStore storeAlbumInfoField(AlbumTable& table, int index, InfoField field, std::string_view text);
 
 // The entry's text for `field` as UTF-8 (numbers as "%d").
 std::string infoFieldText(const ImageEntry& entry, InfoField field);

@@ -48,4 +48,14 @@ void storeScanSettings(PictraIni& ini, std::string_view device, const ScanSettin
     ini.set(key(device, "area"), scanAreaName(settings));
 }
 
+std::string lastScanDevice(const PictraIni& ini)
+{
+    return ini.value("scan.device").value_or(std::string());
+}
+
+void storeLastScanDevice(PictraIni& ini, std::string_view device)
+{
+    ini.set("scan.device", device);
+}
+
 } // namespace pictra

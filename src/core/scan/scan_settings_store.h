@@ -3,13 +3,14 @@
 //   scan.<device>.mode=color|gray|lineart
 //   scan.<device>.source=flatbed|feeder|duplex
 //   scan.<device>.area=max|a4|b5|l|WxH
-// (the device name escaped with iniKeyPart).
+// (the device name escaped with iniKeyPart), and scan.device=<last device>.
 #pragma once
 
 #include "core/scan/scan_settings.h"
 #include "core/settings/pictra_ini.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pictra {
@@ -20,5 +21,9 @@ namespace pictra {
 std::optional<ScanSettings> storedScanSettings(const PictraIni& ini, std::string_view device);
 
 void storeScanSettings(PictraIni& ini, std::string_view device, const ScanSettings& settings);
+
+// The device last scanned with (scan.device=NAME); empty when none.
+std::string lastScanDevice(const PictraIni& ini);
+void storeLastScanDevice(PictraIni& ini, std::string_view device);
 
 } // namespace pictra

@@ -7,6 +7,7 @@
 #include "core/search/search_match.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
+#include "core/util/paths.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -171,12 +172,18 @@ private:
 
 } // namespace
 
+bool diskSearchTakesWords(std::string_view pattern, DiskWords rule)
+{
+    return rule == DiskWords::EveryPattern || equalsIgnoreCase(pattern, kAlbumPattern);
+}
+
 DiskSearchSummary searchDisk(const std::string& location, std::string_view pattern, const SearchWords& words,
-                             const DiskSearchCallbacks& callbacks)
+                             DiskWords rule, const DiskSearchCallbacks& callbacks)
 {
     if (pattern.empty())
         return {};
-    Walk walk(pattern, words, callbacks);
+    const SearchWords none;
+    Walk walk(pattern, diskSearchTakesWords(pattern, rule) ? words : none, callbacks);
     walk.enterLocation(location);
     return walk.summary();
 }

@@ -31,12 +31,21 @@ struct DiskSearchSummary {
     bool stopped = false;      // ended by `proceed`
 };
 
+// Which patterns the words apply to. The search dialog opens its words
+// field for "*.abm" alone (any case), so with any other pattern an album
+// file met on disk lists all its entries; a script may ask for the words
+// to test album entries under every pattern.
+enum class DiskWords { AlbumPatternOnly, EveryPattern };
+
+// True when a disk search with `pattern` tests album entries with the words.
+bool diskSearchTakesWords(std::string_view pattern, DiskWords rule);
+
 // Walks `location` (an absolute folder) in the order the file system lists
 // it, entering each folder as it is met. Image files are tested by
 // diskFilePassesPattern; album files that pass have their entries tested
-// with `words` against their texts (dates are not compared). Nothing is
-// searched for an empty pattern.
+// with `words` against their texts (dates are not compared) when
+// diskSearchTakesWords says so. Nothing is searched for an empty pattern.
 DiskSearchSummary searchDisk(const std::string& location, std::string_view pattern, const SearchWords& words,
-                             const DiskSearchCallbacks& callbacks);
+                             DiskWords rule, const DiskSearchCallbacks& callbacks);
 
 } // namespace pictra

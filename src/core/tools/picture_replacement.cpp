@@ -27,18 +27,16 @@ std::string temporaryBeside(const std::string& target)
     return folder.empty() ? name : joinPath(folder, name);
 }
 
-// The Exif block of an existing JPEG file with its orientation set to 1.
-std::optional<std::vector<std::uint8_t>> uprightExifOf(const std::string& path)
+// The Exif segment of a JPEG file's bytes with its orientation set to 1;
+// empty when it has none.
+std::vector<std::uint8_t> uprightExifOf(ByteSpan jpeg)
 {
-    const auto bytes = readFile(path, 512u << 20);
-    if (!bytes)
-        return std::nullopt;
-    const std::optional<SegmentSpan> exif = findExifSegment(*bytes);
+    const std::optional<SegmentSpan> exif = findExifSegment(jpeg);
     if (!exif)
-        return std::nullopt;
-    std::vector<std::uint8_t> segment(bytes->begin() + static_cast<std::ptrdiff_t>(exif->offset),
-                                      bytes->begin() + static_cast<std::ptrdiff_t>(exif->offset + exif->size));
-    (void)setExifOrientation(segment, 1);
+        return {};
+    const ByteSpan stored = jpeg.subspan(exif->offset, exif->size);
+    std::vector<std::uint8_t> segment(stored.begin(), stored.end());
+    (void)setExifOrientation(segment, 1); // without the tag the pixels already show as stored
     return segment;
 }
 
@@ -53,18 +51,23 @@ Status keepExif(const std::string& temp, std::span<const std::uint8_t> exif)
     return writeFile(temp, *joined);
 }
 
+bool isJpegData(ByteSpan bytes)
+{
+    return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
+}
+
 } // namespace
 
-Status writePictureSafely(ImageFileIO& io, const ImageRecord& record, const std::string& target)
+Status writePictureSafely(ImageFileIO& io, const ImageRecord& record, const std::string& target,
+                          std::span<const std::uint8_t> exif)
 {
     const std::string temp = temporaryBeside(target);
     Status status = io.saveImage(temp, record);
-    if (status == Status::Ok && saveFormatOf(target) == ImageFormat::Jpeg && fileExists(target))
-        if (const auto exif = uprightExifOf(target))
-            status = keepExif(temp, *exif);
+    if (status == Status::Ok && !exif.empty() && saveFormatOf(target) == ImageFormat::Jpeg)
+        status = keepExif(temp, exif);
     struct stat old {};
     if (status == Status::Ok && ::stat(target.c_str(), &old) == 0)
-        (void)::chmod(temp.c_str(), old.st_mode & 07777);
+        (void)::chmod(temp.c_str(), old.st_mode & 07777); // the old mode is a courtesy, the picture is written
     if (status == Status::Ok && std::rename(temp.c_str(), target.c_str()) != 0)
         status = statusFromErrno(errno);
     if (status != Status::Ok)
@@ -72,15 +75,35 @@ Status writePictureSafely(ImageFileIO& io, const ImageRecord& record, const std:
     return status;
 }
 
-Status transformJpegFileLossless(const std::string& path, PixelTransform t)
+Result<EditWriting> writeEditedPicture(ImageFileIO& io, const ToolEdit& edit, const ImageRecord& edited,
+                                       const std::string& source, const std::string& target,
+                                       const std::function<bool()>& mayReencode)
 {
-    const auto bytes = readFile(path, 512u << 20);
-    if (!bytes)
-        return bytes.status();
-    const auto turned = transformJpegLossless(*bytes, t);
-    if (!turned)
-        return turned.status();
-    return writeFileAtomic(path, *turned);
+    const bool jpegTarget = saveFormatOf(target) == ImageFormat::Jpeg;
+    std::vector<std::uint8_t> sourceBytes;
+    if (jpegTarget && loadFormatOf(source) == ImageFormat::Jpeg) {
+        auto bytes = readFile(source, 512u << 20);
+        // A picture whose file is gone (shown from its store copy) is still written.
+        if (!bytes && bytes.status() != Status::NotFound)
+            return bytes.status();
+        if (bytes && isJpegData(*bytes))
+            sourceBytes = std::move(*bytes);
+    }
+    if (!sourceBytes.empty() && movesPixelsOnly(edit)) {
+        const auto turned = transformJpegLossless(sourceBytes, transformOfEdit(edit));
+        if (turned) {
+            if (const Status status = writeFileAtomic(target, *turned); status != Status::Ok)
+                return status;
+            return EditWriting::Lossless;
+        }
+        if (turned.status() != Status::Unsupported)
+            return turned.status();
+        if (!mayReencode())
+            return EditWriting::Declined;
+    }
+    if (const Status status = writePictureSafely(io, edited, target, uprightExifOf(sourceBytes)); status != Status::Ok)
+        return status;
+    return EditWriting::Reencoded;
 }
 
 } // namespace pictra

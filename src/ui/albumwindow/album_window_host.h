@@ -49,6 +49,11 @@ public:
 
     // The session's printer: the printer set-up's choice lasts until the program ends.
     virtual QPrinter& printer() = 0;
+
+    // Saves the album of `frame` (made the active window first) as "上書き保存"
+    // does, asking for a name when it has none. True when it is in its file;
+    // false when the user cancelled or the save failed (told to the user).
+    virtual bool saveAlbum(CChildFrame& frame) = 0;
 };
 
 } // namespace pictra::ui

@@ -3,6 +3,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_changes.h"
 #include "core/album/album_window_close.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
@@ -22,6 +23,7 @@
 #include "ui/albumwindow/image_export.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/enlargedview/c_pictra_view.h"
 #include "ui/print/print_commands.h"
@@ -53,9 +55,7 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
     setAttribute(Qt::WA_DeleteOnClose);
     // Every opener checked for a free slot before preparing the working copy.
     (void)openWindowSlot(*state.albums, kind, m_viewId);
-    const std::string path = albumFilePath(state.albums->working);
-    const std::string_view name = fileNamePart(path);
-    setWindowTitle(QString::fromStdString(std::string(name.empty() ? std::string_view(path) : name)));
+    setWindowTitle(QString::fromStdString(albumWindowTitle(state.albums->working)));
     if (kind == AlbumKind::Album) {
         m_pageView = new CViewPictra(state, host, *this, m_viewId);
         setWidget(m_pageView);
@@ -187,7 +187,7 @@ int CChildFrame::appendImages(const FileNameList& list)
         m_host.prompts().showMessage(this, albumFullMessage(appended->dropped));
     m_host.reportProgress(appended->appended, list.count());
     if (!appended->missing.empty()) {
-        auto* log = new ErrorLogDialog(appended->missing.paths(), this);
+        auto* log = new ErrorLogDialog({}, appended->missing.paths(), this);
         log->setAttribute(Qt::WA_DeleteOnClose);
         log->open();
     }
@@ -195,16 +195,39 @@ int CChildFrame::appendImages(const FileNameList& list)
     return 1;
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event)
+void CChildFrame::refreshTitle()
 {
     const AlbumRecord* rec = windowRecord(*m_state.albums, m_viewId);
-    if (rec && m_kind == AlbumKind::Album && rec->imageCount > 0) {
-        const QString question =
-            QString::fromStdString(albumFilePath(*rec)) + QStringLiteral("を終了しますがよろしいですか。");
-        if (!m_host.prompts().askYesNo(this, question)) {
-            event->ignore();
-            return;
+    if (!rec)
+        return;
+    const QString title = QString::fromStdString(albumWindowTitle(*rec));
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+bool CChildFrame::mayClose()
+{
+    const AlbumRecord* rec = windowRecord(*m_state.albums, m_viewId);
+    if (!rec || m_kind != AlbumKind::Album)
+        return true;
+    if (albumChanged(*rec)) {
+        switch (m_host.prompts().askYesNoCancel(this, saveChangesQuestion(QString::fromStdString(albumFilePath(*rec))))) {
+        case YesNoCancel::Yes: return m_host.saveAlbum(*this); // a failed save keeps the window and its changes
+        case YesNoCancel::No: markWindowSaved(*m_state.albums, m_viewId); return true;
+        case YesNoCancel::Cancel: return false;
         }
+    }
+    if (rec->imageCount == 0)
+        return true;
+    const QString question = QString::fromStdString(albumFilePath(*rec)) + QStringLiteral("を終了しますがよろしいですか。");
+    return m_host.prompts().askYesNo(this, question);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!mayClose()) {
+        event->ignore();
+        return;
     }
     cleanUpOnClose();
     QMdiSubWindow::closeEvent(event);

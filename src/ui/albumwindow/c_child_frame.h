@@ -51,10 +51,17 @@ public:
     // album window's focused image becomes the only selected one.
     void makeCurrent();
 
+    // Titles the window after its record: the file name, and " *" after an
+    // album's name while it holds unsaved changes.
+    void refreshTitle();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Before an album window closes: a changed album asks whether to save
+    // it, an unchanged one with images whether to close. False keeps it open.
+    bool mayClose();
     void cleanUpOnClose();
 
     AppState& m_state;

@@ -14,6 +14,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/dialogs/c_file_name_dlg.h"
 #include "ui/dialogs/c_insert_image_dlg.h"
 #include "ui/dialogs/c_reference.h"
@@ -135,9 +136,14 @@ void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
                                                .arg(qs(source), fileOutcomeText(outcome)));
         return;
     }
-    for (const std::string& album : repointEntries(*state.albums, state.selection, source, target))
-        (void)renameStoreCopy(state.programFolder, album, source, target);
+    QStringList unfollowed;
+    for (const std::string& album : repointEntries(*state.albums, state.selection, source, target)) {
+        if (!renameStoreCopy(state.programFolder, album, source, target))
+            unfollowed << storeCopyRenameFailureMessage(qs(album), qs(source), qs(target));
+    }
     refreshWindows(state, host);
+    if (!unfollowed.isEmpty())
+        host.prompts().showMessage(&frame, unfollowed.join(QStringLiteral("\n\n")));
 }
 
 } // namespace

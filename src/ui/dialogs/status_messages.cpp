@@ -35,6 +35,8 @@ constexpr qint64 kNearlyFullBytes = 1024 * 1024;
 
 } // namespace
 
+QString statusReason(Status status) { return reason(status); }
+
 QString readFailureMessage(const QString& path, Status status)
 {
     QString why = reason(status);

@@ -12,6 +12,9 @@
 
 namespace pictra::ui {
 
+// Why a file operation failed, one sentence (no file name).
+QString statusReason(Status status);
+
 // "ファイル名: reason" for a failed album read.
 QString readFailureMessage(const QString& path, Status status);
 

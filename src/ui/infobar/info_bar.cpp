@@ -132,11 +132,8 @@ void InfoBar::storeField(InfoField field, const QString& text, QWidget* edit)
     ImageEntry* entry = focusedEntry();
     if (!entry)
         return;
-    const FieldStore result = storeInfoField(*entry, field, text.toStdString());
-    if (AlbumRecord* slot = activeSlot(*m_state.albums)) {
-        const auto index = static_cast<std::size_t>(entry - m_state.albums->working.images.data());
-        slot->images[index] = *entry;
-    }
+    const auto index = static_cast<int>(entry - m_state.albums->working.images.data());
+    const FieldStore result = storeAlbumInfoField(*m_state.albums, index, field, text.toStdString());
     if (result == FieldStore::Refused || result == FieldStore::Cut) {
         const QString why = result == FieldStore::Refused
                                 ? QStringLiteral("この文字はアルバムに保存できません（Shift-JISにない文字です）。")

@@ -135,11 +135,11 @@ Status AlbumDocuments::readInto(CChildFrame& frame, const std::string& path, con
     const auto read = readAlbumFrom(t, m_state.programFolder, source, path, tickCount());
     if (!read)
         return read.status();
-    frame.setWindowTitle(qs(fileNamePart(path)));
+    frame.refreshTitle();
     if (CViewPictra* view = frame.pageView())
         view->showAppended(); // draws the first page and focuses its first image
     if (!read->missingSources.empty()) {
-        auto* log = new ErrorLogDialog(read->missingSources.paths(), &frame);
+        auto* log = new ErrorLogDialog(path, read->missingSources.paths(), &frame);
         log->setAttribute(Qt::WA_DeleteOnClose);
         log->open();
     }
@@ -156,9 +156,8 @@ Status AlbumDocuments::restoreAlbum(const std::string& copyFile, const std::stri
         return read;
     }
     AlbumTable& t = *m_state.albums;
-    markAlbumChanged(t.working);
-    mirrorToActiveSlot(t);
-    frame->setWindowTitle(qs(fileNamePart(albumPath)) + QStringLiteral(" *"));
+    markWindowChanged(t, t.working.viewId);
+    frame->refreshTitle();
     return Status::Ok;
 }
 
@@ -194,44 +193,46 @@ void AlbumDocuments::openRecent(int k)
         openAlbum(*path);
 }
 
-void AlbumDocuments::save()
+bool AlbumDocuments::save()
 {
     const AlbumRecord& w = m_state.albums->working;
-    if (w.kind != AlbumKind::Album || !activeFrame())
-        return;
+    CChildFrame* frame = activeFrame();
+    if (w.kind != AlbumKind::Album || !frame)
+        return false;
     const std::string path = pathOf(w);
-    if (isUntitledAlbum(path)) {
-        saveAs();
-        return;
-    }
-    writeTo(path, path);
+    if (isUntitledAlbum(path))
+        return saveAs();
+    const bool saved = writeTo(path, path);
+    frame->refreshTitle();
+    return saved;
 }
 
-void AlbumDocuments::saveAs()
+bool AlbumDocuments::saveAs()
 {
     AlbumTable& t = *m_state.albums;
     CChildFrame* frame = activeFrame();
     if (t.working.kind != AlbumKind::Album || !frame)
-        return;
+        return false;
     const QString chosen = askSavePath();
     if (chosen.isEmpty())
-        return;
+        return false;
     const std::string newPath = chosen.toStdString();
     const std::string oldPath = pathOf(t.working);
     std::vector<std::string> others = openAlbumPaths();
     others.erase(std::remove(others.begin(), others.end(), oldPath), others.end());
     if (sharesStoreFolder(newPath, others)) {
         m_host.prompts().showMessage(m_window, storeFolderClashMessage(chosen));
-        return;
+        return false;
     }
     // Written first: a failed save leaves the window under its old name.
     if (!writeTo(newPath, oldPath))
-        return;
+        return false;
     renameWorkingAlbum(t, newPath);
-    frame->setWindowTitle(qs(fileNamePart(newPath)));
+    frame->refreshTitle();
     rememberAlbumFolder(newPath);
     (void)AddRecentAlbum(m_state.programFolder, newPath);
     m_recentChanged();
+    return true;
 }
 
 QString AlbumDocuments::askSavePath()
@@ -262,7 +263,7 @@ bool AlbumDocuments::writeTo(const std::string& target, const std::string& store
             return false;
     }
     const WaitCursor wait;
-    const auto written = writeAlbum(m_state.albums->working, m_state.programFolder, target, storePath);
+    const auto written = saveWorkingAlbum(*m_state.albums, m_state.programFolder, target, storePath);
     if (!written) {
         m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));
         return false;

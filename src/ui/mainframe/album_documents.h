@@ -47,8 +47,10 @@ public:
     Status restoreAlbum(const std::string& copyFile, const std::string& albumPath);
 
     // Save: a named album is written in place; an untitled one asks for a name.
-    void save();
-    void saveAs();
+    // True when the album is in its file now; false when the user cancelled
+    // or the save failed (the user was told why, the album stays changed).
+    bool save();
+    bool saveAs();
 
     // Paths of the open album windows (kind album), in opening order.
     std::vector<std::string> openAlbumPaths() const;

@@ -1,6 +1,9 @@
 // CMainFrame: construction, command routing and the album-window host.
 #include "ui/mainframe/c_main_frame.h"
 
+#include "core/album/album_changes.h"
+#include "core/album/cell_picture.h"
+#include "core/album/window_records.h"
 #include "core/app/app_state.h"
 #include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
@@ -11,6 +14,7 @@
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/infobar/info_bar.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/mainframe/command_actions.h"
@@ -144,6 +148,17 @@ WindowState CMainFrame::windowState() const
 void CMainFrame::updateCommandStates()
 {
     m_commands->applyEnabling(windowState());
+    refreshWindowTitles();
+}
+
+// Edits reach the album table from many places; the titles catch up here,
+// after every command and on the idle tick.
+void CMainFrame::refreshWindowTitles()
+{
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(sub))
+            frame->refreshTitle();
+    }
 }
 
 bool CMainFrame::handleCommand(int id)
@@ -251,9 +266,46 @@ void CMainFrame::bringToTop(CChildFrame& frame)
 
 // Window events
 
+bool CMainFrame::saveAlbum(CChildFrame& frame)
+{
+    bringToTop(frame);
+    frame.makeCurrent();
+    const bool saved = m_documents->save();
+    updateCommandStates();
+    return saved;
+}
+
+bool CMainFrame::mayExit()
+{
+    AlbumTable& table = *m_state.albums;
+    const std::vector<std::uint64_t> changed = changedAlbumWindows(table);
+    if (changed.empty())
+        return m_prompts->askYesNo(this, QString::fromUtf8(kExitQuestion));
+    std::vector<std::uint64_t> discarded;
+    for (const std::uint64_t view : changed) {
+        CChildFrame* frame = CChildFrame::find(*m_mdi, view);
+        const AlbumRecord* rec = windowRecord(table, view);
+        if (!frame || !rec)
+            continue;
+        bringToTop(*frame); // the user sees the album the question is about
+        switch (m_prompts->askYesNoCancel(this, saveChangesQuestion(QString::fromStdString(albumFilePath(*rec))))) {
+        case YesNoCancel::Yes:
+            if (!saveAlbum(*frame))
+                return false; // a failed or cancelled save keeps the album and the program open
+            break;
+        case YesNoCancel::No: discarded.push_back(view); break;
+        case YesNoCancel::Cancel: return false;
+        }
+    }
+    // Only now: an exit stopped at a later album keeps these albums' changes marked.
+    for (const std::uint64_t view : discarded)
+        markWindowSaved(table, view);
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_exited && !m_prompts->askYesNo(this, QString::fromUtf8(kExitQuestion))) {
+    if (!m_exited && !mayExit()) {
         event->ignore();
         return;
     }

@@ -80,6 +80,7 @@ public:
     void reportProgress(int done, int total) override;
     void bringToTop(CChildFrame& frame) override;
     QPrinter& printer() override { return m_printer; }
+    bool saveAlbum(CChildFrame& frame) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +91,11 @@ private:
     void createBars();
     void startTimers();
     bool runApplicationCommand(int id);
+    // Before the program ends: each album with unsaved changes is shown and
+    // asked about (save, discard or stay); without any, the exit question.
+    // False when the program is to stay open.
+    bool mayExit();
+    void refreshWindowTitles();
     void openManual();
 
     AppState& m_state;

@@ -8,7 +8,9 @@
 #include "core/settings/recent_album_list.h"
 #include "core/settings/window_placement.h"
 #include "core/startup/scratch_files.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/mainframe/album_documents.h"
+#include "ui/prompts/user_prompts.h"
 #include "ui/recovery/recovery_keeper.h"
 
 #include <QTimer>
@@ -24,12 +26,16 @@ void CMainFrame::runExitSteps()
     // The client rectangle: exactly what setGeometry restores at the next
     // start (the frame around it belongs to the window manager).
     const QRect r = geometry();
-    (void)saveWindowPlacement(m_state.registry, WindowPlacement{r.x(), r.y(), r.width(), r.height()});
+    if (const Status s = saveWindowPlacement(m_state.registry, WindowPlacement{r.x(), r.y(), r.width(), r.height()});
+        s != Status::Ok)
+        m_prompts->showMessage(this, windowPlacementSaveFailureMessage(s));
     const std::vector<std::string> open = m_documents->openAlbumPaths();
-    (void)markOpenAlbumsInFile(m_state.programFolder, open);
+    // Without a recent list there is nothing to mark (no album was ever opened or saved by name).
+    if (const Status s = markOpenAlbumsInFile(m_state.programFolder, open); s != Status::Ok && s != Status::NotFound)
+        m_prompts->showMessage(this, openAlbumListSaveFailureMessage(s));
     deleteScratchFiles(m_state.programFolder);
     for (const std::string& album : open)
-        (void)deleteStoreFolder(m_state.programFolder, album);
+        (void)deleteStoreFolder(m_state.programFolder, album); // copies left behind are only scratch; the albums hold theirs
     m_state.sharedImage.reset();
     clearAlbumTable(*m_state.albums);
     m_slideTimer->stop();

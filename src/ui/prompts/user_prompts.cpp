@@ -8,6 +8,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pictra::ui {
 
@@ -15,6 +16,26 @@ bool QtUserPrompts::askYesNo(QWidget* parent, const QString& text)
 {
     return QMessageBox::warning(parent, QString::fromUtf8(kPromptCaption), text,
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::unique_ptr<QMessageBox> makeYesNoCancelBox(QWidget* parent, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, QString::fromUtf8(kPromptCaption), text,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    // The program's own words, whatever Qt's translation calls the buttons.
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+    box->button(QMessageBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+YesNoCancel QtUserPrompts::askYesNoCancel(QWidget* parent, const QString& text)
+{
+    const std::unique_ptr<QMessageBox> box = makeYesNoCancelBox(parent, text);
+    const int answer = box->exec();
+    return answer == QMessageBox::Yes ? YesNoCancel::Yes : answer == QMessageBox::No ? YesNoCancel::No : YesNoCancel::Cancel;
 }
 
 void QtUserPrompts::showMessage(QWidget* parent, const QString& text)

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <string>
 
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -15,12 +17,18 @@ namespace pictra::ui {
 
 inline constexpr const char* kPromptCaption = "注意";
 
+enum class YesNoCancel { Yes, No, Cancel };
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
     // A Yes/No question with the warning icon and the caption "注意".
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // A question with "はい", "いいえ" and "ｷｬﾝｾﾙ" (the caption "注意", the
+    // warning icon), such as whether to save an album's changes; closing the
+    // box counts as ｷｬﾝｾﾙ.
+    virtual YesNoCancel askYesNoCancel(QWidget* parent, const QString& text) = 0;
     // A message with an OK button (errors the user must know about).
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
     // A file to open; empty when cancelled.
@@ -56,6 +64,7 @@ public:
 class QtUserPrompts final : public UserPrompts {
 public:
     bool askYesNo(QWidget* parent, const QString& text) override;
+    YesNoCancel askYesNoCancel(QWidget* parent, const QString& text) override;
     void showMessage(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override;
@@ -69,5 +78,8 @@ public:
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     QList<bool> chooseAlbumsToRestore(QWidget* parent, const QStringList& albums) override;
 };
+
+// The box askYesNoCancel shows, not yet shown (tests take its picture).
+std::unique_ptr<QMessageBox> makeYesNoCancelBox(QWidget* parent, const QString& text);
 
 } // namespace pictra::ui

@@ -6,21 +6,22 @@
 #include "core/image/shared_image.h"
 #include "core/platform/program_paths.h"
 #include "core/scan/scan_hand_over.h"
+#include "core/scan/scan_settings_store.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 #include "ui/dialog_units.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
-#include "ui/scan/scan_device_chooser.h"
 #include "ui/scan/scan_messages.h"
+#include "ui/scan/scan_settings_panel.h"
 #include "ui/widgets/file_list_view.h"
 #include "ui/widgets/picture_preview.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -50,14 +51,12 @@ std::string CTwainDlg::Row::path() const
     return joinPath(folder, name + "." + std::string(scanExtension(type)));
 }
 
-CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, ScanDeviceChooser& chooser,
-                     QWidget* parent)
-    : QDialog(parent), m_state(state), m_prompts(prompts), m_source(source), m_chooser(chooser),
-      m_stem(scanStem(tickCount()))
+CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, QWidget* parent)
+    : QDialog(parent), m_state(state), m_prompts(prompts), m_source(source), m_stem(scanStem(tickCount()))
 {
     setObjectName(QStringLiteral("173"));
     setWindowTitle(QStringLiteral("TWAIN Driver"));
-    setFixedSize(dluToPixelsX(330), dluToPixelsY(218));
+    setFixedSize(dluToPixelsX(330), dluToPixelsY(270));
 
     (new QLabel(QStringLiteral("保存先"), this))->setGeometry(dluRect(7, 9, 30, 9));
     m_folder = new QLineEdit(qs(joinPath(state.programFolder, kImageFolder)), this);
@@ -90,30 +89,43 @@ CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, 
     m_start->setDefault(true);
     connect(m_start, &QPushButton::clicked, this, &CTwainDlg::acquire);
 
+    (new QLabel(QStringLiteral("スキャナー"), this))->setGeometry(dluRect(7, 44, 42, 9));
+    m_device = new QComboBox(this);
+    m_device->setObjectName(QStringLiteral("scanDevice"));
+    m_device->setGeometry(dluRect(50, 42, 273, 12));
+    connect(m_device, &QComboBox::currentIndexChanged, this, &CTwainDlg::deviceChosen);
+    m_deviceState = new QLabel(this);
+    m_deviceState->setObjectName(QStringLiteral("scanDeviceState"));
+    // Where the settings show once the device is read.
+    m_deviceState->setGeometry(dluRect(50, 60, 273, 9));
+    m_settings = new ScanSettingsPanel(this);
+    m_settings->move(dluToPixelsX(7), dluToPixelsY(58));
+    m_deviceState->raise();
+
     m_list = makeFileListView(this, FileListSelection::Several);
     m_list->setObjectName(QStringLiteral("1079"));
-    m_list->setGeometry(dluRect(7, 42, 212, 130));
+    m_list->setGeometry(dluRect(7, 94, 212, 130));
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CTwainDlg::rowsClicked);
 
     m_preview = new PicturePreview(state, this);
     m_preview->setObjectName(QStringLiteral("1031"));
-    m_preview->setGeometry(dluRect(224, 42, 99, 130));
+    m_preview->setGeometry(dluRect(224, 94, 99, 130));
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("scanProgress"));
-    m_progress->setGeometry(dluRect(7, 178, 150, 10));
+    m_progress->setGeometry(dluRect(7, 230, 110, 10));
     m_progressText = new QLabel(this);
-    m_progressText->setGeometry(dluRect(160, 178, 60, 10));
-    m_stop = button(QStringLiteral("中止"), "scanCancel", dluRect(224, 176, 40, 14), this);
+    m_progressText->setGeometry(dluRect(120, 230, 100, 10));
+    m_stop = button(QStringLiteral("中止"), "scanCancel", dluRect(224, 228, 40, 14), this);
     connect(m_stop, &QPushButton::clicked, this, [this] { m_cancel = true; });
     for (QWidget* w : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_progressText),
                        static_cast<QWidget*>(m_stop)})
         w->hide();
 
-    m_delete = button(QStringLiteral("削除"), "1021", dluRect(7, 197, 50, 14), this);
-    m_open = button(QStringLiteral("開く"), "1023", dluRect(161, 197, 50, 14), this);
-    m_add = button(QStringLiteral("追加"), "1022", dluRect(215, 197, 50, 14), this);
-    auto* cancel = button(QStringLiteral("ｷｬﾝｾﾙ"), "2", dluRect(273, 197, 50, 14), this);
+    m_delete = button(QStringLiteral("削除"), "1021", dluRect(7, 249, 50, 14), this);
+    m_open = button(QStringLiteral("開く"), "1023", dluRect(161, 249, 50, 14), this);
+    m_add = button(QStringLiteral("追加"), "1022", dluRect(215, 249, 50, 14), this);
+    auto* cancel = button(QStringLiteral("ｷｬﾝｾﾙ"), "2", dluRect(273, 249, 50, 14), this);
     connect(m_delete, &QPushButton::clicked, this, &CTwainDlg::deleteRows);
     connect(m_open, &QPushButton::clicked, this, [this] { handOver(TwainResult::Open); });
     connect(m_add, &QPushButton::clicked, this, [this] { handOver(TwainResult::Add); });
@@ -122,13 +134,17 @@ CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, 
 
     connect(&m_deviceWatcher, &QFutureWatcher<std::vector<ScanDevice>>::finished, this,
             [this] { devicesFound(m_deviceWatcher.result()); });
+    connect(&m_optionsWatcher, &QFutureWatcher<ScanDeviceReport>::finished, this,
+            [this] { optionsRead(m_optionsDevice, m_optionsWatcher.result()); });
     connect(&m_roundWatcher, &QFutureWatcher<ScanRoundReport>::finished, this, &CTwainDlg::roundFinished);
+    searchDevices();
 }
 
 CTwainDlg::~CTwainDlg()
 {
     m_cancel = true;
     m_deviceWatcher.waitForFinished();
+    m_optionsWatcher.waitForFinished();
     m_roundWatcher.waitForFinished();
 }
 
@@ -144,11 +160,108 @@ void CTwainDlg::reject()
     QDialog::reject();
 }
 
+bool CTwainDlg::busy() const
+{
+    return m_searching || m_readingOptions || m_scanning;
+}
+
 void CTwainDlg::setRowButtons(bool enabled)
 {
     m_delete->setEnabled(enabled);
     m_open->setEnabled(enabled);
     m_add->setEnabled(enabled);
+}
+
+void CTwainDlg::searchDevices()
+{
+    if (busy())
+        return;
+    m_searching = true;
+    m_deviceState->setText(scanSearchingText());
+    m_deviceWatcher.setFuture(QtConcurrent::run([source = &m_source] { return source->devices(); }));
+}
+
+void CTwainDlg::devicesFound(std::vector<ScanDevice> devices)
+{
+    m_searching = false;
+    m_devices = std::move(devices);
+    std::string last;
+    if (auto ini = readPictraIni(m_state.programFolder))
+        last = lastScanDevice(*ini);
+    int chosen = 0;
+    {
+        const QSignalBlocker block(m_device);
+        m_device->clear();
+        for (std::size_t i = 0; i < m_devices.size(); ++i) {
+            const ScanDevice& d = m_devices[i];
+            m_device->addItem(QStringLiteral("%1 %2 (%3)").arg(qs(d.vendor), qs(d.model), qs(d.name)));
+            if (d.name == last)
+                chosen = static_cast<int>(i);
+        }
+        m_device->setCurrentIndex(m_devices.empty() ? -1 : chosen);
+    }
+    if (m_devices.empty()) {
+        m_deviceState->setText(QStringLiteral("スキャナーが見つかりません"));
+        m_settings->clearOptions();
+        m_optionsDevice.clear();
+        emit deviceReady();
+        if (m_startWhenReady) {
+            m_startWhenReady = false;
+            m_prompts.showMessage(this, scanFailureText(ScanError::NoDevice));
+            emit acquisitionFinished();
+        }
+        return;
+    }
+    deviceChosen();
+}
+
+void CTwainDlg::deviceChosen()
+{
+    // A choice made while another device is read is taken up when that ends.
+    if (busy() || m_device->currentIndex() < 0)
+        return;
+    m_readingOptions = true;
+    m_optionsDevice = m_devices[static_cast<std::size_t>(m_device->currentIndex())].name;
+    m_settings->clearOptions();
+    m_deviceState->setText(QStringLiteral("スキャナーの設定を読んでいます…"));
+    m_optionsWatcher.setFuture(
+        QtConcurrent::run([source = &m_source, name = m_optionsDevice] { return source->deviceOptions(name); }));
+}
+
+void CTwainDlg::optionsRead(const std::string& device, const ScanDeviceReport& report)
+{
+    m_readingOptions = false;
+    const int index = m_device->currentIndex();
+    if (index >= 0 && m_devices[static_cast<std::size_t>(index)].name != device) {
+        deviceChosen();
+        return;
+    }
+    if (report.error != ScanError::None) {
+        m_options = {};
+        m_optionsDevice.clear();
+        m_settings->clearOptions();
+        m_deviceState->setText(QStringLiteral("スキャナーを使えません"));
+        emit deviceReady();
+        if (m_startWhenReady) {
+            m_startWhenReady = false;
+            m_prompts.showMessage(this, scanFailureText(report.error));
+            emit acquisitionFinished();
+        }
+        return;
+    }
+    m_options = report.options;
+    ScanSettings settings = defaultScanSettings(m_options);
+    if (auto ini = readPictraIni(m_state.programFolder)) {
+        if (const auto stored = storedScanSettings(*ini, device))
+            settings = fitScanSettings(m_options, *stored);
+    }
+    m_settings->showOptions(m_options, settings);
+    m_deviceState->clear();
+    emit deviceReady();
+    if (m_startWhenReady) {
+        m_startWhenReady = false;
+        acquire();
+    }
 }
 
 ScanSaveTarget CTwainDlg::saveTarget() const
@@ -175,56 +288,66 @@ void CTwainDlg::acquire()
         return;
     const std::string folder = m_folder->text().toStdString();
     if (const Status status = checkSaveFolder(folder, m_stem); status != Status::Ok) {
+        m_startWhenReady = false;
         m_prompts.showMessage(this, saveFolderProblemText(status, folder));
         return;
     }
-    m_start->setEnabled(false);
+    // The scan starts once the device is known; a device that was missing
+    // or failed is looked for again.
+    if (m_searching || m_readingOptions) {
+        m_startWhenReady = true;
+        return;
+    }
+    if (m_devices.empty() || m_optionsDevice.empty()) {
+        m_startWhenReady = true;
+        if (m_devices.empty())
+            searchDevices();
+        else
+            deviceChosen();
+        return;
+    }
+    const ScanSettings settings = m_settings->settings();
+    const ScanSettingsCheck check = checkScanSettings(m_options, settings, imageBufferBytes(m_state.settings));
+    if (!check.ok()) {
+        m_prompts.showMessage(this, scanSettingsFaultText(check));
+        return;
+    }
+    rememberSettings(m_optionsDevice, settings);
+    startRound();
+}
+
+void CTwainDlg::rememberSettings(const std::string& device, const ScanSettings& settings)
+{
+    // Settings that cannot be remembered do not stop the scan: the next
+    // dialog starts from the device's defaults instead.
+    const Status stored = updatePictraIni(m_state.programFolder, [&](PictraIni& ini) {
+        storeScanSettings(ini, device, settings);
+        storeLastScanDevice(ini, device);
+    });
+    static_cast<void>(stored);
+}
+
+void CTwainDlg::setWorking(bool working, const QString& text)
+{
+    m_progressText->setText(text);
+    for (QWidget* w : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_progressText),
+                       static_cast<QWidget*>(m_stop)})
+        w->setVisible(working);
+    m_start->setEnabled(!working);
+    m_device->setEnabled(!working);
+    m_settings->setEnabled(!working);
+}
+
+void CTwainDlg::startRound()
+{
+    ScanRequest request = scanRequestFor(m_options, m_settings->settings());
+    request.device = m_optionsDevice;
+    request.maxPixelBytes = imageBufferBytes(m_state.settings);
     m_scanning = true;
     m_cancel = false;
     m_progress->setRange(0, 0);
-    m_progressText->setText(QStringLiteral("スキャナーを探しています"));
-    for (QWidget* w : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_progressText),
-                       static_cast<QWidget*>(m_stop)})
-        w->show();
+    setWorking(true, QStringLiteral("読み込み中"));
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_deviceWatcher.setFuture(QtConcurrent::run([source = &m_source] { return source->devices(); }));
-}
-
-void CTwainDlg::devicesFound(std::vector<ScanDevice> devices)
-{
-    if (m_cancel) {
-        endAcquisition();
-        return;
-    }
-    if (devices.empty()) {
-        endAcquisition();
-        m_prompts.showMessage(this, scanFailureText(ScanError::NoDevice));
-        return;
-    }
-    int index = 0;
-    if (devices.size() > 1) {
-        const auto last = std::find_if(devices.begin(), devices.end(),
-                                       [this](const ScanDevice& d) { return d.name == m_lastDevice; });
-        const int preselected = last == devices.end() ? 0 : static_cast<int>(last - devices.begin());
-        QApplication::restoreOverrideCursor();
-        const auto chosen = m_chooser.choose(this, devices, preselected);
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        if (!chosen || m_cancel) {
-            endAcquisition();
-            return;
-        }
-        index = *chosen;
-    }
-    m_lastDevice = devices[static_cast<std::size_t>(index)].name;
-    startRound(m_lastDevice);
-}
-
-void CTwainDlg::startRound(const std::string& device)
-{
-    ScanRequest request;
-    request.device = device;
-    request.maxPixelBytes = imageBufferBytes(m_state.settings);
-    m_progressText->setText(QStringLiteral("読み込み中"));
     ScanEvents events;
     events.cancelled = [this] { return m_cancel.load(); };
     events.progress = [this](int page, int percent) {
@@ -239,7 +362,6 @@ void CTwainDlg::startRound(const std::string& device)
             return runScanRound(*source, request, target, io, events);
         }));
 }
-
 void CTwainDlg::showProgress(int page, int percent)
 {
     if (!m_scanning)
@@ -275,11 +397,8 @@ void CTwainDlg::endAcquisition()
 {
     if (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
-    for (QWidget* w : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_progressText),
-                       static_cast<QWidget*>(m_stop)})
-        w->hide();
+    setWorking(false, {});
     m_scanning = false;
-    m_start->setEnabled(true);
     m_preview->update();
     emit acquisitionFinished();
     if (m_closeWhenDone) {

@@ -1,7 +1,10 @@
 // CTwainDlg "TWAIN Driver": scans pictures into a folder, lists them,
 // previews one, deletes files and hands the chosen ones to the album window
-// through TEMP/scan.dat. The scan runs on a worker thread with progress and
-// a cancel button; only the ui thread touches the album and the widgets.
+// through TEMP/scan.dat. The scanners are looked for when it opens; the
+// chosen one's options are read at once and shown as its settings, which
+// are remembered per device in PARAM/pictra.ini. Device searches, option
+// reads and scans run one at a time on a worker thread with progress and a
+// cancel button; only the ui thread touches the album and the widgets.
 #pragma once
 
 #include "core/scan/scan_import.h"
@@ -27,7 +30,7 @@ struct AppState;
 namespace pictra::ui {
 
 class PicturePreview;
-class ScanDeviceChooser;
+class ScanSettingsPanel;
 class UserPrompts;
 
 // The dialog's result codes.
@@ -40,8 +43,7 @@ enum class TwainResult {
 class CTwainDlg : public QDialog {
     Q_OBJECT
 public:
-    CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, ScanDeviceChooser& chooser,
-              QWidget* parent);
+    CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, QWidget* parent);
     ~CTwainDlg() override;
 
     TwainResult resultCode() const { return m_result; }
@@ -53,6 +55,8 @@ public slots:
 signals:
     // An acquisition ended (successfully or not) and the list shows its rows.
     void acquisitionFinished();
+    // The chosen device's settings are shown (or no device was found).
+    void deviceReady();
 
 private:
     struct Row {
@@ -62,9 +66,13 @@ private:
         std::string path() const;
     };
 
-    void acquire();
+    void searchDevices();
     void devicesFound(std::vector<ScanDevice> devices);
-    void startRound(const std::string& device);
+    void deviceChosen();
+    void optionsRead(const std::string& device, const ScanDeviceReport& report);
+    bool busy() const;
+    void acquire();
+    void startRound();
     void roundFinished();
     void endAcquisition();
     void showProgress(int page, int percent);
@@ -74,27 +82,37 @@ private:
     void chooseFolder();
     void fillList();
     void setRowButtons(bool enabled);
+    void setWorking(bool working, const QString& text);
+    void rememberSettings(const std::string& device, const ScanSettings& settings);
     ScanSaveTarget saveTarget() const;
 
     AppState& m_state;
     UserPrompts& m_prompts;
     ScanSource& m_source;
-    ScanDeviceChooser& m_chooser;
     TwainResult m_result = TwainResult::Cancelled;
     std::string m_stem;
     int m_nextNumber = 0;
-    std::string m_lastDevice;
-    std::string m_roundFolder;  // where the running round saves
+    std::vector<ScanDevice> m_devices;
+    std::string m_optionsDevice;      // whose options are shown
+    ScanDeviceOptions m_options;
+    bool m_searching = false;
+    bool m_readingOptions = false;
+    bool m_startWhenReady = false;    // "読み込み開始" pressed while the device was being read
+    std::string m_roundFolder;        // where the running round saves
     ScanFileType m_roundType = ScanFileType::Jpg;
     std::vector<Row> m_rows;
     std::atomic<bool> m_cancel{false};
     bool m_scanning = false;
     bool m_closeWhenDone = false;
     QFutureWatcher<std::vector<ScanDevice>> m_deviceWatcher;
+    QFutureWatcher<ScanDeviceReport> m_optionsWatcher;
     QFutureWatcher<ScanRoundReport> m_roundWatcher;
 
     QLineEdit* m_folder = nullptr;
     QComboBox* m_fileType = nullptr;
+    QComboBox* m_device = nullptr;
+    QLabel* m_deviceState = nullptr;
+    ScanSettingsPanel* m_settings = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_open = nullptr;

@@ -16,4 +16,16 @@ QString saveFolderProblemText(Status status, const std::string& folder);
 // The pictures that were scanned but not saved, and where each one is kept.
 QString unsavedScansText(const std::vector<ScanProblem>& problems);
 
+// The settings' names in the dialog.
+QString scanModeText(ScanMode mode);
+QString scanFeedText(ScanFeed feed);
+QString scanAreaText(ScanAreaKind kind, ScanAreaMm deviceMax);
+
+// "Looking for scanners" while the device list is read.
+QString scanSearchingText();
+
+// Why the settings cannot be used, naming what the device or the image
+// buffer allows (empty for none).
+QString scanSettingsFaultText(const ScanSettingsCheck& check);
+
 } // namespace pictra::ui

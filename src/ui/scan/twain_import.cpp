@@ -13,7 +13,6 @@
 #include "ui/albumwindow/special_window.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/c_twain_dlg.h"
-#include "ui/scan/scan_device_chooser.h"
 
 #include <filesystem>
 
@@ -24,8 +23,7 @@ void runTwainImport(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     if (frame.kind() != AlbumKind::Album)
         return;
     SaneScanSource source;
-    QtScanDeviceChooser chooser;
-    CTwainDlg dialog(state, host.prompts(), source, chooser, &frame);
+    CTwainDlg dialog(state, host.prompts(), source, &frame);
     dialog.exec();
     applyTwainResult(state, host, frame, static_cast<int>(dialog.resultCode()));
 }

@@ -3,11 +3,13 @@
 
 #include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
+#include "core/fileops/repoint_entries.h"
 #include "core/platform/program_paths.h"
 #include "core/search/album_search.h"
 #include "core/search/disk_search.h"
 #include "core/search/search_files.h"
 #include "core/search/search_match.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/dialogs/file_list_widget.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/picture_preview.h"
@@ -179,7 +181,7 @@ void CSearchDlg::chooseLocation(int index)
 void CSearchDlg::patternChanged(const QString& pattern)
 {
     if (m_mode == cmd::kSearchFromFile)
-        m_wordsEdit->setEnabled(pattern.compare(QLatin1String(kAlbumPattern.data()), Qt::CaseInsensitive) == 0);
+        m_wordsEdit->setEnabled(diskSearchTakesWords(pattern.toStdString(), DiskWords::AlbumPatternOnly));
 }
 
 void CSearchDlg::startSearch()
@@ -224,8 +226,6 @@ void CSearchDlg::runAlbumSearch(const std::string& pattern)
 void CSearchDlg::runDiskSearch(const std::string& pattern)
 {
     const std::string location = m_location->currentData().toString().toStdString();
-    // The words count for album files only, and only while the field is open to them.
-    const SearchWords words = m_wordsEdit->isEnabled() ? m_words : SearchWords{};
     QElapsedTimer pump;
     QElapsedTimer folderShown;
     pump.start();
@@ -258,7 +258,7 @@ void CSearchDlg::runDiskSearch(const std::string& pattern)
         addRows(std::vector<std::string>(paths.begin(), paths.end()));
         rowsSinceShown = true;
     };
-    const DiskSearchSummary summary = searchDisk(location, pattern, words, callbacks);
+    const DiskSearchSummary summary = searchDisk(location, pattern, m_words, DiskWords::AlbumPatternOnly, callbacks);
     m_damagedAlbums = summary.damagedAlbums;
     m_folderText->setText(qs(lastFolder));
 }
@@ -326,7 +326,10 @@ void CSearchDlg::deleteSelected()
     const QList<QTreeWidgetItem*> rows = m_list->selectedItems();
     for (QTreeWidgetItem* row : rows) {
         const QString path = qs(rowPath(*row));
-        if (!m_prompts.askYesNo(this, QStringLiteral("「%1」を削除します。").arg(path)))
+        QStringList albums;
+        for (const std::string& album : albumsListingFile(*m_state.albums, rowPath(*row)))
+            albums << qs(album);
+        if (!m_prompts.askYesNo(this, deleteFileQuestion(path, albums)))
             continue;
         if (QFile::moveToTrash(path))
             delete row;

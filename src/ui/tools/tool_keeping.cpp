@@ -3,6 +3,7 @@
 // user's files are replaced through a temporary file and a rename.
 #include "ui/tools/c_tool_dialog.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
@@ -46,27 +47,21 @@ bool CToolDialog::replaceSource(ImageRecord& picture)
 {
     const std::string& path = m_context.sourcePath;
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
-    const bool jpeg = saveFormatOf(path) == ImageFormat::Jpeg;
-    Status status = Status::Unsupported;
-    if (jpeg && movesPixelsOnly(m_edit)) {
-        status = transformJpegFileLossless(path, transformOfEdit(m_edit));
-        if (status == Status::Unsupported &&
-            !m_context.prompts.askYesNo(this, QStringLiteral("この画像は縦横の大きさのため画質を落とさずに回転・反転できません。\n"
-                                                             "JPEGに圧縮し直して保存しますか。")))
-            return false;
-    } else if (jpeg && !toolSession().reencodeConfirmed) {
+    if (saveFormatOf(path) == ImageFormat::Jpeg && !movesPixelsOnly(m_edit) && !toolSession().reencodeConfirmed) {
         if (!m_context.prompts.askYesNo(this, QStringLiteral("元のJPEGファイルを圧縮し直した画像で置き換えます。\n"
                                                              "画質が少し落ちますがよろしいですか。")))
             return false;
         toolSession().reencodeConfirmed = true;
     }
-    if (status == Status::Unsupported)
-        status = writePictureSafely(io, picture, path);
-    if (status != Status::Ok) {
-        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), status));
+    const auto written = writeEditedPicture(io, m_edit, picture, path, path, [this] {
+        return m_context.prompts.askYesNo(this, QStringLiteral("この画像は縦横の大きさのため画質を落とさずに回転・反転できません。\n"
+                                                               "JPEGに圧縮し直して保存しますか。"));
+    });
+    if (!written) {
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), written.status()));
         return false;
     }
-    return true;
+    return *written != EditWriting::Declined;
 }
 
 void CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath)
@@ -77,6 +72,8 @@ void CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::stri
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
     if (replaceStoreCopy(io, picture, m_context.state.programFolder, albumFilePath(album), imagePath) != Status::Ok)
         m_context.prompts.showMessage(this, QStringLiteral("アルバムの縮小画像を更新できませんでした。"));
+    else
+        markWindowChanged(*m_context.state.albums, album.viewId); // the album file still holds the old picture
 }
 
 void CToolDialog::keepByChange()
@@ -128,8 +125,10 @@ void CToolDialog::keepByAdding()
         return;
     ImageRecord& picture = sharedRecord(m_context.state);
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
-    if (const Status status = writePictureSafely(io, picture, path); status != Status::Ok) {
-        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), status));
+    // A new file has no original to spare, so a turn that cannot be lossless is simply re-encoded.
+    const auto written = writeEditedPicture(io, m_edit, picture, m_context.sourcePath, path, [] { return true; });
+    if (!written) {
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), written.status()));
         return;
     }
     renewStoreCopy(picture, slot, path);

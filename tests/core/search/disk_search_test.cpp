@@ -41,12 +41,13 @@ protected:
         test::writeBytes(dir.file("a/b/damaged.abm"), test::albumBytes(entries).substr(0, 2000));
     }
 
-    Paths search(std::string_view pattern, std::string_view words = "", DiskSearchSummary* summary = nullptr)
+    Paths search(std::string_view pattern, std::string_view words = "", DiskSearchSummary* summary = nullptr,
+                 DiskWords rule = DiskWords::AlbumPatternOnly)
     {
         Paths rows;
         DiskSearchCallbacks callbacks;
         callbacks.found = [&rows](std::span<const std::string> paths) { rows.insert(rows.end(), paths.begin(), paths.end()); };
-        const DiskSearchSummary s = searchDisk(dir.path(), pattern, parseSearchWords(words), callbacks);
+        const DiskSearchSummary s = searchDisk(dir.path(), pattern, parseSearchWords(words), rule, callbacks);
         if (summary)
             *summary = s;
         return rows;
@@ -70,6 +71,43 @@ TEST_F(DiskSearch, PatternsOverATreeWithALinkLoopAndADamagedAlbum)
     EXPECT_TRUE(search("").empty());
 }
 
+// The search dialog and pictra-cli search both go by this rule: the words
+// test album entries under "*.abm" only, unless asked for every pattern.
+TEST_F(DiskSearch, WordsApplyUnderTheAlbumPatternOrUnderEveryPatternWhenAsked)
+{
+    const std::string beach = "/photos/beach.jpg", hill = "/photos/hill.jpg";
+    const std::string images[] = {dir.file("IMG0001.JPG"), dir.file("a/img2.bmp"), dir.file("a/IMG3.tif"),
+                                  dir.file("a/b/c.pcx")};
+    struct Case {
+        const char* pattern;
+        DiskWords rule;
+        bool takesWords;
+        Paths albumRows;
+    };
+    const Case cases[] = {
+        {"*.abm", DiskWords::AlbumPatternOnly, true, {beach}},
+        {"*.ABM", DiskWords::AlbumPatternOnly, true, {beach}},
+        {"*.*", DiskWords::AlbumPatternOnly, false, {beach, hill}},
+        {"trip", DiskWords::AlbumPatternOnly, false, {beach, hill}},
+        {"*.abm", DiskWords::EveryPattern, true, {beach}},
+        {"*.*", DiskWords::EveryPattern, true, {beach}},
+        {"trip", DiskWords::EveryPattern, true, {beach}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + (c.rule == DiskWords::EveryPattern ? " every" : " album"));
+        EXPECT_EQ(diskSearchTakesWords(c.pattern, c.rule), c.takesWords);
+        Paths rows = search(c.pattern, "海", nullptr, c.rule);
+        Paths albumRows;
+        std::copy_if(rows.begin(), rows.end(), std::back_inserter(albumRows),
+                     [](const std::string& p) { return p.starts_with("/photos/"); });
+        EXPECT_EQ(sorted(albumRows), c.albumRows);
+        // Image files are never tested by words.
+        if (std::string_view(c.pattern) == "*.*") {
+            EXPECT_EQ(rows.size() - albumRows.size(), std::size(images));
+        }
+    }
+}
+
 TEST_F(DiskSearch, AlbumFilesListTheirEntriesThatContainTheWords)
 {
     EXPECT_EQ(search("*.abm", "海"), (Paths{"/photos/beach.jpg"}));
@@ -84,7 +122,7 @@ TEST_F(DiskSearch, StopKeepsTheRowsFoundSoFar)
     DiskSearchCallbacks callbacks;
     callbacks.proceed = [&rows](std::string_view) { return rows.empty(); };
     callbacks.found = [&rows](std::span<const std::string> paths) { rows.insert(rows.end(), paths.begin(), paths.end()); };
-    const DiskSearchSummary summary = searchDisk(dir.path(), "*.*", {}, callbacks);
+    const DiskSearchSummary summary = searchDisk(dir.path(), "*.*", {}, DiskWords::AlbumPatternOnly, callbacks);
     EXPECT_TRUE(summary.stopped);
     EXPECT_EQ(summary.rows, static_cast<int>(rows.size()));
     EXPECT_GE(rows.size(), 1u);

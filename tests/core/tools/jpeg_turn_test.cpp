@@ -1,9 +1,11 @@
 // Lossless JPEG turns, the Exif block carried through, and safe replacement.
 #include "core/filters/rotation.h"
 #include "core/image_io/image_file_io.h"
+#include "core/imaging_library/exif_info.h"
 #include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/tools/jpeg_lossless.h"
 #include "core/tools/picture_replacement.h"
+#include "core/tools/tool_edit.h"
 #include "core/util/byte_writer.h"
 #include "core/util/file_io.h"
 #include "support/synthetic_image.h"
@@ -123,7 +125,39 @@ TEST(JpegLossless, FoldsTheExifOrientationIntoTheTurnAndResetsIt)
     }
 }
 
-TEST(PictureReplacement, ReplacesThroughARenameAndKeepsTheCameraData)
+// The Exif segment of the camera sample (Korvale KV-10, 2004:05:06 07:08:09),
+// or the same segment naming another maker ("Nikkoro").
+std::vector<std::uint8_t> cameraExif(bool otherMaker = false)
+{
+    const auto sample = readFile(std::string(std::getenv("PICTRA_TEST_DATA")) + "/exif/korvale_kv10.jpg");
+    if (!sample)
+        return {};
+    const auto at = findExifSegment(*sample);
+    if (!at)
+        return {};
+    std::vector<std::uint8_t> segment(sample->begin() + static_cast<std::ptrdiff_t>(at->offset),
+                                      sample->begin() + static_cast<std::ptrdiff_t>(at->offset + at->size));
+    if (otherMaker) {
+        const std::string_view from = "Korvale", to = "Nikkoro";
+        const auto hit = std::search(segment.begin(), segment.end(), from.begin(), from.end());
+        if (hit != segment.end())
+            std::copy(to.begin(), to.end(), hit);
+    }
+    return segment;
+}
+
+std::string makerOf(const std::string& path)
+{
+    const Result<ExifInfo> info = IKJpegExifInfo(path);
+    if (!info)
+        return std::string(statusName(info.status()));
+    std::string text = info->maker;
+    text += ' ';
+    text += info->dateTime;
+    return text;
+}
+
+TEST(PictureReplacement, ReplacesThroughARenameAndLeavesNothingOnFailure)
 {
     test::TempDir dir;
     const std::string photo = dir.file("photo.jpg");
@@ -137,7 +171,7 @@ TEST(PictureReplacement, ReplacesThroughARenameAndKeepsTheCameraData)
     ASSERT_EQ(writePictureSafely(io, buffers.record(), photo), Status::Ok);
     const auto written = readFile(photo);
     ASSERT_TRUE(written);
-    EXPECT_EQ(orientationOf(*written), 1);
+    EXPECT_FALSE(findExifSegment(*written)); // the replaced file's camera data is not carried over
     EXPECT_EQ(test::decodeWithTurbo(*written).width, 30);
     struct stat st {};
     ASSERT_EQ(::stat(photo.c_str(), &st), 0);
@@ -151,6 +185,103 @@ TEST(PictureReplacement, ReplacesThroughARenameAndKeepsTheCameraData)
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+// What "変更", "追加" and pictra-cli edit write: the source's camera data
+// (never the replaced file's), losslessly where a JPEG allows it.
+TEST(PictureReplacement, EditedPicturesCarryTheSourcesExifAndTurnLosslesslyWherePossible)
+{
+    enum class Source { Camera, CameraOddSize, PlainJpeg, Bmp, Missing };
+    struct Case {
+        const char* name;
+        Source source;
+        const char* edit;
+        bool replaceCameraFile; // the target exists and holds another camera's data
+        bool allowReencode;
+        EditWriting writing;
+        const char* maker; // of the target afterwards
+        bool asked;        // whether the re-encoding was asked about
+    };
+    const Case cases[] = {
+        {"turn, camera", Source::Camera, "rotate=3", true, true, EditWriting::Lossless, "Korvale 2004:05:06 07:08:09", false},
+        {"flip, camera", Source::Camera, "flip=h", false, true, EditWriting::Lossless, "Korvale 2004:05:06 07:08:09", false},
+        {"turn, odd size", Source::CameraOddSize, "rotate=1", true, true, EditWriting::Reencoded, "Korvale 2004:05:06 07:08:09", true},
+        {"turn, odd size, refused", Source::CameraOddSize, "rotate=1", true, false, EditWriting::Declined, "Nikkoro 2004:05:06 07:08:09", true},
+        {"filter, camera over camera", Source::Camera, "negative", true, true, EditWriting::Reencoded, "Korvale 2004:05:06 07:08:09", false},
+        {"filter, plain over camera", Source::PlainJpeg, "negative", true, true, EditWriting::Reencoded, "NotFound", false},
+        {"turn, plain over camera", Source::PlainJpeg, "rotate=2", true, true, EditWriting::Lossless, "NotFound", false},
+        {"bitmap over camera", Source::Bmp, "rotate=1", true, true, EditWriting::Reencoded, "NotFound", false},
+        {"source gone", Source::Missing, "rotate=1", true, true, EditWriting::Reencoded, "NotFound", false},
+    };
+    const std::vector<std::uint8_t> camera = cameraExif();
+    ASSERT_FALSE(camera.empty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        const bool odd = c.source == Source::CameraOddSize;
+        const test::RgbImage image = test::makePhotoLike(odd ? 61 : 64, odd ? 45 : 48);
+        const std::vector<std::uint8_t> plain = encodeWithTurbo(image, 90, test::TurboSampling::S420);
+        std::string source = dir.file(c.source == Source::Bmp ? "source.bmp" : "source.jpg");
+        ImageBuffers edited(1 << 20);
+        test::fillRecord(image, edited);
+        ImageFileIO io;
+        Status made = Status::Ok;
+        if (c.source == Source::Bmp)
+            made = io.saveImage(source, edited.record());
+        else if (c.source == Source::PlainJpeg)
+            made = writeFile(source, plain);
+        else if (c.source != Source::Missing)
+            made = writeFile(source, withExifSegment(plain, camera).value());
+        ASSERT_EQ(made, Status::Ok);
+        const std::string target = dir.file("target.jpg");
+        if (c.replaceCameraFile) {
+            ASSERT_EQ(writeFile(target, withExifSegment(plain, cameraExif(true)).value()), Status::Ok);
+        }
+        const auto edit = parseToolEdit(c.edit);
+        ASSERT_TRUE(edit);
+        ASSERT_EQ(applyToolEdit(*edit, edited.record()), Status::Ok);
+        bool asked = false;
+        const auto written = writeEditedPicture(io, *edit, edited.record(), source, target, [&] {
+            asked = true;
+            return c.allowReencode;
+        });
+        ASSERT_TRUE(written) << statusName(written.status());
+        EXPECT_EQ(*written, c.writing);
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(makerOf(target), c.maker);
+        const auto bytes = readFile(target);
+        ASSERT_TRUE(bytes);
+        if (c.writing != EditWriting::Declined) {
+            EXPECT_EQ(orientationOf(*bytes).value_or(1), 1);
+        }
+        if (c.writing == EditWriting::Lossless) {
+            // The very blocks of the source, turned: decoding four such turns gives it back.
+            std::vector<std::uint8_t> back = *bytes;
+            for (int i = 0; i < 3; ++i)
+                back = transformJpegLossless(back, transformOfEdit(*edit)).value();
+            EXPECT_EQ(test::decodeWithTurbo(back).rgb, test::decodeWithTurbo(plain).rgb);
+        }
+        if (c.writing != EditWriting::Declined) {
+            const test::RgbImage out = test::decodeWithTurbo(*bytes);
+            EXPECT_EQ(out.width, edited.record().width());
+            EXPECT_EQ(out.height, edited.record().height());
+        }
+    }
+
+    // A re-encoded picture is upright, and says so.
+    test::TempDir dir;
+    const std::string turned = dir.file("turned.jpg");
+    const test::RgbImage image = test::makePhotoLike(32, 16);
+    ASSERT_EQ(writeFile(turned, withExifSegment(encodeWithTurbo(image, 90, test::TurboSampling::S444),
+                                                exifSegment(6, true)).value()), Status::Ok);
+    ImageBuffers edited(1 << 20);
+    test::fillRecord(image, edited);
+    ImageFileIO io;
+    const auto written = writeEditedPicture(io, toolEditFor(ImageTool::Negative), edited.record(), turned, turned,
+                                            [] { return false; });
+    ASSERT_TRUE(written);
+    EXPECT_EQ(*written, EditWriting::Reencoded);
+    EXPECT_EQ(orientationOf(readFile(turned).value()), 1);
 }
 
 } // namespace

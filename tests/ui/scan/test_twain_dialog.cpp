@@ -1,6 +1,7 @@
 // The scanner import dialog: rows and names over several rounds, delete
-// without reusing names, the hand-over file, failures and cancel, and the
-// album window's command end to end on SANE's test backend.
+// without reusing names, the hand-over file, failures and cancel, the
+// device's settings (shown, refused, remembered), and the album window's
+// command end to end on SANE's test backend.
 #include "support/album_window_fixture.h"
 #include "support/fake_scan_source.h"
 #include "support/modal_dialogs.h"
@@ -10,16 +11,21 @@
 #include "core/platform/program_paths.h"
 #include "core/util/file_io.h"
 #include "scanner/sane_scan_source.h"
+#include "core/settings/pictra_ini.h"
+#include "scanner/sane_call_watch.h"
 #include "ui/scan/c_twain_dlg.h"
-#include "ui/scan/scan_device_chooser.h"
+#include "ui/scan/scan_messages.h"
 #include "ui/scan/twain_import.h"
 #include "ui/widgets/picture_preview.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -34,21 +40,12 @@ namespace cmd = pictra::cmd;
 
 namespace {
 
-class FirstDevice final : public pictra::ui::ScanDeviceChooser {
-public:
-    int asked = 0;
-    std::optional<int> choose(QWidget*, const std::vector<ScanDevice>&, int preselected) override
-    {
-        ++asked;
-        return preselected;
-    }
-};
-
 struct DialogFixture : AlbumWindowFixture {
     DialogFixture()
     {
         pictra::makeFolders(dir.file("IMAGE"));
         pictra::makeFolders(dir.file("TEMP"));
+        pictra::makeFolders(dir.file("PARAM"));
         album = dir.file("trip.abm");
         frame = openAlbum(album, 0);
         source.pictures = {pictra::test::FakePicture{}, pictra::test::FakePicture{20, 10, 0, 0, 255}};
@@ -56,9 +53,29 @@ struct DialogFixture : AlbumWindowFixture {
 
     std::unique_ptr<CTwainDlg> dialog(pictra::ScanSource& from)
     {
-        auto d = std::make_unique<CTwainDlg>(state, host.scripted, from, chooser, nullptr);
+        auto d = std::make_unique<CTwainDlg>(state, host.scripted, from, nullptr);
         d->show();
         return d;
+    }
+
+    // A dialog whose device settings are shown.
+    std::unique_ptr<CTwainDlg> readyDialog(pictra::ScanSource& from)
+    {
+        auto d = std::make_unique<CTwainDlg>(state, host.scripted, from, nullptr);
+        QSignalSpy ready(d.get(), &CTwainDlg::deviceReady);
+        d->show();
+        if (!ready.wait(20000))
+            return nullptr;
+        return d;
+    }
+
+    static QComboBox* combo(QWidget& d, const char* id) { return d.findChild<QComboBox*>(QLatin1String(id)); }
+    static QStringList items(QComboBox* box)
+    {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
     }
 
     static QPushButton* button(QWidget& d, const char* id) { return d.findChild<QPushButton*>(QLatin1String(id)); }
@@ -89,7 +106,6 @@ struct DialogFixture : AlbumWindowFixture {
     std::string album;
     pictra::ui::CChildFrame* frame = nullptr;
     pictra::test::FakeScanSource source;
-    FirstDevice chooser;
 };
 
 } // namespace
@@ -104,6 +120,92 @@ private slots:
         pictra::test::writeBytes(m_sane->file("dll.conf"), "test\n");
         pictra::test::writeBytes(m_sane->file("test.conf"), "number_of_devices 1\ntest-picture \"Color pattern\"\n");
         ::setenv("SANE_CONFIG_DIR", m_sane->path().c_str(), 1);
+        ::setenv(pictra::kSaneCallLimitVariable, "30", 1);
+    }
+
+    void settingsShowWhatTheDeviceOffersAndComeBackAfterARestart()
+    {
+        DialogFixture f;
+        f.source.options.feeds = {{pictra::ScanFeed::Flatbed, "Flatbed"}, {pictra::ScanFeed::Feeder, "ADF"}};
+        {
+            auto d = f.readyDialog(f.source);
+            QVERIFY(d);
+            QCOMPARE(DialogFixture::items(DialogFixture::combo(*d, "scanMode")),
+                     (QStringList{QStringLiteral("カラー"), QStringLiteral("グレー")}));
+            QCOMPARE(DialogFixture::combo(*d, "scanSource")->count(), 2);
+            QCOMPARE(DialogFixture::combo(*d, "scanArea")->itemText(0), QStringLiteral("最大 (216 × 297 mm)"));
+            auto* dpi = d->findChild<QSpinBox*>(QStringLiteral("scanResolution"));
+            QVERIFY(dpi->isVisibleTo(d.get()));
+            QCOMPARE(dpi->minimum(), 75);
+            QCOMPARE(dpi->maximum(), 1200);
+            QCOMPARE(dpi->value(), 300);
+            QVERIFY(!d->findChild<QComboBox*>(QStringLiteral("scanResolutionList"))->isVisibleTo(d.get()));
+
+            dpi->setValue(150);
+            DialogFixture::combo(*d, "scanMode")->setCurrentIndex(1);
+            DialogFixture::combo(*d, "scanSource")->setCurrentIndex(1);
+            DialogFixture::combo(*d, "scanArea")->setCurrentIndex(4);
+            d->findChild<QDoubleSpinBox*>(QStringLiteral("scanAreaWidth"))->setValue(100);
+            d->findChild<QDoubleSpinBox*>(QStringLiteral("scanAreaHeight"))->setValue(148);
+            QVERIFY(DialogFixture::scan(*d));
+            const pictra::ScanRequest& r = f.source.lastRequest;
+            QCOMPARE(r.resolutionDpi, 150);
+            QCOMPARE(r.mode, std::optional(pictra::ScanMode::Grey));
+            QCOMPARE(r.feed, std::optional(pictra::ScanFeed::Feeder));
+            QVERIFY(r.area == std::optional(pictra::ScanAreaMm{100, 148}));
+        }
+        auto ini = pictra::readPictraIni(f.state.programFolder);
+        QVERIFY(ini);
+        QCOMPARE(ini->value("scan.fake:0.area"), std::optional<std::string>("100x148"));
+
+        // A new dialog (as after a restart) reads them back from the file.
+        auto again = f.readyDialog(f.source);
+        QVERIFY(again);
+        QCOMPARE(again->findChild<QSpinBox*>(QStringLiteral("scanResolution"))->value(), 150);
+        QCOMPARE(DialogFixture::combo(*again, "scanMode")->currentText(), QStringLiteral("グレー"));
+        QCOMPARE(DialogFixture::combo(*again, "scanSource")->currentIndex(), 1);
+        QCOMPARE(DialogFixture::combo(*again, "scanArea")->currentText(), QStringLiteral("サイズを指定"));
+        QCOMPARE(again->findChild<QDoubleSpinBox*>(QStringLiteral("scanAreaHeight"))->value(), 148.0);
+    }
+
+    void aListDeviceWithoutSourcesShowsItsListOnly()
+    {
+        DialogFixture f;
+        f.source.options.resolutionList = {100, 200, 400};
+        f.source.options.feeds.clear();
+        auto d = f.readyDialog(f.source);
+        QVERIFY(d);
+        QComboBox* list = DialogFixture::combo(*d, "scanResolutionList");
+        QVERIFY(list->isVisibleTo(d.get()));
+        QCOMPARE(DialogFixture::items(list), (QStringList{"100", "200", "400"}));
+        QCOMPARE(list->currentText(), QStringLiteral("200"));
+        QVERIFY(!d->findChild<QSpinBox*>(QStringLiteral("scanResolution"))->isVisibleTo(d.get()));
+        QVERIFY(!DialogFixture::combo(*d, "scanSource")->isVisibleTo(d.get()));
+    }
+
+    void settingsOverTheBufferCapAreRefusedNamingTheRange()
+    {
+        DialogFixture f;
+        f.state.settings.imageBufferMb = 10;
+        auto d = f.readyDialog(f.source);
+        QVERIFY(d);
+        d->findChild<QSpinBox*>(QStringLiteral("scanResolution"))->setValue(1200);
+        DialogFixture::button(*d, "1020")->click();
+        QCOMPARE(f.host.scripted.asked.size(), 1);
+        // 216 x 297 mm at 10 MB: at most 183 dpi.
+        QVERIFY2(f.host.scripted.asked[0].contains(QStringLiteral("75〜183 dpi")), qPrintable(f.host.scripted.asked[0]));
+        QCOMPARE(f.source.acquireCalls, 0);
+        QVERIFY(DialogFixture::button(*d, "1020")->isEnabled());
+    }
+
+    void theSearchingLabelFits()
+    {
+        DialogFixture f;
+        auto d = f.dialog(f.source);
+        auto* state = d->findChild<QLabel*>(QStringLiteral("scanDeviceState"));
+        QVERIFY(state->fontMetrics().horizontalAdvance(pictra::ui::scanSearchingText()) <= state->width());
+        QSignalSpy ready(d.get(), &CTwainDlg::deviceReady);
+        QVERIFY(ready.wait(20000));
     }
 
     void roundsNumberOnAndDeleteNeverReusesAName()
@@ -206,11 +308,20 @@ private slots:
     {
         DialogFixture f;
         pictra::SaneScanSource sane;
-        auto d = f.dialog(sane);
+        auto d = f.readyDialog(sane);
+        QVERIFY(d);
+        QCOMPARE(DialogFixture::combo(*d, "scanDevice")->count(), 1);
+        QCOMPARE(DialogFixture::items(DialogFixture::combo(*d, "scanSource")),
+                 (QStringList{QStringLiteral("フラットベッド"), QStringLiteral("原稿送り装置 (ADF)")}));
+        // The test scanner's 200 x 200 mm at a low resolution keeps the test quick.
+        d->findChild<QSpinBox*>(QStringLiteral("scanResolution"))->setValue(50);
+        DialogFixture::combo(*d, "scanArea")->setCurrentIndex(4);
+        d->findChild<QDoubleSpinBox*>(QStringLiteral("scanAreaWidth"))->setValue(60);
+        d->findChild<QDoubleSpinBox*>(QStringLiteral("scanAreaHeight"))->setValue(90);
+        QVERIFY(pictra::test::saveArtifact(*d, "scan_settings.png"));
         QVERIFY(DialogFixture::scan(*d));
         QVERIFY(DialogFixture::scan(*d));
         QCOMPARE(DialogFixture::list(*d)->topLevelItemCount(), 2);
-        QCOMPARE(f.chooser.asked, 0); // one device: nothing to choose
         DialogFixture::list(*d)->selectAll();
         QVERIFY(pictra::test::saveArtifact(*d, "scan_dialog.png"));
         DialogFixture::button(*d, "1022")->click();

@@ -204,6 +204,29 @@ private slots:
         QVERIFY(!button(dialog, "1021")->isEnabled());
     }
 
+    void deleteFirstSaysWhichOpenAlbumsUseTheFile()
+    {
+        AlbumWindowFixture f;
+        const std::string used = f.dir.file("disk/a.jpg");
+        pictra::test::writeBytes(used, "x");
+        auto* trip = f.openAlbum(f.dir.file("trip.abm"), 2);
+        f.openAlbum(f.dir.file("other.abm"), 1);
+        pictra::editWindowRecords(*f.state.albums, trip->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[1].path, used); });
+        CSearchDlg dialog(f.state, f.host.scripted, cmd::kSearchFromFile, false, nullptr);
+        chooseFolder(f, dialog, f.dir.file("disk"));
+        QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);
+        QCOMPARE(results(dialog)->topLevelItemCount(), 1);
+        results(dialog)->topLevelItem(0)->setSelected(true);
+        f.host.scripted.yesNoAnswers << false;
+        QTest::mouseClick(button(dialog, "1021"), Qt::LeftButton);
+        const QString question = f.host.scripted.asked.last();
+        QVERIFY2(question.startsWith(QStringLiteral("「%1」を削除します。").arg(QString::fromStdString(used))) &&
+                     question.contains(QStringLiteral("「trip.abm」")) && !question.contains(QStringLiteral("other.abm")),
+                 qPrintable(question));
+        QVERIFY(pictra::fileExists(used)); // いいえ keeps it
+    }
+
     void albumSearchReadsTheTemporaryAlbum()
     {
         AlbumWindowFixture f;

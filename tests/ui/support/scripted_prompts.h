@@ -14,6 +14,7 @@ namespace pictra::test {
 class ScriptedPrompts final : public ui::UserPrompts {
 public:
     QQueue<bool> yesNoAnswers;      // default when empty: true
+    QQueue<ui::YesNoCancel> yesNoCancelAnswers; // default when empty: No
     QQueue<QString> fileAnswers;    // for open/save/folder questions; default: ""
     QQueue<QStringList> filesAnswers;
     QStringList asked;              // texts of every Yes/No question and message
@@ -26,6 +27,11 @@ public:
     {
         asked << text;
         return yesNoAnswers.isEmpty() ? true : yesNoAnswers.dequeue();
+    }
+    ui::YesNoCancel askYesNoCancel(QWidget*, const QString& text) override
+    {
+        asked << text;
+        return yesNoCancelAnswers.isEmpty() ? ui::YesNoCancel::No : yesNoCancelAnswers.dequeue();
     }
     void showMessage(QWidget*, const QString& text) override { asked << text; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }

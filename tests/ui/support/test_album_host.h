@@ -30,6 +30,11 @@ public:
     void reportProgress(int, int) override { ++progressReports; }
     void bringToTop(ui::CChildFrame& frame) override { m_area.setActiveSubWindow(&frame); }
     QPrinter& printer() override { return sessionPrinter; }
+    bool saveAlbum(ui::CChildFrame&) override
+    {
+        ++saves;
+        return saveSucceeds;
+    }
 
     ScriptedPrompts scripted;
     QString tipText;
@@ -39,6 +44,8 @@ public:
     int infoBarRefreshes = 0;
     int progressReports = 0;
     QPrinter sessionPrinter;
+    int saves = 0;
+    bool saveSucceeds = true;
 
 private:
     QMdiArea m_area;

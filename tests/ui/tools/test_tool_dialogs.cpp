@@ -2,9 +2,11 @@
 // and keeping the result by "変更", "追加" and "開く".
 #include "core/album/cell_picture.h"
 #include "core/image_io/image_file_io.h"
+#include "core/imaging_library/exif_info.h"
 #include "core/tools/image_tool.h"
 #include "core/util/file_io.h"
 #include "support/album_window_fixture.h"
+#include "support/exif_jpeg.h"
 #include "support/modal_dialogs.h"
 #include "ui/albumwindow/special_window.h"
 #include "ui/enlargedview/c_pictra_view.h"
@@ -198,6 +200,45 @@ private slots:
         QVERIFY(view->handleCommand(32843));
         QVERIFY(!fileExists(clash));
         QCOMPARE(albumCount(f), 2);
+    }
+
+    // "追加" over a camera file (Korvale KV-10): the new file carries the
+    // source's camera data, or none when the source had none.
+    void addOverACameraJpegCarriesTheSourcesCameraDataNeverTheReplacedOnes()
+    {
+        const std::string sample = std::string(std::getenv("PICTRA_TEST_DATA")) + "/exif/korvale_kv10.jpg";
+        QVERIFY(IKJpegExifInfo(sample));
+        for (const bool cameraSource : {true, false}) {
+            AlbumWindowFixture f;
+            f.openAlbum(kAlbum, 2);
+            f.writePictures(kAlbum, 2, 64, 32);
+            const std::string source = imageFilePath(f.state.albums->working.images[0]);
+            if (cameraSource)
+                QCOMPARE(writeFile(source, test::withExif(bytesOf(source))), Status::Ok);
+            ui::CChildFrame* frame = ui::openSpecialWindow(f.state, f.host, AlbumKind::SingleImage,
+                                                           f.state.albums->working.images[0]);
+            auto* view = qobject_cast<CPictraView*>(frame->widget());
+            const std::string camera = f.dir.file("camera.jpg");
+            QCOMPARE(writeFile(camera, bytesOf(sample)), Status::Ok);
+            f.host.scripted.fileAnswers.enqueue(QString::fromStdString(camera));
+            f.host.scripted.yesNoAnswers.enqueue(true); // replace camera.jpg
+            test::whenDialogOpens([&](QDialog& dialog) {
+                if (!cameraSource)
+                    click(dialog, 1020); // a turn, written losslessly
+                click(dialog, 1018);
+                QVERIFY(!dialog.isVisible());
+            });
+            QVERIFY(view->handleCommand(cameraSource ? 32839 : 32786)); // negative, rotate
+            QCOMPARE(pixelsOf(camera).width, cameraSource ? 64 : 48);
+            const Result<ExifInfo> exif = IKJpegExifInfo(camera);
+            if (cameraSource) {
+                QVERIFY(exif);
+                QCOMPARE(exif->model, std::string("PX-100"));
+                QCOMPARE(exif->dateTime, std::string("2024:05:03 10:20:30"));
+            } else {
+                QCOMPARE(exif.status(), Status::NotFound);
+            }
+        }
     }
 
     void histogramRemembersLimitsPerChannelAndSlidersCannotCross()
