@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A small buffer keeps each input fast: larger pictures are refused as TooLarge.
     static pictra::ImageBuffers buffers(1 << 20);
     pictra::ImageRecord& record = buffers.record();
-    if (pictra::decodeLibraryJpegBytes(pictra::ByteSpan(data, size), record) != pictra::Status::Ok)
+    if (!pictra::pictureLoaded(pictra::decodeLibraryJpegBytes(pictra::ByteSpan(data, size), record)))
         return 0;
     pictra::reduceForStore(record);
     (void)pictra::encodeLibraryJpegBytes(pictra::viewOf(record), pictra::JpegSaveOptions{});

@@ -52,9 +52,11 @@ std::optional<ImageContext> openImageContext()
 bool loadOrReport(ImageFileIO& io, const std::string& path, ImageRecord& record)
 {
     const Status status = io.loadImage(path, record);
-    if (status != Status::Ok)
+    if (status == Status::Partial)
+        printError("warning: " + path + ": " + std::string(statusText(status)));
+    else if (status != Status::Ok)
         printError("cannot read " + path + ": " + std::string(statusText(status)));
-    return status == Status::Ok;
+    return pictureLoaded(status);
 }
 
 bool saveOrReport(ImageFileIO& io, const std::string& path, const ImageRecord& record)
@@ -83,6 +85,7 @@ std::string_view statusText(Status status)
     case Status::InvalidArgument: return "invalid argument";
     case Status::NoPermission: return "permission denied";
     case Status::DiskFull: return "disk full";
+    case Status::Partial: return "file is damaged: only part of the picture could be read";
     }
     return "unknown failure";
 }

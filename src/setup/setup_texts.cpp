@@ -12,6 +12,7 @@ QString reason(Status status)
     case Status::DiskFull: return QStringLiteral("ディスクの空きが足りません");
     case Status::InvalidArgument: return QStringLiteral("使えない名前です");
     case Status::Corrupt:
+    case Status::Partial:
     case Status::Truncated: return QStringLiteral("ファイルが壊れています");
     case Status::TooLarge: return QStringLiteral("ファイルが大きすぎます");
     case Status::Ok:

@@ -12,15 +12,6 @@ int cellsPerPage(const AlbumRecord& album) { return cellsPerPage(album.columns, 
 
 int pageStart(const AlbumRecord& album) { return std::max(album.currentPage, 0) * cellsPerPage(album); }
 
-int focusCellImage(const AlbumRecord& album)
-{
-    const int index = pageStart(album) + album.focusIndex;
-    if (album.focusIndex < 0 || album.focusIndex >= cellsPerPage(album) || index >= album.imageCount ||
-        index >= kMaxAlbumImages)
-        return -1;
-    return index;
-}
-
 int commandImage(const AlbumRecord& album)
 {
     if (album.kind == AlbumKind::Album)

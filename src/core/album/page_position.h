@@ -13,14 +13,9 @@ int cellsPerPage(const AlbumRecord& album);
 // The album position of the first image of the current page.
 int pageStart(const AlbumRecord& album);
 
-// The album position the focus cell points at, or -1 when the cell is past
-// the last image; whether the focus is set does not matter (the information
-// bar shows this entry even before the first click).
-int focusCellImage(const AlbumRecord& album);
-
-// The image a command of the window acts on (export, print): the focused
-// image of an album window, the one image of a single-image or slide
-// window; -1 when there is none.
+// The image a command of the window acts on (export, print, delete, the
+// information bar): the focused image of an album window, the one image of
+// a single-image or slide window; -1 when there is none.
 int commandImage(const AlbumRecord& album);
 
 } // namespace pictra

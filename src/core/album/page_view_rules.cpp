@@ -1,6 +1,7 @@
 // Clicks, grid changes, page moves and the aftermath of appends and drops.
 #include "core/album/page_view_rules.h"
 
+#include "core/album/command_target.h"
 #include "core/album/page_position.h"
 #include "core/album/window_records.h"
 
@@ -122,8 +123,9 @@ ViewChange choosePage(AlbumTable& table, SelectionBlock& selection, int page)
 {
     AlbumRecord& w = table.working;
     w.currentPage = std::clamp(page, 0, pageCount(w.imageCount, cellsPerPage(w)) - 1);
+    // The focus cell is kept; on a short last page it falls back onto the last image.
+    settleTarget(w, selection);
     mirrorToActiveSlot(table);
-    selectFirstOfPage(w, selection);
     return {.repaint = true, .refreshInfoBar = true};
 }
 
@@ -134,21 +136,18 @@ ViewChange afterAppend(AlbumTable& table, SelectionBlock& selection)
         focusCell(w, 0);
         selection.clipboardFilled = false;
     }
-    w.focusRect = cellRect(w, w.focusIndex);
+    settleTarget(w, selection);
     mirrorToActiveSlot(table);
-    if (!selection.clipboardFilled && w.imageCount > 0)
-        selectOnly(selection, w.images[0]);
     return {.repaint = true, .refillPages = true, .refreshInfoBar = true};
 }
 
 ViewChange afterDrop(AlbumTable& table, SelectionBlock& selection, int landed)
 {
-    const AlbumRecord& w = table.working;
+    AlbumRecord& w = table.working;
     clearSelectionBlock(selection);
-    if (landed >= 0 && landed < w.imageCount)
-        selectOnly(selection, w.images[static_cast<std::size_t>(landed)]);
+    settleTarget(w, selection, landed);
     mirrorToActiveSlot(table);
-    return {.repaint = true, .refillPages = true};
+    return {.repaint = true, .refillPages = true, .refreshInfoBar = true};
 }
 
 } // namespace pictra

@@ -61,18 +61,18 @@ ViewChange setGridShape(AlbumTable& table, std::uint64_t viewId, int columns, in
 // either end (nothing changes; the caller beeps).
 std::optional<ViewChange> movePage(AlbumTable& table, SelectionBlock& selection, PageMove move);
 
-// The page combo box chose `page`: the focus cell is kept, the page's first
-// image is selected.
+// The page combo box chose `page`: the focus cell is kept (the last image
+// when the page ends before it) and its image is framed.
 ViewChange choosePage(AlbumTable& table, SelectionBlock& selection, int page);
 
 // Images were appended to (or read into) the active window: without a focus
-// the first cell takes it and the clipboard mark is cleared; unless the
-// clipboard is marked filled, the album's first image is selected.
+// the first cell takes it and the clipboard mark is cleared; the focused
+// image is framed (settleTarget).
 ViewChange afterAppend(AlbumTable& table, SelectionBlock& selection);
 
 // Images were dropped into the active window at `landed` (-1: nothing
 // landed): the selection and clipboard are emptied, the first dropped image
-// is selected.
+// takes the focus and the frame.
 ViewChange afterDrop(AlbumTable& table, SelectionBlock& selection, int landed);
 
 } // namespace pictra

@@ -15,9 +15,11 @@ Status makeStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& pr
 {
     if (sourcePath.empty())
         return Status::InvalidArgument;
-    if (const Status status = loadForStore(io, sourcePath, record); status != Status::Ok)
-        return status;
-    return replaceStoreCopy(io, record, programFolder, albumPath, sourcePath);
+    const Status loaded = loadForStore(io, sourcePath, record);
+    if (!pictureLoaded(loaded))
+        return loaded;
+    const Status saved = replaceStoreCopy(io, record, programFolder, albumPath, sourcePath);
+    return saved == Status::Ok ? loaded : saved;
 }
 
 Status replaceStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& programFolder,

@@ -19,7 +19,8 @@ namespace pictra {
 // it and writes it as the store copy, creating the store folder if needed.
 // InvalidArgument for an empty source path; the load's failure (NotFound,
 // Unsupported, Corrupt, TooLarge ...) or the save's (IoError) otherwise,
-// in which case no new store copy was written.
+// in which case no new store copy was written. Partial when the copy was
+// written from a source that could be read only in part (a damaged file).
 Status makeStoreCopy(ImageFileIO& io, ImageRecord& record, const std::string& programFolder,
                      std::string_view albumPath, const std::string& sourcePath);
 

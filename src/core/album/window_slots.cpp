@@ -1,6 +1,7 @@
 // Window slots of the album table.
 #include "core/album/window_slots.h"
 
+#include "core/album/command_target.h"
 #include "core/album/page_arithmetic.h"
 #include "core/album/window_records.h"
 #include "core/util/fixed_text.h"
@@ -80,14 +81,14 @@ bool activateWindow(AlbumTable& table, SelectionBlock& selection, std::uint64_t 
         return false;
     mirrorToActiveSlot(table);
     table.working = table.windowSlots[static_cast<std::size_t>(slot)];
-    const AlbumRecord& w = table.working;
+    AlbumRecord& w = table.working;
     if (w.kind != AlbumKind::Album)
         return true;
-    const int focused = focusedImage(w);
-    if (focused >= 0)
-        selectOnly(selection, w.images[static_cast<std::size_t>(focused)]);
-    else
-        clearSelection(selection);
+    // Edits made while the window was in the background (a tool's "追加")
+    // may have moved its pictures: the frame goes to its target alone.
+    clearSelection(selection);
+    settleTarget(w, selection);
+    mirrorToActiveSlot(table);
     return true;
 }
 

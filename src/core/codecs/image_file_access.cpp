@@ -8,7 +8,7 @@ namespace pictra {
 
 Status settleRead(ImageRecord& record, Status status)
 {
-    if (status != Status::Ok)
+    if (!pictureLoaded(status))
         record.clearHeaders();
     return status;
 }

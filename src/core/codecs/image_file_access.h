@@ -21,7 +21,7 @@ using ImageBytesReader = Status (*)(ByteSpan data, ImageRecord& record);
 
 // Reads the file at `path` with `reader`. NotFound/IoError when the file
 // cannot be opened, TooLarge (before reading) when it is longer than the cap; otherwise the reader's status. On any failure the
-// record's outline and headers are cleared.
+// record's outline and headers are cleared (Partial keeps the picture read).
 Status readImageFile(const std::string& path, ImageRecord& record, ImageBytesReader reader);
 
 // Passes `status` on, clearing the record's outline and headers unless it

@@ -13,7 +13,9 @@ WindowState windowStateOf(const AlbumRecord& working, int openWindows, bool hasA
     s.hasActiveWindow = hasActiveWindow;
     s.kind = working.kind;
     s.imageCount = working.imageCount;
-    s.focus = working.hasFocus == 1;
+    // An album's focus counts only while it names an image, so no command
+    // is offered for a picture that is not there.
+    s.focus = working.kind == AlbumKind::Album ? commandImage(working) >= 0 : working.hasFocus == 1;
     s.pageStart = pageStart(working);
     return s;
 }

@@ -15,7 +15,7 @@ struct WindowState {
     bool hasActiveWindow = false; // a window is active (the working copy belongs to it)
     AlbumKind kind = AlbumKind::Album;
     int imageCount = 0;           // images of the active window
-    bool focus = false;           // a cell of the active page has the focus
+    bool focus = false;           // the focus names an image (album), or the focus flag is set
     int pageStart = 0;            // columns × rows × current page
     SlideState slide = SlideState::None;
     bool clipboardFilled = false; // the image clipboard is marked filled and holds an image

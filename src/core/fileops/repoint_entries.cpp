@@ -72,14 +72,22 @@ std::vector<std::string> repointEntries(AlbumTable& table, SelectionBlock& block
     return albums;
 }
 
+std::vector<int> albumSlotsListingFile(const AlbumTable& table, std::string_view path)
+{
+    std::vector<int> slots;
+    for (int i = 0; i < std::clamp(table.openCount, 0, kMaxAlbumWindows); ++i) {
+        const AlbumRecord* album = windowRecord(table, table.windowSlots[static_cast<std::size_t>(i)].viewId);
+        if (album && album->kind == AlbumKind::Album && listsFile(*album, path))
+            slots.push_back(i);
+    }
+    return slots;
+}
+
 std::vector<std::string> albumsListingFile(const AlbumTable& table, std::string_view path)
 {
     std::vector<std::string> albums;
-    for (int i = 0; i < std::clamp(table.openCount, 0, kMaxAlbumWindows); ++i) {
-        const AlbumRecord* album = windowRecord(table, table.windowSlots[static_cast<std::size_t>(i)].viewId);
-        if (!album || album->kind != AlbumKind::Album || !listsFile(*album, path))
-            continue;
-        std::string file = albumFilePath(*album);
+    for (const int slot : albumSlotsListingFile(table, path)) {
+        std::string file = albumFilePath(table.windowSlots[static_cast<std::size_t>(slot)]);
         if (std::find(albums.begin(), albums.end(), file) == albums.end())
             albums.push_back(std::move(file));
     }

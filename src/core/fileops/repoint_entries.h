@@ -22,8 +22,10 @@ namespace pictra {
 std::vector<std::string> repointEntries(AlbumTable& table, SelectionBlock& block, std::string_view from,
                                         std::string_view to);
 
-// The files of the open album windows that list `path` (each once, in
-// opening order; the active window's freshest entries count).
+// The slots of the open album windows that list `path`, in opening order
+// (the active window's freshest entries count).
+std::vector<int> albumSlotsListingFile(const AlbumTable& table, std::string_view path);
+// Their album files, each once.
 std::vector<std::string> albumsListingFile(const AlbumTable& table, std::string_view path);
 
 // Before renaming `from` to `to`: the path of another image of an open

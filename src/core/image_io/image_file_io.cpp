@@ -43,7 +43,7 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     case ImageFormat::Pcx: status = IKPcxFileLoad(path, record); break;
     case ImageFormat::Unknown: break;
     }
-    if (status != Status::Ok)
+    if (!pictureLoaded(status))
         record.clearHeaders();
     return status;
 }

@@ -20,7 +20,9 @@ public:
 
     // Reads a file by extension (.bmp .jpg .jpeg .tif .psd .pcx, any case) into
     // `record`. Clears the record's headers first. Unsupported for another
-    // extension; TooLarge when the picture does not fit record.pixels.
+    // extension; TooLarge when the picture does not fit record.pixels;
+    // Partial, with the picture loaded, for a file read only in part (see
+    // pictureLoaded). Other failures leave the headers cleared.
     Status loadImage(const std::string& path, ImageRecord& record);
 
     // Writes `record` by the text after the last '.' of `path`.

@@ -17,7 +17,7 @@ namespace {
 Status decodeWithFallback(ByteSpan data, ImageRecord& record)
 {
     const Status status = decodeLibraryJpegBytes(data, record);
-    if (status == Status::Ok || status == Status::TooLarge)
+    if (pictureLoaded(status) || status == Status::TooLarge)
         return status;
     return decodeJpegBytes(data, record) == Status::Ok ? Status::Ok : status;
 }

@@ -20,7 +20,8 @@ public:
 
     // Reads a JPEG file into the record (24-bit). With the library back end a
     // file the library cannot read is tried with our own decoder before the
-    // load fails; the library's status is returned when both fail.
+    // load fails; the library's status is returned when both fail. Partial
+    // (picture in the record) for a file the library could read only in part.
     Status loadJpeg(const std::string& path, ImageRecord& record) const;
 
     // Writes the record as a JPEG file; the library back end uses `options`.

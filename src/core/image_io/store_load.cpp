@@ -22,11 +22,12 @@ Status decodeJpegForStore(ByteSpan data, ImageRecord& record)
     const bool turned = swapsSides(header->orientation);
     const int eighths = jpegScaleEighths(header->width, header->height, turned ? target.height : target.width,
                                          turned ? target.width : target.height);
-    if (const Status status = decodeLibraryJpegScaled(data, record, eighths); status != Status::Ok)
+    const Status status = decodeLibraryJpegScaled(data, record, eighths);
+    if (!pictureLoaded(status))
         return status;
     if (record.width() != target.width || record.height() != target.height)
         shrinkByArea(record, target.width, target.height);
-    return Status::Ok;
+    return status;
 }
 
 } // namespace
@@ -36,16 +37,17 @@ Status loadForStore(ImageFileIO& io, const std::string& path, ImageRecord& recor
     if (io.useLibrary != 0 && loadFormatOf(path) == ImageFormat::Jpeg) {
         record.clearHeaders();
         auto bytes = readFile(path, kMaxImageFileBytes);
-        if (bytes && decodeJpegForStore(*bytes, record) == Status::Ok)
-            return Status::Ok;
         if (!bytes)
             return bytes.status();
+        if (const Status status = decodeJpegForStore(*bytes, record); pictureLoaded(status))
+            return status;
         // A file the library refuses may still suit our own decoder.
     }
-    if (const Status status = io.loadImage(path, record); status != Status::Ok)
+    const Status status = io.loadImage(path, record);
+    if (!pictureLoaded(status))
         return status;
     reduceForStore(record);
-    return Status::Ok;
+    return status;
 }
 
 } // namespace pictra

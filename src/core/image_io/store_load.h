@@ -13,8 +13,9 @@
 
 namespace pictra {
 
-// Loads `path` into `record` at storeSize of its upright full size. The
-// load's failure otherwise (NotFound, Unsupported, Corrupt, TooLarge ...).
+// Loads `path` into `record` at storeSize of its upright full size. Partial
+// (picture loaded) for a file read only in part; the load's failure
+// otherwise (NotFound, Unsupported, Corrupt, TooLarge ...).
 // A JPEG too large for the buffer at full size still loads this way.
 Status loadForStore(ImageFileIO& io, const std::string& path, ImageRecord& record);
 

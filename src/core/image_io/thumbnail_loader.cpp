@@ -36,7 +36,8 @@ Result<std::unique_ptr<ImageBuffers>> decodeJpegThumbnail(ByteSpan data, int cel
         return header.status() == Status::Truncated ? Status::Corrupt : header.status();
     const int eighths = thumbnailScaleEighths(header->uprightWidth(), header->uprightHeight(), cellWidth, cellHeight);
     auto buffers = std::make_unique<ImageBuffers>(0, capBytes);
-    if (const Status status = decodeLibraryJpegScaled(data, buffers->record(), eighths); status != Status::Ok)
+    // A damaged file's readable part is shown, as the page shows it whole.
+    if (const Status status = decodeLibraryJpegScaled(data, buffers->record(), eighths); !pictureLoaded(status))
         return status;
     return buffers;
 }

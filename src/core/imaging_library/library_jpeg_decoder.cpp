@@ -8,6 +8,7 @@
 #include "core/imaging_library/turbo_handle.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace pictra {
@@ -22,18 +23,26 @@ constexpr int kDecodeFlags = TJFLAG_BOTTOMUP | TJFLAG_LIMITSCANS;
 // claiming more is refused before any buffer is sized from it.
 constexpr std::size_t kMaxPixelsPerByte = 512;
 
-// A failed call whose only complaint was a warning has still produced the
-// whole picture (libjpeg fills what it could not read).
-bool decodedDespiteError(void* handle)
+// What a call that returned `rc` produced. A call whose only complaint was
+// a warning has still produced a picture (libjpeg fills what it could not
+// read): whole after stray bytes between segments, in part when the data
+// ran out ("Premature end of JPEG file", "premature end of data segment").
+Status decodeOutcome(void* handle, int rc)
 {
-    return tjGetErrorCode(handle) == TJERR_WARNING;
+    if (rc == 0)
+        return Status::Ok;
+    if (tjGetErrorCode(handle) != TJERR_WARNING)
+        return Status::Corrupt;
+    const std::string_view warning = tjGetErrorStr2(handle);
+    const bool cutOff = warning.find("remature end") != std::string_view::npos;
+    return cutOff ? Status::Partial : Status::Ok;
 }
 
 Status decodeBgr(void* handle, ByteSpan data, ImageRecord& record)
 {
     const int rc = tjDecompress2(handle, data.data(), data.size(), record.pixels.data(), record.width(),
                                  static_cast<int>(record.stride()), record.height(), TJPF_BGR, kDecodeFlags);
-    return rc == 0 || decodedDespiteError(handle) ? Status::Ok : Status::Corrupt;
+    return decodeOutcome(handle, rc);
 }
 
 std::uint8_t scaled(unsigned value, unsigned factor)
@@ -51,8 +60,9 @@ Status decodeCmyk(void* handle, ByteSpan data, ImageRecord& record)
     std::vector<std::uint8_t> cmyk(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
     const int rc = tjDecompress2(handle, data.data(), data.size(), cmyk.data(), width, width * 4, height,
                                  TJPF_CMYK, kDecodeFlags);
-    if (rc != 0 && !decodedDespiteError(handle))
-        return Status::Corrupt;
+    const Status outcome = decodeOutcome(handle, rc);
+    if (!pictureLoaded(outcome))
+        return outcome;
     const std::uint8_t flip = adobeTransform(data) ? 0 : 0xFF;
     const std::uint8_t* src = cmyk.data();
     for (int y = 0; y < height; ++y) {
@@ -64,7 +74,7 @@ Status decodeCmyk(void* handle, ByteSpan data, ImageRecord& record)
             dst[3 * x + 2] = scaled(src[0] ^ flip, k);
         }
     }
-    return Status::Ok;
+    return outcome;
 }
 
 void clearPadding(ImageRecord& record)
@@ -124,14 +134,17 @@ Status decodeLibraryJpegScaled(ByteSpan data, ImageRecord& record, int scaleEigh
     if (const Status status = record.setup24(scaledSide(header->width, eighths), scaledSide(header->height, eighths));
         status != Status::Ok)
         return status;
-    Status status = header->cmyk ? decodeCmyk(handle.get(), data, record) : decodeBgr(handle.get(), data, record);
-    if (status == Status::Ok) {
-        clearPadding(record);
-        status = applyOrientation(record, header->orientation);
-    }
-    if (status != Status::Ok)
+    const Status decoded = header->cmyk ? decodeCmyk(handle.get(), data, record) : decodeBgr(handle.get(), data, record);
+    if (!pictureLoaded(decoded)) {
         record.clearHeaders();
-    return status;
+        return decoded;
+    }
+    clearPadding(record);
+    if (const Status turned = applyOrientation(record, header->orientation); turned != Status::Ok) {
+        record.clearHeaders();
+        return turned;
+    }
+    return decoded;
 }
 
 } // namespace pictra

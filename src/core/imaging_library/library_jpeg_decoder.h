@@ -31,11 +31,11 @@ int jpegScaleEighths(int width, int height, int minWidth, int minHeight);
 
 // Decodes a whole JPEG file held in memory straight into the record's pixel
 // buffer as 24-bit bottom-up rows, turned upright by its Exif orientation.
-// Corrupt when
-// libjpeg-turbo cannot read it, TooLarge when the picture does not fit
-// the record's buffer. Damage libjpeg can recover from (a cut-off scan,
-// stray bytes) still decodes, as viewers do. On failure the record's
-// headers are cleared.
+// Corrupt when libjpeg-turbo cannot read it, TooLarge when the picture does
+// not fit the record's buffer. Stray bytes between segments still give Ok;
+// a file that ends (or whose scan breaks off) before the last row gives
+// Partial with the picture in the record, the unread part filled, as
+// viewers show it. On failure the record's headers are cleared.
 Status decodeLibraryJpegBytes(ByteSpan data, ImageRecord& record);
 
 // The same, reduced while decoding to `scaleEighths` (1, 2, 4 or 8) of the size.

@@ -54,9 +54,15 @@ VerticalText layoutVerticalText(std::string_view utf8, double charWidth, double 
     VerticalText out;
     if (charWidth <= 0 || charHeight <= 0)
         return out;
-    const double columnStep = charWidth * 1.25;
-    double right = sheetWidth;
-    double top = 0;
+    // The text frame keeps a column gap from every edge of the sheet, so the
+    // first column and the first cell of each column are wholly on the sheet.
+    const double gap = charWidth * kVerticalColumnGap;
+    const double columnStep = charWidth + gap;
+    const double left = gap;
+    const double first = gap;
+    const double bottom = sheetHeight - gap;
+    double right = sheetWidth - gap;
+    double top = first;
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t n = characterLength(utf8, i);
         const std::string character = n == 0 ? std::string("\xEF\xBF\xBD") : std::string(utf8.substr(i, n));
@@ -65,14 +71,14 @@ VerticalText layoutVerticalText(std::string_view utf8, double charWidth, double 
             continue;
         if (character == "\n") {
             right -= columnStep;
-            top = 0;
+            top = first;
             continue;
         }
-        if (top + charHeight > sheetHeight && top > 0) {
+        if (top + charHeight > bottom && top > first) {
             right -= columnStep;
-            top = 0;
+            top = first;
         }
-        if (right - charWidth < 0 || charHeight > sheetHeight) {
+        if (right - charWidth < left || first + charHeight > bottom) {
             ++out.dropped;
             continue;
         }

@@ -35,9 +35,14 @@ struct VerticalText {
     int dropped = 0; // characters that found no room on the sheet
 };
 
-// Columns charWidth wide (with a quarter of it between columns), cells
-// charHeight high, from the right edge of a sheetWidth x sheetHeight sheet;
-// a line break or a full column starts the next column to the left.
+// Between columns, and between the text frame and the sheet's edges, as a
+// share of the column width.
+inline constexpr double kVerticalColumnGap = 0.25;
+
+// Columns charWidth wide, cells charHeight high, right to left from the
+// right edge of the text frame: the sheetWidth x sheetHeight sheet less a
+// column gap on every side. A line break or a full column starts the next
+// column to the left; characters past the frame's left edge are dropped.
 // Invalid UTF-8 bytes become U+FFFD.
 VerticalText layoutVerticalText(std::string_view utf8, double charWidth, double charHeight, double sheetWidth,
                                 double sheetHeight);

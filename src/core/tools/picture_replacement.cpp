@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +57,32 @@ bool isJpegData(ByteSpan bytes)
     return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
 }
 
+// The picture reaches the disk before it takes the original's name.
+bool flushed(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+// Renames the written temporary over the target with the target's mode, or
+// removes it when `written` (the writing's outcome) or the rename failed.
+Status moveIntoPlace(const std::string& temp, const std::string& target, Status written)
+{
+    if (written == Status::Ok && !flushed(temp))
+        written = Status::IoError;
+    struct stat old {};
+    if (written == Status::Ok && ::stat(target.c_str(), &old) == 0)
+        (void)::chmod(temp.c_str(), old.st_mode & 07777); // the old mode is a courtesy, the picture is written
+    if (written == Status::Ok && std::rename(temp.c_str(), target.c_str()) != 0)
+        written = statusFromErrno(errno);
+    if (written != Status::Ok)
+        std::remove(temp.c_str());
+    return written;
+}
+
 } // namespace
 
 Status writePictureSafely(ImageFileIO& io, const ImageRecord& record, const std::string& target,
@@ -65,14 +92,7 @@ Status writePictureSafely(ImageFileIO& io, const ImageRecord& record, const std:
     Status status = io.saveImage(temp, record);
     if (status == Status::Ok && !exif.empty() && saveFormatOf(target) == ImageFormat::Jpeg)
         status = keepExif(temp, exif);
-    struct stat old {};
-    if (status == Status::Ok && ::stat(target.c_str(), &old) == 0)
-        (void)::chmod(temp.c_str(), old.st_mode & 07777); // the old mode is a courtesy, the picture is written
-    if (status == Status::Ok && std::rename(temp.c_str(), target.c_str()) != 0)
-        status = statusFromErrno(errno);
-    if (status != Status::Ok)
-        std::remove(temp.c_str());
-    return status;
+    return moveIntoPlace(temp, target, status);
 }
 
 Result<EditWriting> writeEditedPicture(ImageFileIO& io, const ToolEdit& edit, const ImageRecord& edited,
@@ -92,7 +112,8 @@ Result<EditWriting> writeEditedPicture(ImageFileIO& io, const ToolEdit& edit, co
     if (!sourceBytes.empty() && movesPixelsOnly(edit)) {
         const auto turned = transformJpegLossless(sourceBytes, transformOfEdit(edit));
         if (turned) {
-            if (const Status status = writeFileAtomic(target, *turned); status != Status::Ok)
+            const std::string temp = temporaryBeside(target);
+            if (const Status status = moveIntoPlace(temp, target, writeFile(temp, *turned)); status != Status::Ok)
                 return status;
             return EditWriting::Lossless;
         }

@@ -16,6 +16,7 @@ std::string_view statusName(Status status)
     case Status::InvalidArgument: return "InvalidArgument";
     case Status::NoPermission: return "NoPermission";
     case Status::DiskFull: return "DiskFull";
+    case Status::Partial: return "Partial";
     }
     return "Unknown";
 }

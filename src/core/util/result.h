@@ -20,7 +20,12 @@ enum class [[nodiscard]] Status {
     InvalidArgument,
     NoPermission, // the system refused access to a file or folder
     DiskFull,     // no space left (or a file-size limit reached) while writing
+    Partial,      // a picture came out, but the file ends or breaks before its last row
+                  // (what could not be read is filled): usable, yet the file is damaged
 };
+
+// True when a load left a picture in the record: whole (Ok) or in part.
+inline bool pictureLoaded(Status status) { return status == Status::Ok || status == Status::Partial; }
 
 std::string_view statusName(Status status);
 

@@ -78,6 +78,9 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
         show();
     if (m_pageView)
         m_pageView->fillPageCombo();
+    // The window arrives as the current one, so its activation changes nothing:
+    // the bar must leave the picture of the window before.
+    showTarget();
 }
 
 CChildFrame::~CChildFrame() = default;
@@ -99,7 +102,15 @@ void CChildFrame::makeCurrent()
         return;
     // The bar edits the working copy's focused entry: it must show this
     // window's entry before anything can be typed into it.
-    loadShared(m_state, cellPictureFor(m_state, table.working, commandImage(table.working)));
+    showTarget();
+}
+
+void CChildFrame::showTarget()
+{
+    const AlbumRecord& w = m_state.albums->working;
+    if (w.viewId != m_viewId)
+        return;
+    loadShared(m_state, cellPictureFor(m_state, w, commandImage(w)));
     m_host.refreshInfoBar();
 }
 

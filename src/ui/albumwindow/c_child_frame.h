@@ -50,6 +50,9 @@ public:
     // Makes this window's record the working copy (done on activation); an
     // album window's focused image becomes the only selected one.
     void makeCurrent();
+    // The information bar shows this window's target (nothing for an empty
+    // album); only while this window is the current one.
+    void showTarget();
 
     // Titles the window after its record: the file name, and " *" after an
     // album's name while it holds unsaved changes.

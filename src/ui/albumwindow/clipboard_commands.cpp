@@ -4,6 +4,7 @@
 #include "core/app/app_state.h"
 #include "core/album/cell_picture.h"
 #include "core/album/clipboard_edit.h"
+#include "core/album/command_target.h"
 #include "core/album/store_copy.h"
 #include "core/album/store_copy_transfer.h"
 #include "core/album/window_records.h"
@@ -27,9 +28,10 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// After the entry list changed: slot, page list, focused picture, repaint.
+// After the entry list changed: target, slot, page list, focused picture, repaint.
 void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
 {
+    settleTarget(state.albums->working, state.selection);
     mirrorToActiveSlot(*state.albums);
     if (CViewPictra* view = frame.pageView()) {
         view->fillPageCombo();
@@ -54,7 +56,7 @@ QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, cons
         const std::string image = imageFilePath(entry);
         if (fileExists(storeCopyPath(state.programFolder, toAlbum, image)))
             continue;
-        if (makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image) != Status::Ok)
+        if (!pictureLoaded(makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image)))
             without << qs(std::string(fileNamePart(image)));
     }
     return without;
@@ -128,7 +130,11 @@ bool runClipboardCommand(AppState& state, AlbumWindowHost& host, CChildFrame& fr
             showChange(state, host, frame);
         break;
     case cmd::kCopy:
-        (void)copySelection(w, state.selection); // the frames on screen stay until the next paint
+        if (copySelection(w, state.selection)) {
+            // The selection went to the clipboard; the focused picture stays framed as the target.
+            settleTarget(w, state.selection);
+            mirrorToActiveSlot(*state.albums);
+        }
         break;
     case cmd::kPaste: paste(state, host, frame); break;
     case cmd::kDelete: deleteImage(state, host, frame); break;

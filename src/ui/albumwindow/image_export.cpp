@@ -72,7 +72,7 @@ void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent,
     ImageRecord& record = sharedRecord(state);
     const std::string source = imageFilePath(album.images[static_cast<std::size_t>(focused)]);
     const WaitCursor wait;
-    if (const Status loaded = io.loadImage(source, record); loaded != Status::Ok) {
+    if (const Status loaded = io.loadImage(source, record); !pictureLoaded(loaded)) {
         host.prompts().showMessage(parent, exportReadFailureMessage(QString::fromStdString(source), loaded));
         return;
     }

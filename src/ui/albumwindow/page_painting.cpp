@@ -66,9 +66,10 @@ Status drawCellPicture(ImagePainter& painter, AppState& state, CellJob& job, con
     if (job.path.empty())
         return Status::NotFound;
     const Status status = loadSharedStatus(state, job.path);
-    if (status == Status::Ok)
-        painter.drawFitted(rect, sharedRecord(state));
-    return status;
+    if (!pictureLoaded(status))
+        return status;
+    painter.drawFitted(rect, sharedRecord(state)); // a damaged file's readable part, as added
+    return Status::Ok;
 }
 
 std::deque<CellJob> pageJobs(AppState& state, const AlbumRecord& album, int cells)

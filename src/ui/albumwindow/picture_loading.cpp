@@ -17,7 +17,7 @@ ImageRecord& sharedRecord(AppState& state)
     return state.sharedImage->record();
 }
 
-bool loadShared(AppState& state, const std::string& path) { return loadSharedStatus(state, path) == Status::Ok; }
+bool loadShared(AppState& state, const std::string& path) { return pictureLoaded(loadSharedStatus(state, path)); }
 
 Status loadSharedStatus(AppState& state, const std::string& path)
 {

@@ -19,6 +19,7 @@ ImageRecord& sharedRecord(AppState& state);
 
 // Loads `path` (by extension) into the shared record. False when nothing
 // was loaded (the record's headers are then clear); failures are silent.
+// A damaged file's readable part counts as loaded.
 bool loadShared(AppState& state, const std::string& path);
 // The same, saying why nothing was loaded (NotFound for an empty path).
 Status loadSharedStatus(AppState& state, const std::string& path);

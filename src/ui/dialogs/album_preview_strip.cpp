@@ -98,7 +98,7 @@ void AlbumPreviewStrip::drawPicture(QPainter& painter, const QRect& cell, int it
         }
     }
     ImageRecord& record = m_buffers->record();
-    if (m_io.loadImage(m_files[static_cast<std::size_t>(slot)], record) != Status::Ok)
+    if (!pictureLoaded(m_io.loadImage(m_files[static_cast<std::size_t>(slot)], record)))
         return;
     ImagePainter(painter).drawFitted({0, 0, cell.width() - 1, cell.height() - 1}, record);
 }

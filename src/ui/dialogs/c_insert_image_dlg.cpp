@@ -9,6 +9,7 @@
 #include "core/util/paths.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialog_units.h"
+#include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/image_file_filter.h"
 #include "ui/drawing/image_painter.h"
 #include "ui/prompts/user_prompts.h"
@@ -140,14 +141,16 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
     for (QPushButton* b : {m_open, m_insert, m_remove})
         b->setEnabled(false);
     ImageFileIO io(jpegSaveOptions(m_state.settings));
+    BatchResults results;
     for (std::size_t k = 0; k < added.size(); ++k) {
         QApplication::processEvents();
-        if (makeStoreCopy(io, sharedRecord(m_state), m_state.programFolder, m_target.albumPath, added[k]) != Status::Ok)
-            m_withoutCopy.insert(added[k]);
-        m_paths.push_back(added[k]);
+        results.emplace_back(makeStoreCopy(io, sharedRecord(m_state), m_state.programFolder, m_target.albumPath, added[k]));
         m_progress->setValue(static_cast<int>(k) + 1);
     }
     m_progress->setValue(0);
+    // Files that cannot be read are named now and never enter the list.
+    for (std::string& path : imagesToAdd(m_prompts, this, added, results))
+        m_paths.push_back(std::move(path));
     m_open->setEnabled(true);
     refresh();
     QStringList notes;
@@ -204,16 +207,9 @@ void CInsertImageDlg::paintCell(QPainter& painter, const QRect& cell, int item)
 {
     const std::string& path = m_paths[static_cast<std::size_t>(item)];
     const Rect box{0, 0, cell.width(), cell.height()};
-    if (m_withoutCopy.contains(path)) {
-        // No store copy: a crossed cell, so it never shows another file's picture.
-        painter.setPen(QPen(Qt::gray, 1));
-        painter.drawLine(4, 4, box.right - 5, box.bottom - 5);
-        painter.drawLine(4, box.bottom - 5, box.right - 5, 4);
-        return;
-    }
     ImageFileIO io(jpegSaveOptions(m_state.settings));
     ImageRecord& record = sharedRecord(m_state);
-    if (loadStoreCopy(io, record, m_state.programFolder, m_target.albumPath, path) == Status::Ok) {
+    if (pictureLoaded(loadStoreCopy(io, record, m_state.programFolder, m_target.albumPath, path))) {
         ImagePainter draw(painter);
         draw.drawFitted(box, record);
     }

@@ -6,7 +6,6 @@
 
 #include <QDialog>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -53,7 +52,6 @@ private:
     UserPrompts& m_prompts;
     InsertTarget m_target;
     std::vector<std::string> m_paths;
-    std::set<std::string> m_withoutCopy; // files whose store copy could not be written
     PicturePreview* m_preview = nullptr;
     ThumbnailStrip* m_strip = nullptr;
     QPushButton* m_open = nullptr;

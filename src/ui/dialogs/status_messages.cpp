@@ -23,6 +23,7 @@ QString reason(Status status)
     case Status::InvalidArgument: return QStringLiteral("ファイル名が正しくありません。");
     case Status::NoPermission: return QStringLiteral("ファイルを読み書きする権限がありません。");
     case Status::DiskFull: return QStringLiteral("ディスクの空き容量が足りません。");
+    case Status::Partial: return QStringLiteral("ファイルが途中までしか読めません（壊れています）。");
     }
     return {};
 }
@@ -123,6 +124,13 @@ QString listedImages(const std::vector<std::string>& images)
 QString missingStoreCopiesQuestion(const std::vector<std::string>& images)
 {
     return QStringLiteral("次のイメージは保存用の画像が見つからないため、画像なしで保存されます。%1\n\n保存しますか?")
+        .arg(listedImages(images));
+}
+
+QString damagedImagesQuestion(const std::vector<std::string>& images)
+{
+    return QStringLiteral("次の画像ファイルは壊れているため、途中までしか読めません。%1\n\n"
+                          "読めた部分だけの画像としてアルバムに追加しますか?")
         .arg(listedImages(images));
 }
 

@@ -38,6 +38,10 @@ QString storeFolderClashMessage(const QString& path);
 // The images a drop or insert left out, each with its reason.
 QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& skipped);
 
+// `images` could be read only in part (their files are damaged); asks
+// whether to add them with the part that could be read.
+QString damagedImagesQuestion(const std::vector<std::string>& images);
+
 // A save would write `images` without their picture (their store copies are
 // gone); asks whether to save anyway.
 QString missingStoreCopiesQuestion(const std::vector<std::string>& images);

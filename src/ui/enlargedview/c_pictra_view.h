@@ -68,6 +68,8 @@ private:
     // "追加": the window shows the new file, and the album the copy was stored
     // in lists it at its end.
     void showAddedPicture(const std::string& oldPath, const std::string& newPath, int albumSlot);
+    // After "変更" or "追加": album pages and the information bar show the result.
+    void showEditedPicture();
     // "開く": a new single-image window for the result's copy.
     void openToolResult(const std::string& path);
 

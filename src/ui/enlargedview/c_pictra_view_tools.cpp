@@ -5,16 +5,21 @@
 #include "core/app/app_state.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
+#include "core/album/command_target.h"
 #include "core/album/window_records.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/albumwindow/c_view_pictra.h"
+#include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/special_window.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/tools/tool_dialog_factory.h"
+
+#include <QMdiArea>
 
 namespace pictra::ui {
 
@@ -40,7 +45,26 @@ void CPictraView::launchTool(ImageTool tool)
         showAddedPicture(path, toolPath, albumSlot);
     else if (outcome == ToolOutcome::Opened)
         openToolResult(toolPath);
+    if (outcome == ToolOutcome::Changed || outcome == ToolOutcome::Added)
+        showEditedPicture();
     update();
+}
+
+void CPictraView::showEditedPicture()
+{
+    // The album windows show the renewed store copy or the added picture.
+    for (QMdiSubWindow* sub : m_host.mdiArea().subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(sub);
+        if (frame && frame->pageView()) {
+            frame->pageView()->fillPageCombo();
+            frame->pageView()->repaintPage();
+        }
+    }
+    // The information bar tells the new size (変更) or the new file (追加).
+    if (m_state.albums->working.viewId == m_viewId) {
+        loadShared(m_state, picturePath());
+        m_host.refreshInfoBar();
+    }
 }
 
 void CPictraView::showAddedPicture(const std::string& oldPath, const std::string& newPath, int albumSlot)
@@ -65,6 +89,8 @@ void CPictraView::showAddedPicture(const std::string& oldPath, const std::string
     const auto appended = appendImages(album, list, tickCount());
     if (!appended)
         m_host.prompts().showMessage(this, albumFullMessage(list.count()));
+    else
+        settleFocus(album);
 }
 
 void CPictraView::openToolResult(const std::string& path)

@@ -121,7 +121,7 @@ QLineEdit* InfoBar::addEdit(const char* id, InfoField field)
 ImageEntry* InfoBar::focusedEntry()
 {
     AlbumRecord& w = m_state.albums->working;
-    const int index = focusCellImage(w);
+    const int index = commandImage(w);
     return index < 0 ? nullptr : &w.images[static_cast<std::size_t>(index)];
 }
 
@@ -160,23 +160,22 @@ void InfoBar::showStored(InfoField field, const ImageEntry& entry, QWidget* edit
 void InfoBar::refresh(const ImageRecord& image)
 {
     // setText does not emit textEdited and the memo is filled under a signal
-    // blocker, so nothing below is stored back into the entry.
-    const AlbumRecord& w = m_state.albums->working;
-    m_size->setText(QString::fromStdString(imageSizeText(image.infoHeader)));
-    if (const ImageEntry* entry = focusedEntry()) {
-        m_path->setText(QString::fromStdString(storedPathToUtf8(fieldText(entry->path))));
-        const std::pair<QLineEdit*, InfoField> edits[] = {
-            {m_year, InfoField::Year},     {m_month, InfoField::Month}, {m_day, InfoField::Day},
-            {m_author, InfoField::Author}, {m_place, InfoField::Place}, {m_summary, InfoField::Summary}};
-        for (const auto& [edit, field] : edits)
-            edit->setText(QString::fromStdString(infoFieldText(*entry, field)));
-    }
+    // blocker, so nothing below is stored back into the entry. Without a
+    // target (an empty album) every field is emptied: nothing stale stays
+    // on show, nothing can be typed into an entry that is not there.
+    const ImageEntry* entry = focusedEntry();
+    m_size->setText(entry ? QString::fromStdString(imageSizeText(image.infoHeader)) : QString());
+    m_path->setText(entry ? QString::fromStdString(storedPathToUtf8(fieldText(entry->path))) : QString());
+    const std::pair<QLineEdit*, InfoField> edits[] = {
+        {m_year, InfoField::Year},     {m_month, InfoField::Month}, {m_day, InfoField::Day},
+        {m_author, InfoField::Author}, {m_place, InfoField::Place}, {m_summary, InfoField::Summary}};
+    for (const auto& [edit, field] : edits)
+        edit->setText(entry ? QString::fromStdString(infoFieldText(*entry, field)) : QString());
     // The keyboard stays where the user left it: the album's keys must keep
     // working after a click on a thumbnail.
     showPage();
     m_year->selectAll();
-    if (w.imageCount > 0)
-        m_histogram->setHistogram(countRgbHistogram(image));
+    m_histogram->setHistogram(entry ? std::optional(countRgbHistogram(image)) : std::nullopt);
 }
 
 void InfoBar::showPage()
@@ -189,7 +188,12 @@ void InfoBar::showPage()
         return;
     }
     m_memo->setReadOnly(true);
-    if (!entry || !m_exifText)
+    if (!entry) {
+        const QSignalBlocker block(m_memo);
+        m_memo->clear();
+        return;
+    }
+    if (!m_exifText)
         return;
     // A failed query leaves the previous text in place.
     if (const auto text = m_exifText(storedPathToUtf8(fieldText(entry->path)))) {

@@ -2,6 +2,7 @@
 #include "ui/mainframe/album_documents.h"
 
 #include "core/album/album_changes.h"
+#include "core/album/album_head_read.h"
 #include "core/album/album_previews.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
@@ -110,8 +111,10 @@ bool AlbumDocuments::openAlbum(const std::string& path)
         m_host.prompts().showMessage(m_window, storeFolderClashMessage(qs(path)));
         return false;
     }
-    if (!fileExists(path)) {
-        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), Status::NotFound));
+    // A file that is not an album (or a damaged one) is refused before any
+    // window is made for it.
+    if (const auto head = readAlbumEntries(path); !head) {
+        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), head.status()));
         return false;
     }
     CChildFrame* target = activeFrame();

@@ -13,6 +13,7 @@
 #include "core/util/paths.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
 #include "ui/dialogs/store_name_clash_prompt.h"
@@ -83,17 +84,10 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     }
     const BatchResults results = runStoreCopies(batch, m_window);
     FileNameList accepted;
-    std::vector<std::pair<std::string, Status>> failed;
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        if (results[i] == Status::Ok)
-            accepted.add(batch.sources[i]);
-        else if (results[i])
-            failed.emplace_back(batch.sources[i], *results[i]);
-    }
+    for (const std::string& image : imagesToAdd(m_host.prompts(), m_window, batch.sources, results))
+        accepted.add(image);
     if (!accepted.empty())
         frame->appendImages(accepted);
-    if (!failed.empty())
-        m_host.prompts().showMessage(m_window, skippedImagesMessage(failed));
     tellLeftOut();
 }
 

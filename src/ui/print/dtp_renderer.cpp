@@ -5,6 +5,7 @@
 #include "ui/print/printer_page.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
@@ -28,20 +29,24 @@ void paintVertical(QPainter& painter, const DtpContent& c)
 {
     const VerticalText laid =
         layoutVerticalText(c.text.toStdString(), c.charWidth, c.charHeight, c.setup.width(), c.setup.height());
+    const QFontMetricsF metrics(painter.font());
     for (const VerticalGlyph& glyph : laid.glyphs) {
         const RectD& r = glyph.cell;
         const QRectF cell(r.left * kTextUnitsPerMm, r.top * kTextUnitsPerMm, r.width() * kTextUnitsPerMm,
                           r.height() * kTextUnitsPerMm);
         const QString character = QString::fromStdString(glyph.character);
-        if (!glyph.rotated) {
-            painter.drawText(cell, Qt::AlignCenter, character);
-            continue;
-        }
+        // A turned character runs along the column; the others across it.
+        const double along = glyph.rotated ? cell.height() : cell.width();
+        const double across = glyph.rotated ? cell.width() : cell.height();
+        // A font that ignores the stretch asked for is narrowed into its cell, so no column spills over.
+        const double advance = metrics.horizontalAdvance(character);
+        const double squeeze = advance > along && advance > 0 ? along / advance : 1.0;
         painter.save();
         painter.translate(cell.center());
-        painter.rotate(90);
-        painter.drawText(QRectF(-cell.height() / 2, -cell.width() / 2, cell.height(), cell.width()), Qt::AlignCenter,
-                         character);
+        if (glyph.rotated)
+            painter.rotate(90);
+        painter.scale(squeeze, 1);
+        painter.drawText(QRectF(-along / 2 / squeeze, -across / 2, along / squeeze, across), Qt::AlignCenter, character);
         painter.restore();
     }
 }

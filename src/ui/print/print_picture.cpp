@@ -12,7 +12,7 @@ LoadedPicture loadPrintPicture(const std::string& path, std::size_t imageBufferB
     ImageBuffers buffers(imageBufferBytes);
     ImageFileIO io;
     const Status loaded = io.loadImage(path, buffers.record());
-    if (loaded != Status::Ok)
+    if (!pictureLoaded(loaded))
         return {QImage(), loaded};
     QImage image = uprightImage(buffers.record());
     if (image.isNull())

@@ -92,10 +92,10 @@ PrintReport renderPrintJob(QPrinter& printer, const PrintJob& job, const PrintPr
             const std::string& path = job.paths[static_cast<std::size_t>(picture.entry)];
             ImageRecord& record = buffers.record();
             const Status loaded = io.loadImage(path, record);
-            const QImage image = loaded == Status::Ok ? uprightImage(record) : QImage();
+            const QImage image = pictureLoaded(loaded) ? uprightImage(record) : QImage();
             const auto placed = fitIntoFrame(picture.frame, image.width(), image.height());
-            if (loaded != Status::Ok || image.isNull() || !placed) {
-                report.skipped.push_back({path, loaded != Status::Ok ? loaded : Status::Unsupported});
+            if (!pictureLoaded(loaded) || image.isNull() || !placed) {
+                report.skipped.push_back({path, !pictureLoaded(loaded) ? loaded : Status::Unsupported});
                 continue;
             }
             drawPicture(painter, image, *placed);

@@ -7,13 +7,14 @@
 #include "core/platform/program_paths.h"
 #include "core/scan/scan_hand_over.h"
 #include "core/scan/scan_settings_store.h"
+#include "core/settings/pictra_ini.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 #include "ui/dialog_units.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/scan_messages.h"
-#include "ui/scan/scan_settings_panel.h"
+#include "ui/scan/scan_device_picker.h"
 #include "ui/widgets/file_list_view.h"
 #include "ui/widgets/picture_preview.h"
 
@@ -89,18 +90,8 @@ CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, 
     m_start->setDefault(true);
     connect(m_start, &QPushButton::clicked, this, &CTwainDlg::acquire);
 
-    (new QLabel(QStringLiteral("スキャナー"), this))->setGeometry(dluRect(7, 44, 42, 9));
-    m_device = new QComboBox(this);
-    m_device->setObjectName(QStringLiteral("scanDevice"));
-    m_device->setGeometry(dluRect(50, 42, 273, 12));
-    connect(m_device, &QComboBox::currentIndexChanged, this, &CTwainDlg::deviceChosen);
-    m_deviceState = new QLabel(this);
-    m_deviceState->setObjectName(QStringLiteral("scanDeviceState"));
-    // Where the settings show once the device is read.
-    m_deviceState->setGeometry(dluRect(50, 60, 273, 9));
-    m_settings = new ScanSettingsPanel(this);
-    m_settings->move(dluToPixelsX(7), dluToPixelsY(58));
-    m_deviceState->raise();
+    m_picker = new ScanDevicePicker(state.programFolder, source, this, 42);
+    connect(m_picker, &ScanDevicePicker::ready, this, &CTwainDlg::pickerReady);
 
     m_list = makeFileListView(this, FileListSelection::Several);
     m_list->setObjectName(QStringLiteral("1079"));
@@ -132,19 +123,13 @@ CTwainDlg::CTwainDlg(AppState& state, UserPrompts& prompts, ScanSource& source, 
     connect(cancel, &QPushButton::clicked, this, &CTwainDlg::reject);
     setRowButtons(false);
 
-    connect(&m_deviceWatcher, &QFutureWatcher<std::vector<ScanDevice>>::finished, this,
-            [this] { devicesFound(m_deviceWatcher.result()); });
-    connect(&m_optionsWatcher, &QFutureWatcher<ScanDeviceReport>::finished, this,
-            [this] { optionsRead(m_optionsDevice, m_optionsWatcher.result()); });
     connect(&m_roundWatcher, &QFutureWatcher<ScanRoundReport>::finished, this, &CTwainDlg::roundFinished);
-    searchDevices();
+    m_picker->search();
 }
 
 CTwainDlg::~CTwainDlg()
 {
     m_cancel = true;
-    m_deviceWatcher.waitForFinished();
-    m_optionsWatcher.waitForFinished();
     m_roundWatcher.waitForFinished();
 }
 
@@ -160,11 +145,6 @@ void CTwainDlg::reject()
     QDialog::reject();
 }
 
-bool CTwainDlg::busy() const
-{
-    return m_searching || m_readingOptions || m_scanning;
-}
-
 void CTwainDlg::setRowButtons(bool enabled)
 {
     m_delete->setEnabled(enabled);
@@ -172,96 +152,18 @@ void CTwainDlg::setRowButtons(bool enabled)
     m_add->setEnabled(enabled);
 }
 
-void CTwainDlg::searchDevices()
+void CTwainDlg::pickerReady(ScanError error)
 {
-    if (busy())
-        return;
-    m_searching = true;
-    m_deviceState->setText(scanSearchingText());
-    m_deviceWatcher.setFuture(QtConcurrent::run([source = &m_source] { return source->devices(); }));
-}
-
-void CTwainDlg::devicesFound(std::vector<ScanDevice> devices)
-{
-    m_searching = false;
-    m_devices = std::move(devices);
-    std::string last;
-    if (auto ini = readPictraIni(m_state.programFolder))
-        last = lastScanDevice(*ini);
-    int chosen = 0;
-    {
-        const QSignalBlocker block(m_device);
-        m_device->clear();
-        for (std::size_t i = 0; i < m_devices.size(); ++i) {
-            const ScanDevice& d = m_devices[i];
-            m_device->addItem(QStringLiteral("%1 %2 (%3)").arg(qs(d.vendor), qs(d.model), qs(d.name)));
-            if (d.name == last)
-                chosen = static_cast<int>(i);
-        }
-        m_device->setCurrentIndex(m_devices.empty() ? -1 : chosen);
-    }
-    if (m_devices.empty()) {
-        m_deviceState->setText(QStringLiteral("スキャナーが見つかりません"));
-        m_settings->clearOptions();
-        m_optionsDevice.clear();
-        emit deviceReady();
-        if (m_startWhenReady) {
-            m_startWhenReady = false;
-            m_prompts.showMessage(this, scanFailureText(ScanError::NoDevice));
-            emit acquisitionFinished();
-        }
-        return;
-    }
-    deviceChosen();
-}
-
-void CTwainDlg::deviceChosen()
-{
-    // A choice made while another device is read is taken up when that ends.
-    if (busy() || m_device->currentIndex() < 0)
-        return;
-    m_readingOptions = true;
-    m_optionsDevice = m_devices[static_cast<std::size_t>(m_device->currentIndex())].name;
-    m_settings->clearOptions();
-    m_deviceState->setText(QStringLiteral("スキャナーの設定を読んでいます…"));
-    m_optionsWatcher.setFuture(
-        QtConcurrent::run([source = &m_source, name = m_optionsDevice] { return source->deviceOptions(name); }));
-}
-
-void CTwainDlg::optionsRead(const std::string& device, const ScanDeviceReport& report)
-{
-    m_readingOptions = false;
-    const int index = m_device->currentIndex();
-    if (index >= 0 && m_devices[static_cast<std::size_t>(index)].name != device) {
-        deviceChosen();
-        return;
-    }
-    if (report.error != ScanError::None) {
-        m_options = {};
-        m_optionsDevice.clear();
-        m_settings->clearOptions();
-        m_deviceState->setText(QStringLiteral("スキャナーを使えません"));
-        emit deviceReady();
-        if (m_startWhenReady) {
-            m_startWhenReady = false;
-            m_prompts.showMessage(this, scanFailureText(report.error));
-            emit acquisitionFinished();
-        }
-        return;
-    }
-    m_options = report.options;
-    ScanSettings settings = defaultScanSettings(m_options);
-    if (auto ini = readPictraIni(m_state.programFolder)) {
-        if (const auto stored = storedScanSettings(*ini, device))
-            settings = fitScanSettings(m_options, *stored);
-    }
-    m_settings->showOptions(m_options, settings);
-    m_deviceState->clear();
     emit deviceReady();
-    if (m_startWhenReady) {
-        m_startWhenReady = false;
+    if (!m_startWhenReady)
+        return;
+    m_startWhenReady = false;
+    if (error == ScanError::None) {
         acquire();
+        return;
     }
+    m_prompts.showMessage(this, scanFailureText(error));
+    emit acquisitionFinished();
 }
 
 ScanSaveTarget CTwainDlg::saveTarget() const
@@ -294,25 +196,22 @@ void CTwainDlg::acquire()
     }
     // The scan starts once the device is known; a device that was missing
     // or failed is looked for again.
-    if (m_searching || m_readingOptions) {
+    if (m_picker->busy() || m_picker->device().empty()) {
         m_startWhenReady = true;
-        return;
-    }
-    if (m_devices.empty() || m_optionsDevice.empty()) {
-        m_startWhenReady = true;
-        if (m_devices.empty())
-            searchDevices();
+        if (!m_picker->hasDevices())
+            m_picker->search();
         else
-            deviceChosen();
+            m_picker->readChosen();
         return;
     }
-    const ScanSettings settings = m_settings->settings();
-    const ScanSettingsCheck check = checkScanSettings(m_options, settings, imageBufferBytes(m_state.settings));
+    const ScanSettings settings = m_picker->settings();
+    const ScanSettingsCheck check =
+        checkScanSettings(m_picker->options(), settings, imageBufferBytes(m_state.settings));
     if (!check.ok()) {
         m_prompts.showMessage(this, scanSettingsFaultText(check));
         return;
     }
-    rememberSettings(m_optionsDevice, settings);
+    rememberSettings(m_picker->device(), settings);
     startRound();
 }
 
@@ -334,14 +233,13 @@ void CTwainDlg::setWorking(bool working, const QString& text)
                        static_cast<QWidget*>(m_stop)})
         w->setVisible(working);
     m_start->setEnabled(!working);
-    m_device->setEnabled(!working);
-    m_settings->setEnabled(!working);
+    m_picker->setEnabled(!working);
 }
 
 void CTwainDlg::startRound()
 {
-    ScanRequest request = scanRequestFor(m_options, m_settings->settings());
-    request.device = m_optionsDevice;
+    ScanRequest request = scanRequestFor(m_picker->options(), m_picker->settings());
+    request.device = m_picker->device();
     request.maxPixelBytes = imageBufferBytes(m_state.settings);
     m_scanning = true;
     m_cancel = false;

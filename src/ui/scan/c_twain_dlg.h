@@ -1,10 +1,10 @@
 // CTwainDlg "TWAIN Driver": scans pictures into a folder, lists them,
 // previews one, deletes files and hands the chosen ones to the album window
-// through TEMP/scan.dat. The scanners are looked for when it opens; the
-// chosen one's options are read at once and shown as its settings, which
-// are remembered per device in PARAM/pictra.ini. Device searches, option
-// reads and scans run one at a time on a worker thread with progress and a
-// cancel button; only the ui thread touches the album and the widgets.
+// through TEMP/scan.dat. The scanners are looked for when it opens and the
+// chosen one's settings shown (ScanDevicePicker); the settings used are
+// remembered per device in PARAM/pictra.ini. The scan runs on a worker
+// thread with progress and a cancel button; only the ui thread touches the
+// album and the widgets.
 #pragma once
 
 #include "core/scan/scan_import.h"
@@ -30,7 +30,7 @@ struct AppState;
 namespace pictra::ui {
 
 class PicturePreview;
-class ScanSettingsPanel;
+class ScanDevicePicker;
 class UserPrompts;
 
 // The dialog's result codes.
@@ -66,11 +66,7 @@ private:
         std::string path() const;
     };
 
-    void searchDevices();
-    void devicesFound(std::vector<ScanDevice> devices);
-    void deviceChosen();
-    void optionsRead(const std::string& device, const ScanDeviceReport& report);
-    bool busy() const;
+    void pickerReady(ScanError error);
     void acquire();
     void startRound();
     void roundFinished();
@@ -92,11 +88,6 @@ private:
     TwainResult m_result = TwainResult::Cancelled;
     std::string m_stem;
     int m_nextNumber = 0;
-    std::vector<ScanDevice> m_devices;
-    std::string m_optionsDevice;      // whose options are shown
-    ScanDeviceOptions m_options;
-    bool m_searching = false;
-    bool m_readingOptions = false;
     bool m_startWhenReady = false;    // "読み込み開始" pressed while the device was being read
     std::string m_roundFolder;        // where the running round saves
     ScanFileType m_roundType = ScanFileType::Jpg;
@@ -104,15 +95,11 @@ private:
     std::atomic<bool> m_cancel{false};
     bool m_scanning = false;
     bool m_closeWhenDone = false;
-    QFutureWatcher<std::vector<ScanDevice>> m_deviceWatcher;
-    QFutureWatcher<ScanDeviceReport> m_optionsWatcher;
     QFutureWatcher<ScanRoundReport> m_roundWatcher;
 
     QLineEdit* m_folder = nullptr;
     QComboBox* m_fileType = nullptr;
-    QComboBox* m_device = nullptr;
-    QLabel* m_deviceState = nullptr;
-    ScanSettingsPanel* m_settings = nullptr;
+    ScanDevicePicker* m_picker = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_open = nullptr;

@@ -10,6 +10,7 @@
 #include "core/search/search_files.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
+#include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/prompts/user_prompts.h"
@@ -49,14 +50,16 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
     }
     ImageFileIO io(jpegSaveOptions(state.settings));
     std::unique_ptr<ImageBuffers> buffers;
+    BatchResults results;
     for (const std::string& path : addable) {
         if (!buffers)
             makeSharedImage(buffers, state.settings);
-        // A picture that cannot be reduced is still added; its cell shows the file itself.
-        (void)makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path);
+        results.emplace_back(makeStoreCopy(io, buffers->record(), state.programFolder, albumPath, path));
     }
+    // A picture without its store copy would be saved without a picture: like a drop, it is named and left out.
+    std::vector<std::string> added = imagesToAdd(prompts, parent, addable, results);
     tellLeftOut();
-    return addable;
+    return added;
 }
 
 bool writeHandOverFile(const std::string& programFolder, UserPrompts& prompts, QWidget* parent,

@@ -20,7 +20,9 @@ class UserPrompts;
 // of another image of the album (or of an earlier path) would overwrite
 // that image's store copy: it is left out, named to the user, who may then
 // add none (empty result). The paths past the album's room are cut off, and
-// counted to the user, before any copy is written.
+// counted to the user, before any copy is written. Files that cannot be
+// read are named and left out; damaged ones are named and the user asked
+// (imagesToAdd).
 std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& prompts, QWidget* parent,
                                                 const std::vector<std::string>& paths);
 

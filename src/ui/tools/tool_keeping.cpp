@@ -8,6 +8,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/store_copy.h"
 #include "core/app/app_state.h"
+#include "core/fileops/repoint_entries.h"
 #include "core/image/image_format.h"
 #include "core/image_io/image_file_io.h"
 #include "core/tools/picture_replacement.h"
@@ -85,6 +86,12 @@ void CToolDialog::keepByChange()
         return;
     const int slot = sourceAlbumSlot(*m_context.state.albums, m_context.rememberedAlbumSlot, m_context.sourcePath);
     renewStoreCopy(picture, slot, m_context.sourcePath);
+    // The other open albums that list the file show the new picture too, and
+    // ask to be saved with it.
+    for (const int other : albumSlotsListingFile(*m_context.state.albums, m_context.sourcePath)) {
+        if (other != slot)
+            renewStoreCopy(picture, other, m_context.sourcePath);
+    }
     removeScratch();
     m_outcome = ToolOutcome::Changed;
     accept();

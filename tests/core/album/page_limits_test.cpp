@@ -39,7 +39,7 @@ TEST_P(PageLimits, FocusEnablingAndInfoBarTargetAgree)
     EXPECT_EQ(cellsPerPage(w), c.cells);
     EXPECT_EQ(pageStart(w), c.page * c.cells);
     EXPECT_EQ(focusedImage(w), c.focused);
-    EXPECT_EQ(focusCellImage(w), c.focused); // the entry the information bar shows and edits
+    EXPECT_EQ(commandImage(w), c.focused); // the entry the information bar shows and edits
     const WindowState s = windowStateOf(w, 1, true);
     EXPECT_EQ(s.pageStart, pageStart(w));
     for (int id : {cmd::kFirstPage, cmd::kLastPage, cmd::kPreviousPage, cmd::kNextPage})
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GridCase{10, 10, 250, 2, 50, 100, -1, false}, // focus cell past the last image
                     GridCase{3, 3, 19, 2, 0, 9, 18, false}));
 
-TEST(PageLimits, WithoutFocusOnlyTheInformationBarTargetRemains)
+TEST(PageLimits, WithoutFocusNothingIsTargeted)
 {
     auto table = makeAlbumTable();
     AlbumRecord& w = table->working;
@@ -66,9 +66,8 @@ TEST(PageLimits, WithoutFocusOnlyTheInformationBarTargetRemains)
     w.currentPage = 1;
     w.focusIndex = 2;
     EXPECT_EQ(focusedImage(w), -1);
-    EXPECT_EQ(focusCellImage(w), 14);
-    w.focusIndex = 12; // not a cell of a 4 × 3 page
-    EXPECT_EQ(focusCellImage(w), -1);
+    EXPECT_EQ(commandImage(w), -1); // the information bar shows nothing either
+    EXPECT_FALSE(isCommandEnabled(cmd::kDelete, windowStateOf(w, 1, true)));
 }
 
 } // namespace

@@ -55,6 +55,19 @@ TEST_F(StoreCopyTest, ReportsEveryFailureInsteadOfSuccess)
     EXPECT_EQ(replaceStoreCopy(io, buffers.record(), program, album, ""), Status::InvalidArgument);
 }
 
+TEST_F(StoreCopyTest, ACutOffSourceGivesACopyButSaysSo)
+{
+    const std::string source = dir.file("pics/cut.jpg");
+    auto jpeg = test::encodeWithTurbo(test::makePhotoLike(800, 600), 80, test::TurboSampling::S420);
+    jpeg.resize(jpeg.size() / 2);
+    test::writeBytes(source, std::string(jpeg.begin(), jpeg.end()));
+    EXPECT_EQ(makeStoreCopy(io, buffers.record(), program, album, source), Status::Partial);
+    EXPECT_TRUE(fileExists(program + "/CMP/trip/cut.jpg")); // the user may still take it
+    ImageBuffers whole(1600 * 1200 * 3);
+    EXPECT_EQ(io.loadImage(source, whole.record()), Status::Partial);
+    EXPECT_EQ(whole.record().width(), 800);
+}
+
 TEST_F(StoreCopyTest, ReplaceReducesTheGivenPictureAndOverwrites)
 {
     const std::string source = dir.file("cat.bmp");

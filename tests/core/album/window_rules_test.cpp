@@ -230,44 +230,48 @@ INSTANTIATE_TEST_SUITE_P(Grids, PageMoves,
                                          MoveCase{10, 10, 260, 0, PageMove::Last, 2},
                                          MoveCase{10, 10, 260, 2, PageMove::First, 0}));
 
-TEST(PageChoice, KeepsTheFocusCellAndSelectsTheFirstImage)
+TEST(PageChoice, KeepsTheFocusCellAndFramesItsImage)
 {
     auto table = tableWith({20});
     AlbumRecord& w = table->working;
     w.focusIndex = 4;
     w.hasFocus = 1;
     SelectionBlock sel;
-    choosePage(*table, sel, 2);
-    EXPECT_EQ(w.currentPage, 2);
+    choosePage(*table, sel, 1);
+    EXPECT_EQ(w.currentPage, 1);
     EXPECT_EQ(w.focusIndex, 4);
-    EXPECT_EQ(stamps(sel), std::vector<int>{118});
+    EXPECT_EQ(stamps(sel), std::vector<int>{113});
+    choosePage(*table, sel, 2); // the last page ends before cell 4: its last image takes the focus
+    EXPECT_EQ(w.currentPage, 2);
+    EXPECT_EQ(w.focusIndex, 1);
+    EXPECT_EQ(stamps(sel), std::vector<int>{119});
     choosePage(*table, sel, 9); // no such page
     EXPECT_EQ(w.currentPage, 2);
     expectMirrored(*table);
 }
 
-TEST(Append, FirstImagesTakeTheFocusUnlessTheClipboardIsInUse)
+TEST(Append, WithoutFocusTheFirstCellTakesItAndTheClipboardMarkGoes)
 {
     auto table = tableWith({5});
     SelectionBlock sel;
     sel.clipboardFilled = true;
-    afterAppend(*table, sel); // no focus yet: cell 0 takes it and the clipboard mark goes
+    afterAppend(*table, sel);
     EXPECT_EQ(table->working.hasFocus, 1);
     EXPECT_EQ(table->working.focusIndex, 0);
     EXPECT_FALSE(sel.clipboardFilled);
     EXPECT_EQ(stamps(sel), std::vector<int>{100});
     expectMirrored(*table);
 
-    table->working.focusIndex = 2;
-    select(sel, {103});
+    table->working.focusIndex = 2; // the focus stays; the frame follows it, not the first image
+    select(sel, {100});
     sel.clipboardFilled = true;
     afterAppend(*table, sel);
     EXPECT_EQ(table->working.focusIndex, 2);
     EXPECT_TRUE(sel.clipboardFilled);
-    EXPECT_EQ(stamps(sel), std::vector<int>{103});
+    EXPECT_EQ(stamps(sel), std::vector<int>{102});
 }
 
-TEST(Drop, LeavesTheFirstDroppedImageSelectedAndTheClipboardEmpty)
+TEST(Drop, TheFirstDroppedImageTakesFocusAndFrameAndTheClipboardEmpties)
 {
     auto table = tableWith({5});
     SelectionBlock sel;
@@ -276,10 +280,11 @@ TEST(Drop, LeavesTheFirstDroppedImageSelectedAndTheClipboardEmpty)
     sel.clipboardFilled = true;
     afterDrop(*table, sel, 3);
     EXPECT_EQ(stamps(sel), std::vector<int>{103});
+    EXPECT_EQ(focusedImage(table->working), 3);
     EXPECT_TRUE(sel.clipboard.empty());
     EXPECT_FALSE(sel.clipboardFilled);
-    afterDrop(*table, sel, -1);
-    EXPECT_TRUE(sel.selection.empty());
+    afterDrop(*table, sel, -1); // nothing landed: the focus stays where it was
+    EXPECT_EQ(stamps(sel), std::vector<int>{103});
 }
 
 TEST(WindowSlots, OpeningFillsSlotsInOrderUpToTen)
@@ -317,7 +322,8 @@ TEST(WindowSlots, ActivationMirrorsTheOldWindowAndSelectsTheNewFocus)
     EXPECT_FALSE(activateWindow(*table, sel, kViewB)); // already active
     EXPECT_FALSE(activateWindow(*table, sel, 12345));  // no such window
     EXPECT_TRUE(activateWindow(*table, sel, kViewA));
-    EXPECT_TRUE(sel.selection.empty()); // A has no focus
+    EXPECT_EQ(stamps(sel), std::vector<int>{109}); // A had no focus: its page's first image is the target
+    EXPECT_EQ(table->windowSlots[0].hasFocus, 1);
 }
 
 TEST(WindowSlots, ImageWindowsRememberTheirAlbumAndAreFoundByPath)

@@ -63,18 +63,26 @@ TEST(DtpPage, VerticalTextRunsDownColumnsFromTheRight)
     const VerticalText t = layoutVerticalText("あいう\nー\xFFx", 10, 10, 100, 25);
     ASSERT_EQ(t.glyphs.size(), 6u);
     EXPECT_EQ(t.glyphs[0].character, "あ");
-    EXPECT_EQ(t.glyphs[0].cell, (RectD{90, 0, 100, 10}));
-    EXPECT_EQ(t.glyphs[1].cell, (RectD{90, 10, 100, 20}));
-    EXPECT_EQ(t.glyphs[2].cell, (RectD{77.5, 0, 87.5, 10})); // the column was full
-    EXPECT_EQ(t.glyphs[3].cell, (RectD{65, 0, 75, 10}));     // after the line break
+    // The text frame is the sheet less a 2.5 mm column gap on every side.
+    EXPECT_EQ(t.glyphs[0].cell, (RectD{87.5, 2.5, 97.5, 12.5}));
+    EXPECT_EQ(t.glyphs[1].cell, (RectD{87.5, 12.5, 97.5, 22.5}));
+    EXPECT_EQ(t.glyphs[2].cell, (RectD{75, 2.5, 85, 12.5}));   // the column was full
+    EXPECT_EQ(t.glyphs[3].cell, (RectD{62.5, 2.5, 72.5, 12.5})); // after the line break
     EXPECT_TRUE(t.glyphs[3].rotated);
     EXPECT_FALSE(t.glyphs[0].rotated);
     EXPECT_EQ(t.glyphs[4].character, "\xEF\xBF\xBD");
     EXPECT_EQ(t.dropped, 0);
 
     const VerticalText full = layoutVerticalText("ABCDEFG", 10, 10, 22, 20);
-    EXPECT_EQ(full.glyphs.size(), 2u); // the second column would start left of the sheet
-    EXPECT_EQ(full.dropped, 5);
+    EXPECT_EQ(full.glyphs.size(), 1u); // the second column would start left of the frame
+    EXPECT_EQ(full.dropped, 6);
+    for (const VerticalText& laid : {t, full, layoutVerticalText("縦書きの列", 8, 20, 297, 210)}) {
+        for (const VerticalGlyph& g : laid.glyphs) {
+            EXPECT_GT(g.cell.left, 0);
+            EXPECT_GT(g.cell.top, 0);
+        }
+    }
+    EXPECT_LT(layoutVerticalText("縦", 8, 20, 297, 210).glyphs[0].cell.right, 297);
 }
 
 } // namespace

@@ -236,6 +236,7 @@ TEST(PictureReplacement, EditedPicturesCarryTheSourcesExifAndTurnLosslesslyWhere
         const std::string target = dir.file("target.jpg");
         if (c.replaceCameraFile) {
             ASSERT_EQ(writeFile(target, withExifSegment(plain, cameraExif(true)).value()), Status::Ok);
+            ::chmod(target.c_str(), 0640);
         }
         const auto edit = parseToolEdit(c.edit);
         ASSERT_TRUE(edit);
@@ -254,6 +255,16 @@ TEST(PictureReplacement, EditedPicturesCarryTheSourcesExifAndTurnLosslesslyWhere
         if (c.writing != EditWriting::Declined) {
             EXPECT_EQ(orientationOf(*bytes).value_or(1), 1);
         }
+        struct stat st {};
+        ASSERT_EQ(::stat(target.c_str(), &st), 0);
+        if (c.replaceCameraFile) {
+            EXPECT_EQ(st.st_mode & 0777, 0640u); // the replaced file's mode stays
+        }
+        int files = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+            ++files;
+        EXPECT_EQ(files, c.source == Source::Missing ? 1 : 2); // no temporary left
+
         if (c.writing == EditWriting::Lossless) {
             // The very blocks of the source, turned: decoding four such turns gives it back.
             std::vector<std::uint8_t> back = *bytes;

@@ -135,6 +135,20 @@ private slots:
         }
     }
 
+    void typingInTheInformationBarMarksTheAlbum()
+    {
+        Program p;
+        ui::CChildFrame* sample = p.frame->documents().activeFrame();
+        QVERIFY(sample && p.state.albums->working.hasFocus == 1);
+        QVERIFY(!sample->windowTitle().endsWith(QStringLiteral(" *")));
+        auto* author = p.frame->findChild<QLineEdit*>(QStringLiteral("1003"));
+        QVERIFY(author);
+        QTest::keyClicks(author, QStringLiteral("x"));
+        p.frame->updateCommandStates();
+        QVERIFY2(sample->windowTitle().endsWith(QStringLiteral(".abm *")), qPrintable(sample->windowTitle()));
+        QVERIFY(albumChanged(*activeSlot(*p.state.albums)));
+    }
+
     void withoutChangesTheExitQuestionStays()
     {
         Program p;

@@ -1,6 +1,8 @@
 #include "support/album_window_fixture.h"
+#include "support/modal_dialogs.h"
 #include "support/pdf_pages.h"
 
+#include "core/print/dtp_page.h"
 #include "ui/print/c_dtp_print_dlg.h"
 #include "ui/print/dtp_preview_view.h"
 
@@ -40,6 +42,30 @@ QString pdfText(const QString& pdf)
     run.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     run.waitForFinished(30000);
     return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+bool dark(QRgb p)
+{
+    return std::max({qRed(p), qGreen(p), qBlue(p)}) < 90;
+}
+
+// The right-most and left-most dark columns of `image` between x0 and x1
+// (exclusive) over rows y0..y1; {-1, -1} without ink.
+std::pair<int, int> inkColumns(const QImage& image, int x0, int x1, int y0, int y1)
+{
+    int right = -1;
+    int left = -1;
+    for (int x = x0; x < x1; ++x) {
+        for (int y = y0; y < y1; ++y) {
+            if (dark(image.pixel(x, y))) {
+                right = x;
+                if (left < 0)
+                    left = x;
+                break;
+            }
+        }
+    }
+    return {left, right};
 }
 
 struct DtpFixture : AlbumWindowFixture {
@@ -112,6 +138,59 @@ private slots:
         const QString text = pdfText(f.pdf());
         for (const QString& ch : {QStringLiteral("写"), QStringLiteral("真"), QStringLiteral("旅")})
             QVERIFY2(text.contains(ch), qPrintable(text));
+    }
+
+    void verticalColumnsLieWhollyInsideTheFrame_data()
+    {
+        QTest::addColumn<int>("charWidth");
+        QTest::addColumn<int>("charHeight");
+        QTest::newRow("square") << 20 << 20;
+        QTest::newRow("narrow") << 8 << 20;
+        QTest::newRow("wide") << 30 << 15;
+    }
+
+    // The first column starts a column gap inside the sheet's right edge and
+    // its ink stays in its cells, in the preview and on paper.
+    void verticalColumnsLieWhollyInsideTheFrame()
+    {
+        QFETCH(int, charWidth);
+        QFETCH(int, charHeight);
+        DtpFixture f;
+        f.dlg->resize(900, 640);
+        f.dlg->show();
+        f.control<QPlainTextEdit>("1000")->setPlainText(QStringLiteral("写真の旅ー「山」\n二行目の列"));
+        f.control("1001")->setText(QString::number(charWidth));
+        f.control("1004")->setText(QString::number(charHeight));
+        f.control<QToolButton>("1133")->click();
+        QCOMPARE(f.dlg->content().charWidth, double(charWidth));
+        const double gap = charWidth * kVerticalColumnGap;
+
+        ui::DtpPreviewView* view = f.dlg->previewView();
+        const QImage shown = view->grab().toImage();
+        const Rect sheet = view->sheetRect();
+        const double perMm = double(sheet.width()) / f.dlg->content().setup.width();
+        const int frameRight = sheet.left + int((297 - gap) * perMm);
+        const int columnLeft = sheet.left + int((297 - gap - charWidth) * perMm);
+        // Inside the sheet's black border only.
+        const auto [left, right] = inkColumns(shown, columnLeft - int(gap * perMm / 2), sheet.right - 2,
+                                              sheet.top + 2, sheet.bottom - 2);
+        QVERIFY2(right >= 0, "no first column in the preview");
+        QVERIFY2(right <= frameRight + 1 && left >= columnLeft - 1,
+                 qPrintable(QStringLiteral("ink %1..%2, cell %3..%4").arg(left).arg(right).arg(columnLeft).arg(frameRight)));
+        if (charWidth == 20)
+            QVERIFY(test::saveArtifact(*f.dlg, "dtp_vertical.png"));
+
+        f.control<QPushButton>("1017")->click();
+        constexpr int dpi = 100;
+        const std::vector<QImage> pages = test::renderPdfPages(f.pdf(), dpi);
+        QCOMPARE(pages.size(), std::size_t{1});
+        const double pxPerMm = dpi / 25.4;
+        const int paperRight = int((297 - gap) * pxPerMm);
+        const int paperLeft = int((297 - gap - charWidth) * pxPerMm);
+        const auto [inkLeft, inkRight] = inkColumns(pages[0], paperLeft - int(gap * pxPerMm / 2), pages[0].width(), 0,
+                                                    pages[0].height());
+        QVERIFY2(inkRight >= 0 && inkRight <= paperRight + 1 && inkLeft >= paperLeft - 1,
+                 qPrintable(QStringLiteral("ink %1..%2, cell %3..%4").arg(inkLeft).arg(inkRight).arg(paperLeft).arg(paperRight)));
     }
 
     void freeSizeTakesTheTypedSheet()

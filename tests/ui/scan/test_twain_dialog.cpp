@@ -198,6 +198,20 @@ private slots:
         QVERIFY(DialogFixture::button(*d, "1020")->isEnabled());
     }
 
+    void noScannerIsToldWhenStartIsPressed()
+    {
+        DialogFixture f;
+        f.source.deviceList.clear();
+        auto d = f.readyDialog(f.source);
+        QVERIFY(d);
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("scanDeviceState"))->text(), QStringLiteral("スキャナーが見つかりません"));
+        QVERIFY(DialogFixture::scan(*d)); // looks again, then tells
+        QCOMPARE(f.host.scripted.asked.size(), 1);
+        QVERIFY(f.host.scripted.asked[0].contains(QStringLiteral("スキャナーが見つかりません。")));
+        QCOMPARE(f.source.acquireCalls, 0);
+        QCOMPARE(f.source.optionReads, 0);
+    }
+
     void theSearchingLabelFits()
     {
         DialogFixture f;

@@ -1,5 +1,6 @@
 // The image tools as the enlarged view opens them: parameters, the preview,
 // and keeping the result by "変更", "追加" and "開く".
+#include "core/album/album_changes.h"
 #include "core/album/cell_picture.h"
 #include "core/image_io/image_file_io.h"
 #include "core/imaging_library/exif_info.h"
@@ -140,12 +141,14 @@ private slots:
         const std::string source = view->picturePath();
         const std::string storeCopy = storeCopyPath(f.state.programFolder, kAlbum, source);
         const auto oldCopy = bytesOf(storeCopy);
+        QVERIFY(!albumChanged(f.state.albums->windowSlots[0]));
         for (int run = 0; run < 2; ++run) {
             test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
             QVERIFY(view->handleCommand(32839)); // negative
         }
         QCOMPARE(f.host.scripted.asked.size(), 1); // the re-encoding question, once
         QVERIFY(bytesOf(storeCopy) != oldCopy);
+        QVERIFY(albumChanged(f.state.albums->windowSlots[0])); // its file still holds the old picture
 
         // A result whose scratch file is gone is not used.
         const auto kept = bytesOf(source);
@@ -157,6 +160,21 @@ private slots:
         QVERIFY(view->handleCommand(32830));
         QCOMPARE(bytesOf(source), kept);
         QVERIFY(f.host.scripted.asked.last().contains("元の画像は変更されていません"));
+    }
+
+    void changeRenewsTheStoreCopyOfEveryOpenAlbumListingThePicture()
+    {
+        AlbumWindowFixture f;
+        const std::string other = "/albums/other.abm";
+        f.openAlbum(other, 1); // lists img0.jpg too
+        CPictraView* view = openFromAlbum(f);
+        const std::string otherCopy = storeCopyPath(f.state.programFolder, other, view->picturePath());
+        QVERIFY(!fileExists(otherCopy));
+        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        QVERIFY(view->handleCommand(32839)); // negative
+        QVERIFY(fileExists(otherCopy));
+        QVERIFY(albumChanged(f.state.albums->windowSlots[0]));
+        QVERIFY(albumChanged(f.state.albums->windowSlots[1]));
     }
 
     void addStoresAJpegForAnUnknownExtensionAndAsksBeforeReplacing()
