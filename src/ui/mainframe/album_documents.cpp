@@ -3,6 +3,7 @@
 
 #include "core/album/album_changes.h"
 #include "core/album/album_head_read.h"
+#include "core/album/album_changes.h"
 #include "core/album/album_previews.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
@@ -118,7 +119,9 @@ bool AlbumDocuments::openAlbum(const std::string& path)
         return false;
     }
     CChildFrame* target = activeFrame();
-    const bool reuse = target && t.working.kind == AlbumKind::Album && t.working.imageCount == 0;
+    // An emptied album that is still to be saved keeps its window.
+    const bool reuse =
+        target && t.working.kind == AlbumKind::Album && t.working.imageCount == 0 && !albumChanged(t.working);
     if (!reuse)
         target = newAlbum();
     if (!target)

@@ -261,6 +261,50 @@ private slots:
         QCOMPARE(pathsOnDisk(second), std::vector<std::string>{renamed});
     }
 
+    void aStoreCopyThatCannotFollowARenameIsTold()
+    {
+        Program p;
+        const std::string trip = p.tmp.file("albums/trip.abm");
+        QVERIFY(savedAlbum(p, trip, {picture(p, "photo.jpg", 1)}));
+        AlbumTable& t = *p.state.albums;
+        t.working.hasFocus = 1;
+        t.working.focusIndex = 0;
+        mirrorToActiveSlot(t);
+        // A stray copy under the new name: the store copy is never put over it.
+        const std::string renamed = p.tmp.file("img/renamed.jpg");
+        test::writeBytes(storeCopyPath(p.state.programFolder, trip, renamed), "stray");
+
+        test::whenDialogOpens([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
+            dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        });
+        QVERIFY(p.frame->handleCommand(cmd::kRename));
+        QVERIFY(fileExists(renamed));
+        QCOMPARE(p.prompts.asked.last(), ui::storeCopyRenameFailureMessage(qs(trip), qs(p.tmp.file("img/photo.jpg")), qs(renamed)));
+        QVERIFY(p.prompts.asked.last().contains(QStringLiteral("「trip.abm」")));
+        QVERIFY(albumChanged(t.working));
+    }
+
+    void openingAnAlbumNeverTakesTheWindowOfAnEmptiedChangedOne()
+    {
+        Program p;
+        const std::string other = p.tmp.file("albums/other.abm");
+        QVERIFY(savedAlbum(p, other, {picture(p, "o.jpg", 1)}));
+        QVERIFY(p.frame->documents().activeFrame()->close());
+        ui::CChildFrame* emptied = savedAlbum(p, p.tmp.file("albums/trip.abm"), {picture(p, "a.jpg", 2)});
+        QVERIFY(emptied);
+        AlbumTable& t = *p.state.albums;
+        t.working.hasFocus = 1;
+        t.working.focusIndex = 0;
+        mirrorToActiveSlot(t);
+        QVERIFY(p.frame->handleCommand(cmd::kDelete));
+        QCOMPARE(t.working.imageCount, 0);
+        const int open = t.openCount;
+        QVERIFY(p.frame->documents().openAlbum(other));
+        QCOMPARE(t.openCount, open + 1);
+        QVERIFY(albumChanged(recordOf(p, *emptied)));
+    }
+
     void discardingOneAlbumThenCancellingKeepsItsMark()
     {
         Program p;
