@@ -14,6 +14,8 @@
 #include "core/util/fixed_text.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/mainframe/c_main_frame.h"
+#include "ui/recovery/recovery_keeper.h"
+#include "ui/recovery/recovery_offer.h"
 
 #include <QMdiArea>
 
@@ -78,11 +80,13 @@ std::unique_ptr<ui::CMainFrame> startPictra(AppState& state, const StartOptions&
     frame->rebuildRecentMenu();
 
     ui::AlbumDocuments& documents = frame->documents();
+    const int restored = ui::offerRecovery(state, documents, frame->prompts(), frame.get(), frame->recovery());
+    frame->recovery().start();
     if (options.album)
         documents.openAlbum(*options.album);
     else if (sample)
         documents.openAlbum(*sample); // a new user sees a working album at once
-    else if (state.settings.openWindowAtStart == 1)
+    else if (state.settings.openWindowAtStart == 1 && restored == 0)
         documents.newAlbum();
     if (state.settings.restoreWork == 1 && recent)
         reopenLastAlbums(*recent, documents);

@@ -1,7 +1,8 @@
 // Start-up of the program, in order: removal of a superseded installation,
 // program folder and settings, a cleared album table, the main window, the
-// start-up picture, the recent albums, the album named on the command line
-// (or a first window), and the albums that were open at the last exit.
+// start-up picture, the recent albums, the albums restored from recovery
+// copies (and the recovery copies kept from then on), the album named on the command line
+// (or a first window, unless albums were restored), and the albums that were open at the last exit.
 #pragma once
 
 #include "ui/mainframe/splash.h"

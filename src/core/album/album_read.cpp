@@ -56,13 +56,19 @@ bool storeFolderInUse(const AlbumTable& table, std::string_view albumPath)
 Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programFolder, const std::string& albumPath,
                                   std::uint32_t tick)
 {
+    return readAlbumFrom(table, programFolder, albumPath, albumPath, tick);
+}
+
+Result<AlbumReadReport> readAlbumFrom(AlbumTable& table, const std::string& programFolder,
+                                      const std::string& sourceFile, const std::string& albumPath, std::uint32_t tick)
+{
     AlbumRecord& working = table.working;
     if (working.kind != AlbumKind::Album || working.imageCount != 0 || albumPath.size() >= kPathBytes ||
         BaseName(albumPath).empty() || storeFolderInUse(table, albumPath))
         return Status::InvalidArgument;
     // Read into memory rather than mapped: a file shortened by another
     // program while we parse it must not bring the program down.
-    const auto bytes = readFile(albumPath, kMaxAlbumFileBytes);
+    const auto bytes = readFile(sourceFile, kMaxAlbumFileBytes);
     if (!bytes)
         return bytes.status();
     auto contents = parseAlbumFile(*bytes);

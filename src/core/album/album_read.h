@@ -39,4 +39,10 @@ bool storeFolderInUse(const AlbumTable& table, std::string_view albumPath);
 Result<AlbumReadReport> readAlbum(AlbumTable& table, const std::string& programFolder, const std::string& albumPath,
                                   std::uint32_t tick);
 
+// The same with the file read from `sourceFile` (a copy kept elsewhere, such
+// as a recovery copy): the working copy takes `albumPath` as its path and its
+// store copies go to that album's store folder. Fails like readAlbum.
+Result<AlbumReadReport> readAlbumFrom(AlbumTable& table, const std::string& programFolder,
+                                      const std::string& sourceFile, const std::string& albumPath, std::uint32_t tick);
+
 } // namespace pictra

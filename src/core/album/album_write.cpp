@@ -41,6 +41,24 @@ void moveStoreCopies(std::span<const ImageEntry> entries, const std::string& pro
     ::rmdir(StoreFolder(programFolder, fromAlbum).c_str()); // kept when other files remain
 }
 
+// The whole file: head, entries and one block per entry, committed at once.
+Result<AlbumWriteReport> writeAlbumFile(std::span<const ImageEntry> entries, const std::string& programFolder,
+                                        const std::string& targetPath, const std::string& storePath)
+{
+    AtomicFileWriter out(targetPath);
+    ByteWriter head(kAlbumHeaderBytes + entries.size() * kImageEntryBytes);
+    writeAlbumHead(head, entries);
+    (void)out.write(head.data());
+    AlbumWriteReport report;
+    for (std::size_t i = 0; i < entries.size() && out.status() == Status::Ok; ++i) {
+        if (!writeStoreCopyBlock(out, storeCopyPath(programFolder, storePath, fieldText(entries[i].path))))
+            report.missingStoreCopies.push_back(static_cast<int>(i));
+    }
+    if (const Status s = out.commit(); s != Status::Ok)
+        return s;
+    return report;
+}
+
 } // namespace
 
 std::vector<int> entriesWithoutStoreCopy(const AlbumRecord& album, const std::string& programFolder,
@@ -70,23 +88,24 @@ Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string&
     if (moving && !makeFolders(newFolder))
         return Status::NoPermission;
 
-    AtomicFileWriter out(targetPath);
-    ByteWriter head(kAlbumHeaderBytes + entries.size() * kImageEntryBytes);
-    writeAlbumHead(head, entries);
-    (void)out.write(head.data());
-    AlbumWriteReport report;
-    for (std::size_t i = 0; i < entries.size() && out.status() == Status::Ok; ++i) {
-        if (!writeStoreCopyBlock(out, storeCopyPath(programFolder, storePath, fieldText(entries[i].path))))
-            report.missingStoreCopies.push_back(static_cast<int>(i));
-    }
-    if (const Status s = out.commit(); s != Status::Ok) {
+    auto written = writeAlbumFile(entries, programFolder, targetPath, storePath);
+    if (!written) {
         if (createdFolder)
             ::rmdir(newFolder.c_str());
-        return s;
+        return written;
     }
     if (moving)
         moveStoreCopies(entries, programFolder, storePath, targetPath);
-    return report;
+    return written;
+}
+
+Result<AlbumWriteReport> writeAlbumCopy(const AlbumRecord& album, const std::string& programFolder,
+                                        const std::string& targetPath, const std::string& storePath)
+{
+    if (album.imageCount < 0 || album.imageCount > kMaxAlbumImages || BaseName(targetPath).empty())
+        return Status::InvalidArgument;
+    const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
+    return writeAlbumFile(entries, programFolder, targetPath, storePath);
 }
 
 Result<AlbumWriteReport> saveWorkingAlbum(AlbumTable& table, const std::string& programFolder,

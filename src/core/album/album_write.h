@@ -34,6 +34,13 @@ std::vector<int> entriesWithoutStoreCopy(const AlbumRecord& album, const std::st
 Result<AlbumWriteReport> writeAlbum(const AlbumRecord& album, const std::string& programFolder,
                                     const std::string& targetPath, const std::string& storePath);
 
+// Writes `album` as a complete album file at `targetPath` (atomically), taking
+// the store copies from the store folder of `storePath`, and leaves every
+// store folder as it is: for copies of an album kept elsewhere than its own
+// file. Fails like writeAlbum.
+Result<AlbumWriteReport> writeAlbumCopy(const AlbumRecord& album, const std::string& programFolder,
+                                        const std::string& targetPath, const std::string& storePath);
+
 // Save of the active album (the working copy): writeAlbum, and only when the
 // file is in place the album's changed mark is cleared (working copy and
 // slot). A failed save keeps the mark and returns writeAlbum's failure.

@@ -32,6 +32,13 @@ QString storeCopyRenameFailureMessage(const QString& album, const QString& from,
         .arg(QFileInfo(album).fileName(), QFileInfo(from).fileName(), QFileInfo(to).fileName());
 }
 
+QString replacedStoreCopyFailureMessage(const QStringList& files)
+{
+    return QStringLiteral("次のファイルは置き換えましたが、開いているアルバムの縮小画像を新しい絵で作り直せませんでした。"
+                          "アルバムには前の絵が表示されたままです。\n%1")
+        .arg(files.join(QLatin1Char('\n')));
+}
+
 QString deleteFileQuestion(const QString& path, const QStringList& albums)
 {
     QString text = QStringLiteral("「%1」を削除します。").arg(path);

@@ -23,6 +23,10 @@ QString openAlbumListSaveFailureMessage(Status status);
 // old name: the album shows no picture for it until the file gets its old name back.
 QString storeCopyRenameFailureMessage(const QString& album, const QString& from, const QString& to);
 
+// A copy or move replaced `files` that open albums list, but their store
+// copies could not be made from the new files: the albums show the old pictures.
+QString replacedStoreCopyFailureMessage(const QStringList& files);
+
 // Asked before the search dialog deletes `path`: which open albums list it
 // (`albums`, file paths; none gives the plain question).
 QString deleteFileQuestion(const QString& path, const QStringList& albums);

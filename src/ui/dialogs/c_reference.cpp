@@ -1,11 +1,17 @@
 // The copy/move dialog.
 #include "ui/dialogs/c_reference.h"
 
+#include "core/album/album_changes.h"
+#include "core/album/cell_picture.h"
+#include "core/album/store_copy.h"
 #include "core/app/app_state.h"
+#include "core/image_io/image_file_io.h"
 #include "core/fileops/repoint_entries.h"
 #include "core/util/paths.h"
 #include "core/util/program_subfolders.h"
+#include "ui/albumwindow/picture_loading.h"
 #include "ui/dialog_units.h"
+#include "ui/dialogs/album_change_messages.h"
 #include "ui/dialogs/file_outcome_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/file_list_view.h"
@@ -172,9 +178,33 @@ void CReference::start()
                 (void)repointEntries(*m_state.albums, m_state.selection, row.source, row.target);
         }
     }
+    renewReplacedCopies(rows);
     m_rows = rows;
     report(rows);
     accept();
+}
+
+// A file put over one an open album lists changed that album's picture:
+// its store copy is made again from the new file and the album is to be saved.
+void CReference::renewReplacedCopies(const std::vector<TransferRow>& rows)
+{
+    AlbumTable& table = *m_state.albums;
+    ImageFileIO io(jpegSaveOptions(m_state.settings));
+    QStringList stale;
+    for (const TransferRow& row : rows) {
+        if (row.outcome != FileOutcome::Done || !row.targetExists)
+            continue;
+        for (const int slot : albumSlotsListingFile(table, row.target)) {
+            const std::uint64_t view = table.windowSlots[static_cast<std::size_t>(slot)].viewId;
+            const std::string album = albumFilePath(table.windowSlots[static_cast<std::size_t>(slot)]);
+            if (makeStoreCopy(io, sharedRecord(m_state), m_state.programFolder, album, row.target) == Status::Ok)
+                markWindowChanged(table, view);
+            else
+                stale << qs(row.target);
+        }
+    }
+    if (!stale.isEmpty())
+        m_prompts.showMessage(this, replacedStoreCopyFailureMessage(stale));
 }
 
 void CReference::report(const std::vector<TransferRow>& rows)

@@ -46,6 +46,7 @@ private:
     std::vector<std::string> pickedSources() const;
     bool confirm(std::vector<TransferRow>& rows, Overwrite& overwrite);
     void report(const std::vector<TransferRow>& rows);
+    void renewReplacedCopies(const std::vector<TransferRow>& rows);
 
     AppState& m_state;
     UserPrompts& m_prompts;

@@ -1,7 +1,9 @@
 // New, open, save and save-as of albums.
 #include "ui/mainframe/album_documents.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/album_head_read.h"
+#include "core/album/album_changes.h"
 #include "core/album/album_previews.h"
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
@@ -9,6 +11,7 @@
 #include "core/app/app_state.h"
 #include "core/document/album_names.h"
 #include "core/platform/program_paths.h"
+#include "core/recovery/recovery_copies.h"
 #include "core/settings/last_used_folder.h"
 #include "core/settings/recent_album_list.h"
 #include "core/util/cp932.h"
@@ -116,12 +119,15 @@ bool AlbumDocuments::openAlbum(const std::string& path)
         return false;
     }
     CChildFrame* target = activeFrame();
-    const bool reuse = target && t.working.kind == AlbumKind::Album && t.working.imageCount == 0;
+    // An emptied album that is still to be saved keeps its window.
+    const bool reuse =
+        target && t.working.kind == AlbumKind::Album && t.working.imageCount == 0 && !albumChanged(t.working);
     if (!reuse)
         target = newAlbum();
     if (!target)
         return false;
-    if (!readInto(*target, path)) {
+    if (const Status read = readInto(*target, path, path); read != Status::Ok) {
+        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), read));
         if (!reuse)
             target->close(); // the window made for the album goes again
         return false;
@@ -129,14 +135,12 @@ bool AlbumDocuments::openAlbum(const std::string& path)
     return true;
 }
 
-bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
+Status AlbumDocuments::readInto(CChildFrame& frame, const std::string& path, const std::string& source)
 {
     AlbumTable& t = *m_state.albums;
-    const auto read = readAlbum(t, m_state.programFolder, path, tickCount());
-    if (!read) {
-        m_host.prompts().showMessage(m_window, readFailureMessage(qs(path), read.status()));
-        return false;
-    }
+    const auto read = readAlbumFrom(t, m_state.programFolder, source, path, tickCount());
+    if (!read)
+        return read.status();
     frame.refreshTitle();
     if (CViewPictra* view = frame.pageView())
         view->showAppended(); // draws the first page and focuses its first image
@@ -145,7 +149,22 @@ bool AlbumDocuments::readInto(CChildFrame& frame, const std::string& path)
         log->setAttribute(Qt::WA_DeleteOnClose);
         log->open();
     }
-    return true;
+    return Status::Ok;
+}
+
+Status AlbumDocuments::restoreAlbum(const std::string& copyFile, const std::string& albumPath)
+{
+    CChildFrame* frame = newAlbum();
+    if (!frame)
+        return Status::InvalidArgument;
+    if (const Status read = readInto(*frame, albumPath, copyFile); read != Status::Ok) {
+        frame->close();
+        return read;
+    }
+    AlbumTable& t = *m_state.albums;
+    markWindowChanged(t, t.working.viewId);
+    frame->refreshTitle();
+    return Status::Ok;
 }
 
 void AlbumDocuments::openWithDialog()
@@ -255,6 +274,7 @@ bool AlbumDocuments::writeTo(const std::string& target, const std::string& store
         m_host.prompts().showMessage(m_window, saveFailureMessage(qs(target), written.status()));
         return false;
     }
+    removeRecoveryCopy(m_state.programFolder, storePath); // the file holds the changes now
     return true;
 }
 

@@ -4,6 +4,8 @@
 // save and save as. Failures of reading and saving are told to the user.
 #pragma once
 
+#include "core/util/result.h"
+
 #include <QString>
 
 #include <functional>
@@ -38,6 +40,11 @@ public:
     bool openAlbum(const std::string& path);
     // Recent entry `k` (1 = the most recent).
     void openRecent(int k);
+    // Opens `copyFile`, a recovery copy of the album `albumPath`, in a new
+    // window: the album keeps its own path (a save writes its file) and shows
+    // as changed. On failure no window stays and the status is returned
+    // (InvalidArgument also when no window can be made).
+    Status restoreAlbum(const std::string& copyFile, const std::string& albumPath);
 
     // Save: a named album is written in place; an untitled one asks for a name.
     // True when the album is in its file now; false when the user cancelled
@@ -52,7 +59,7 @@ public:
 
 private:
     CChildFrame* frameOfSlot(int slot) const;
-    bool readInto(CChildFrame& frame, const std::string& path);
+    Status readInto(CChildFrame& frame, const std::string& path, const std::string& source);
     bool writeTo(const std::string& target, const std::string& storePath);
     QString askSavePath();
     void rememberAlbumFolder(const std::string& path);

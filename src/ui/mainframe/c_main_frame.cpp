@@ -23,6 +23,7 @@
 #include "ui/mainframe/navigation_tip.h"
 #include "ui/options/options_apply.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/recovery/recovery_keeper.h"
 #include "ui/search/search_command.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     m_tip->configure(state.settings.tipEnabled != 0, state.settings.tipDelayMs);
     m_documents = std::make_unique<AlbumDocuments>(state, *this, this, [this] { rebuildRecentMenu(); });
     m_drops = std::make_unique<DropHandler>(state, *this, *m_documents, this);
+    m_recovery = new RecoveryKeeper(state, this);
     startTimers();
     updateCommandStates();
 }

@@ -32,6 +32,7 @@ class DropHandler;
 class InfoBar;
 class NavigationTip;
 class QtUserPrompts;
+class RecoveryKeeper;
 
 class CMainFrame : public QMainWindow, public AlbumWindowHost {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
     AlbumDocuments& documents() const { return *m_documents; }
     DropHandler& drops() const { return *m_drops; }
     NavigationTip& navigationTip() const { return *m_tip; }
+    RecoveryKeeper& recovery() const { return *m_recovery; }
 
     // Carries out command `id` when the rules allow it: application commands
     // here, the others in the active album window. False when nothing ran.
@@ -107,6 +109,7 @@ private:
     NavigationTip* m_tip = nullptr;
     std::unique_ptr<AlbumDocuments> m_documents;
     std::unique_ptr<DropHandler> m_drops;
+    RecoveryKeeper* m_recovery = nullptr;
     QPrinter m_printer; // the printer and paper chosen in the print set-up
     bool m_exited = false;
 };

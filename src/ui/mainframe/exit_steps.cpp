@@ -1,5 +1,5 @@
 // The steps that end the program after the user confirmed it, in order:
-// window rectangle, open albums marked in the recent list, scratch files and
+// recovery copies settled, window rectangle, open albums marked in the recent list, scratch files and
 // store folders deleted, shared buffers freed, table cleared, timers stopped.
 #include "ui/mainframe/c_main_frame.h"
 
@@ -11,6 +11,7 @@
 #include "ui/dialogs/album_change_messages.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/recovery/recovery_keeper.h"
 
 #include <QTimer>
 
@@ -21,6 +22,7 @@ void CMainFrame::runExitSteps()
     if (m_exited)
         return;
     m_exited = true;
+    m_recovery->finish(); // while the albums and their store folders are still there
     // The client rectangle: exactly what setGeometry restores at the next
     // start (the frame around it belongs to the window manager).
     const QRect r = geometry();

@@ -3,6 +3,8 @@
 
 #include "ui/dialogs/c_open_filedlg.h"
 #include "ui/print/c_set_printer.h"
+#include "ui/recovery/c_recovery_dlg.h"
+#include "ui/recovery/recovery_messages.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -78,6 +80,20 @@ bool QtUserPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)
 {
     CSetPrinter dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QList<bool> UserPrompts::chooseAlbumsToRestore(QWidget* parent, const QStringList& albums)
+{
+    QList<bool> answers;
+    for (const QString& album : albums)
+        answers << askYesNo(parent, restoreQuestion(album));
+    return answers;
+}
+
+QList<bool> QtUserPrompts::chooseAlbumsToRestore(QWidget* parent, const QStringList& albums)
+{
+    CRecoveryDlg dialog(albums, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.choices() : QList<bool>{};
 }
 
 } // namespace pictra::ui

@@ -55,6 +55,10 @@ public:
     // The printer set-up (CSetPrinter) on `printer`, which keeps the choice.
     // False when cancelled: nothing is to be printed.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Which albums left with unsaved changes to restore, one answer per line
+    // of `albums` (true = restore, false = discard); empty when the user
+    // decided nothing. Without a list dialog, one Yes/No question per album.
+    virtual QList<bool> chooseAlbumsToRestore(QWidget* parent, const QStringList& albums);
 };
 
 class QtUserPrompts final : public UserPrompts {
@@ -72,6 +76,7 @@ public:
     QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                               const std::string& scratchFolder) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    QList<bool> chooseAlbumsToRestore(QWidget* parent, const QStringList& albums) override;
 };
 
 // The box askYesNoCancel shows, not yet shown (tests take its picture).

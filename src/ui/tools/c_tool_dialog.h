@@ -82,7 +82,9 @@ private:
     // result; tells the user and returns false otherwise.
     bool resultReadBack();
     bool replaceSource(ImageRecord& picture);
-    void renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath);
+    // False, the user told `failure` (by default that the album's copy is
+    // not renewed), when the store copy could not be written.
+    bool renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath, const QString& failure = {});
     void removeScratch();
 
     ToolContext m_context;

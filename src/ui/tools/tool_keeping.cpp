@@ -65,16 +65,19 @@ bool CToolDialog::replaceSource(ImageRecord& picture)
     return *written != EditWriting::Declined;
 }
 
-void CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath)
+bool CToolDialog::renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath, const QString& failure)
 {
     if (slot < 0)
-        return;
+        return true;
     const AlbumRecord& album = m_context.state.albums->windowSlots[static_cast<std::size_t>(slot)];
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
-    if (replaceStoreCopy(io, picture, m_context.state.programFolder, albumFilePath(album), imagePath) != Status::Ok)
-        m_context.prompts.showMessage(this, QStringLiteral("アルバムの縮小画像を更新できませんでした。"));
-    else
-        markWindowChanged(*m_context.state.albums, album.viewId); // the album file still holds the old picture
+    if (replaceStoreCopy(io, picture, m_context.state.programFolder, albumFilePath(album), imagePath) != Status::Ok) {
+        m_context.prompts.showMessage(this, failure.isEmpty() ? QStringLiteral("アルバムの縮小画像を更新できませんでした。")
+                                                              : failure);
+        return false;
+    }
+    markWindowChanged(*m_context.state.albums, album.viewId); // the album file still holds the old picture
+    return true;
 }
 
 void CToolDialog::keepByChange()
@@ -138,10 +141,13 @@ void CToolDialog::keepByAdding()
         m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), written.status()));
         return;
     }
-    renewStoreCopy(picture, slot, path);
+    // Without its store copy the new picture would be saved in the album
+    // without a picture: like every other add, it stays out of the album.
+    const bool stored = renewStoreCopy(
+        picture, slot, path, qs(path) + QStringLiteral("\nに保存しましたが、アルバム用の縮小画像を作れないため、アルバムには追加していません。"));
     removeScratch();
     m_toolPath = path;
-    m_addedSlot = slot;
+    m_addedSlot = stored ? slot : -1;
     m_outcome = ToolOutcome::Added;
     accept();
 }

@@ -25,5 +25,18 @@ TEST(ScratchFiles, DeletesOnlyTheFourKindsInTemp)
     EXPECT_EQ(deleteScratchFiles(""), 0);
 }
 
+TEST(ScratchFiles, SpareTheRecoveryCopies)
+{
+    test::TempDir tmp;
+    for (const char* name : {"TEMP/recovery/0123456789abcdef-3-77.abm", "TEMP/recovery/0123456789abcdef.rcv",
+                             "TEMP/recovery/running-77", "TEMP/recovery/x.jpg"})
+        test::writeBytes(tmp.file(name), "x");
+    EXPECT_EQ(deleteScratchFiles(tmp.path()), 0);
+    EXPECT_TRUE(fs::exists(tmp.file("TEMP/recovery/0123456789abcdef-3-77.abm")));
+    EXPECT_TRUE(fs::exists(tmp.file("TEMP/recovery/0123456789abcdef.rcv")));
+    EXPECT_TRUE(fs::exists(tmp.file("TEMP/recovery/running-77")));
+    EXPECT_TRUE(fs::exists(tmp.file("TEMP/recovery/x.jpg")));
+}
+
 } // namespace
 } // namespace pictra

@@ -3,6 +3,7 @@
 #include "support/album_window_fixture.h"
 #include "support/modal_dialogs.h"
 
+#include "core/album/album_changes.h"
 #include "core/album/cell_picture.h"
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
@@ -266,6 +267,36 @@ private slots:
         QCOMPARE(entryPath(f.record(*frame), 0), first); // a copy leaves the album alone
     }
 
+    void aCopyOverAFileAnOpenAlbumListsRenewsThatAlbumsPicture()
+    {
+        AlbumWindowFixture f;
+        const std::string source = f.dir.file("a/pic.jpg");
+        const std::string target = f.dir.file("t/pic.jpg");
+        AlbumWindowFixture::writeJpeg(source, 120, 1);
+        AlbumWindowFixture::writeJpeg(target, 60, 2);
+        const std::string otherAlbum = f.dir.file("other.abm");
+        auto* other = f.openAlbum(otherAlbum, 1);
+        pictra::editWindowRecords(*f.state.albums, other->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[0].path, target); });
+        const std::string otherCopy = pictra::storeCopyPath(f.state.programFolder, otherAlbum, target);
+        AlbumWindowFixture::writeJpeg(otherCopy, 60, 2);
+        const auto oldCopy = pictra::readFile(otherCopy).value();
+        auto* frame = f.openAlbum(f.dir.file("trip.abm"), 1);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(),
+                                  [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[0].path, source); });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+        whenDialogOpens([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("t")));
+            dialog.findChild<QTreeWidget*>(QStringLiteral("1079"))->topLevelItem(0)->setSelected(true);
+            clickButton(dialog, "1020");
+        });
+        QVERIFY(frame->handleCommand(cmd::kCopyToFolder));
+        QCOMPARE(std::filesystem::file_size(target), std::filesystem::file_size(source));
+        QVERIFY(pictra::readFile(otherCopy).value() != oldCopy); // made again from the new file
+        QVERIFY(pictra::albumChanged(f.record(*other)));
+        QVERIFY(!pictra::albumChanged(f.record(*frame))); // a copy leaves the source's album alone
+    }
+
     void moveRepointsEveryEntryOfEveryOpenAlbum()
     {
         AlbumWindowFixture f;
@@ -302,6 +333,9 @@ private slots:
         QCOMPARE(entryPath(f.record(*frame), 2), moved);
         QCOMPARE(entryPath(f.record(*other), 0), moved);
         QVERIFY(f.host.scripted.asked.isEmpty());
+        // Both album files still name the old place: both are to be saved.
+        QVERIFY(pictra::albumChanged(f.record(*frame)));
+        QVERIFY(pictra::albumChanged(f.record(*other)));
 
         // Moving it into its own folder leaves the file alone and says so.
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));

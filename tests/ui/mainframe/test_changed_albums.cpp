@@ -261,6 +261,50 @@ private slots:
         QCOMPARE(pathsOnDisk(second), std::vector<std::string>{renamed});
     }
 
+    void aStoreCopyThatCannotFollowARenameIsTold()
+    {
+        Program p;
+        const std::string trip = p.tmp.file("albums/trip.abm");
+        QVERIFY(savedAlbum(p, trip, {picture(p, "photo.jpg", 1)}));
+        AlbumTable& t = *p.state.albums;
+        t.working.hasFocus = 1;
+        t.working.focusIndex = 0;
+        mirrorToActiveSlot(t);
+        // A stray copy under the new name: the store copy is never put over it.
+        const std::string renamed = p.tmp.file("img/renamed.jpg");
+        test::writeBytes(storeCopyPath(p.state.programFolder, trip, renamed), "stray");
+
+        test::whenDialogOpens([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
+            dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
+        });
+        QVERIFY(p.frame->handleCommand(cmd::kRename));
+        QVERIFY(fileExists(renamed));
+        QCOMPARE(p.prompts.asked.last(), ui::storeCopyRenameFailureMessage(qs(trip), qs(p.tmp.file("img/photo.jpg")), qs(renamed)));
+        QVERIFY(p.prompts.asked.last().contains(QStringLiteral("「trip.abm」")));
+        QVERIFY(albumChanged(t.working));
+    }
+
+    void openingAnAlbumNeverTakesTheWindowOfAnEmptiedChangedOne()
+    {
+        Program p;
+        const std::string other = p.tmp.file("albums/other.abm");
+        QVERIFY(savedAlbum(p, other, {picture(p, "o.jpg", 1)}));
+        QVERIFY(p.frame->documents().activeFrame()->close());
+        ui::CChildFrame* emptied = savedAlbum(p, p.tmp.file("albums/trip.abm"), {picture(p, "a.jpg", 2)});
+        QVERIFY(emptied);
+        AlbumTable& t = *p.state.albums;
+        t.working.hasFocus = 1;
+        t.working.focusIndex = 0;
+        mirrorToActiveSlot(t);
+        QVERIFY(p.frame->handleCommand(cmd::kDelete));
+        QCOMPARE(t.working.imageCount, 0);
+        const int open = t.openCount;
+        QVERIFY(p.frame->documents().openAlbum(other));
+        QCOMPARE(t.openCount, open + 1);
+        QVERIFY(albumChanged(recordOf(p, *emptied)));
+    }
+
     void discardingOneAlbumThenCancellingKeepsItsMark()
     {
         Program p;
@@ -274,15 +318,30 @@ private slots:
         QCOMPARE(changedAlbumWindows(*p.state.albums).size(), std::size_t{2});
     }
 
-    void anExitThatCannotKeepTheWindowPlaceSaysSoAndEnds()
+    void anExitThatCannotKeepItsRecordsSaysSoAndEnds_data()
     {
+        QTest::addColumn<bool>("placement");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("window place") << true << QStringLiteral("ウインドウの位置と大きさを保存できませんでした。");
+        QTest::newRow("open albums") << false << QStringLiteral("開いていたアルバムの一覧を保存できませんでした。");
+    }
+    void anExitThatCannotKeepItsRecordsSaysSoAndEnds()
+    {
+        QFETCH(bool, placement);
+        QFETCH(QString, told);
         Program p;
-        test::writeBytes(p.tmp.file("blocked"), "a file where a folder should be");
-        p.state.registry = RegistryStore(p.tmp.file("blocked/pictra.reg"));
+        if (placement) {
+            test::writeBytes(p.tmp.file("blocked"), "a file where a folder should be");
+            p.state.registry = RegistryStore(p.tmp.file("blocked/pictra.reg"));
+        } else {
+            // The recent list cannot be read back or written: a folder stands in its place.
+            const QString list = qs(p.state.programFolder + "/PARAM/used_file.dat");
+            QFile::remove(list);
+            QVERIFY(QDir().mkpath(list));
+        }
         p.prompts.yesNoAnswers << true;
         QVERIFY(p.frame->close());
-        QVERIFY2(p.prompts.asked.last().startsWith(QStringLiteral("ウインドウの位置と大きさを保存できませんでした。")),
-                 qPrintable(p.prompts.asked.last()));
+        QVERIFY2(p.prompts.asked.last().startsWith(told), qPrintable(p.prompts.asked.join(QLatin1Char('|'))));
     }
 
     void theErrorLogNamesTheAlbumAndListsEachMissingFileOnce()

@@ -350,6 +350,13 @@ private slots:
         DialogFixture f;
         pictra::test::whenDialogOpens([](QDialog& dialog) {
             auto& d = static_cast<CTwainDlg&>(dialog);
+            // A small area keeps the scan quick.
+            QComboBox* area = DialogFixture::combo(d, "scanArea");
+            if (area->count() == 0) {
+                QSignalSpy ready(&d, &CTwainDlg::deviceReady);
+                QVERIFY(ready.wait(20000));
+            }
+            area->setCurrentIndex(3);
             QVERIFY(DialogFixture::scan(d));
             DialogFixture::list(d)->selectAll();
             DialogFixture::button(d, "1023")->click();

@@ -204,6 +204,21 @@ private slots:
         QVERIFY(fileExists(storeCopyPath(f.state.programFolder, kAlbum, jpg)));
     }
 
+    void addLeavesOutOfTheAlbumAPictureWithoutStoreCopy()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string jpg = f.dir.file("grey.jpg");
+        QVERIFY(makeFolders(storeCopyPath(f.state.programFolder, kAlbum, jpg))); // no copy can be written there
+        f.host.scripted.fileAnswers.enqueue(QString::fromStdString(jpg));
+        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
+        QVERIFY(view->handleCommand(32838));
+        QVERIFY(fileExists(jpg)); // the picture itself is kept
+        QCOMPARE(albumCount(f), 2);
+        QVERIFY2(f.host.scripted.asked.last().contains(QStringLiteral("アルバムには追加していません")),
+                 qPrintable(f.host.scripted.asked.last()));
+    }
+
     void addRefusesANameWhoseStoreCopyBelongsToAnotherPicture()
     {
         AlbumWindowFixture f;
