@@ -1,4 +1,4 @@
-// Cascading and tiling album windows.
+// Cascading, tiling and lining up album windows.
 #include "core/app/window_layout.h"
 
 #include <algorithm>
@@ -27,6 +27,20 @@ std::vector<WindowBox> tiledSideBySide(AreaSize area, int count)
         const int right = static_cast<int>(static_cast<long long>(area.width) * (i + 1) / count);
         boxes.push_back({x, 0, right - x, area.height});
         x = right;
+    }
+    return boxes;
+}
+
+std::vector<WindowBox> iconRows(AreaSize area, AreaSize icon, int count)
+{
+    std::vector<WindowBox> boxes;
+    if (count <= 0 || icon.width <= 0 || icon.height <= 0)
+        return boxes;
+    const int perRow = std::max(area.width / icon.width, 1);
+    for (int i = 0; i < count; ++i) {
+        const int row = i / perRow;
+        const int column = i % perRow;
+        boxes.push_back({column * icon.width, area.height - (row + 1) * icon.height, icon.width, icon.height});
     }
     return boxes;
 }

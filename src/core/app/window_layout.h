@@ -1,5 +1,6 @@
 // Where the main window puts its album windows: new ones cascade from the
-// top-left of the window area, and Tile sets them side by side.
+// top-left of the window area, Tile sets them side by side, and minimised
+// ones line up along the bottom.
 #pragma once
 
 #include <vector>
@@ -31,5 +32,17 @@ WindowBox cascadedWindow(AreaSize area, int before, AreaSize preferred);
 // `count` windows side by side, each as high as the area; the widths differ
 // by at most one pixel and fill the area exactly.
 std::vector<WindowBox> tiledSideBySide(AreaSize area, int count);
+
+// `count` minimised windows of size `icon` in rows along the bottom of the
+// area, left to right, a full row continuing in the row above:
+//
+//   +----------------------------+
+//   |                            |
+//   | [5]                        |
+//   | [1] [2] [3] [4]            |
+//   +----------------------------+
+//
+// A row holds at least one icon however narrow the area is.
+std::vector<WindowBox> iconRows(AreaSize area, AreaSize icon, int count);
 
 } // namespace pictra

@@ -59,7 +59,6 @@ inline constexpr int kPrintDtp = 32856;
 inline constexpr int kCascade = 32815;
 inline constexpr int kTile = 32816;
 inline constexpr int kArrangeIcons = 32817;
-inline constexpr int kHelpIndex = 32848;
 inline constexpr int kManual = 32857;
 inline constexpr int kAbout = 57664;
 

@@ -56,7 +56,6 @@ constexpr std::array kCommands = {
     CommandInfo{kCascade, "重ねて表示(&C)", "", "ウインドウを重ねて表示する\n重ねて表示", ""},
     CommandInfo{kTile, "並べて表示(&T)", "", "ウインドウを並べて表示する\n並べて表示", ""},
     CommandInfo{kArrangeIcons, "ｱｲｺﾝの整列(&A)", "", "アイコンを整列する\nアイコンの整列", ""},
-    CommandInfo{kHelpIndex, "トピックの検索(&H)", "", "ヘルプのトピック一覧を表示する\nトピックの検索", ""},
     CommandInfo{kManual, "マニュアル(&M)", "", "マニュアルを表示する\nマニュアル", ""},
     CommandInfo{kAbout, "バージョン情報(&A)...", "", "プログラムのバージョンを表示する\nバージョン情報", ""},
 };
@@ -94,7 +93,8 @@ constexpr std::array kMenuBar = {
     item(kCascade), item(kTile), item(kArrangeIcons),
     end(),
     begin("ヘルプ(&H)"),
-    item(kHelpIndex), item(kManual), separator(), item(kAbout),
+    // No topic index: the manual is one short PDF, which "マニュアル" opens.
+    item(kManual), separator(), item(kAbout),
     end(),
 };
 

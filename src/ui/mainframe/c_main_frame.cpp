@@ -53,6 +53,25 @@ namespace {
 constexpr int kIdleUpdateMs = 250;
 
 // Tile: the windows that are neither hidden, minimised nor disabled side by side.
+// Minimised windows back into rows along the bottom, in window order, for
+// those the user dragged elsewhere.
+void arrangeIcons(QMdiArea& area)
+{
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* sub : area.subWindowList()) {
+        if (sub->isVisible() && sub->isMinimized())
+            icons << sub;
+    }
+    if (icons.isEmpty())
+        return;
+    const QSize room = area.viewport()->size();
+    const QSize icon = icons.front()->size();
+    const std::vector<WindowBox> boxes =
+        iconRows({room.width(), room.height()}, {icon.width(), icon.height()}, static_cast<int>(icons.size()));
+    for (qsizetype i = 0; i < icons.size() && i < static_cast<qsizetype>(boxes.size()); ++i)
+        icons[i]->move(boxes[static_cast<std::size_t>(i)].x, boxes[static_cast<std::size_t>(i)].y);
+}
+
 void tileSideBySide(QMdiArea& area)
 {
     QList<QMdiSubWindow*> windows;
@@ -191,12 +210,11 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kExit: close(); return true;
     case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
     case cmd::kTile: tileSideBySide(*m_mdi); return true;
-    case cmd::kArrangeIcons: return true; // the MDI area keeps minimised windows in a row itself
+    case cmd::kArrangeIcons: arrangeIcons(*m_mdi); return true;
     case cmd::kPrintSetup: m_prompts->setUpPrinter(this, m_printer); return true;
     case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kViewStatusBar: statusBar()->setVisible(m_commands->action(id)->isChecked()); return true;
-    case cmd::kManual:
-    case cmd::kHelpIndex: openManual(); return true;
+    case cmd::kManual: openManual(); return true;
     case cmd::kAbout: AboutDialog(this).exec(); return true;
     case cmd::kSearch:
     case cmd::kSearchFromFile: {

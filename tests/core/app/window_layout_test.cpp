@@ -45,5 +45,16 @@ TEST(Tile, SideBySideFillingTheArea)
     EXPECT_EQ(tiledSideBySide({800, 600}, 1).front(), (WindowBox{0, 0, 800, 600}));
 }
 
+TEST(IconRows, LineUpFromTheBottomLeftAndWrapUpwards)
+{
+    const auto boxes = iconRows({500, 400}, {160, 30}, 4);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0], (WindowBox{0, 370, 160, 30}));
+    EXPECT_EQ(boxes[2], (WindowBox{320, 370, 160, 30}));
+    EXPECT_EQ(boxes[3], (WindowBox{0, 340, 160, 30})); // three fit in a row
+    EXPECT_EQ(iconRows({100, 400}, {160, 30}, 2)[1], (WindowBox{0, 340, 160, 30}));
+    EXPECT_TRUE(iconRows({500, 400}, {0, 30}, 2).empty());
+}
+
 } // namespace
 } // namespace pictra

@@ -1,10 +1,16 @@
 // A later start of the program hands its album to the running instance.
 #include "core/commands/open_command.h"
+#include "support/app_session.h"
+#include "ui/mainframe/album_documents.h"
+#include "ui/mainframe/c_main_frame.h"
 #include "ui/mainframe/single_instance.h"
 
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <algorithm>
+#include <filesystem>
 
 using namespace pictra;
 
@@ -30,10 +36,27 @@ private slots:
         QCOMPARE(parseOpenCommand(text.toStdString()), std::optional<std::string>("/tmp/旅行 (1).abm"));
     }
 
-    void nameDependsOnTheProgramFolder()
+    void aSecondStartOpensItsAlbumInTheRunningProgram()
     {
-        QVERIFY(ui::singleInstanceName(QStringLiteral("/a")) != ui::singleInstanceName(QStringLiteral("/b")));
-        QCOMPARE(ui::singleInstanceName(QStringLiteral("/a")), ui::singleInstanceName(QStringLiteral("/a")));
+        test::StartedProgram p;
+        const std::string folder = p.tmp.file("program");
+        ui::SingleInstanceServer server;
+        QVERIFY(server.listen(ui::singleInstanceName(QString::fromStdString(folder))));
+        QObject::connect(&server, &ui::SingleInstanceServer::commandReceived, p.frame.get(),
+                         &ui::CMainFrame::executeShellCommand);
+        const std::string album = p.tmp.file("旅行 (2).abm");
+        std::filesystem::copy_file(folder + "/USER/サンプル.abm", album);
+
+        QProcess second;
+        second.start(qEnvironmentVariable("PICTRA_BINARY_DIR") + QStringLiteral("/src/app/pictra"),
+                     {QString::fromStdString(album)});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        const auto isOpen = [&] {
+            const std::vector<std::string> open = p.frame->documents().openAlbumPaths();
+            return std::find(open.begin(), open.end(), album) != open.end();
+        };
+        QTRY_VERIFY(isOpen());
     }
 };
 
