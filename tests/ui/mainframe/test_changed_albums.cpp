@@ -243,7 +243,7 @@ private slots:
         t.working.focusIndex = 0;
         mirrorToActiveSlot(t);
 
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto renameDialog = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });
@@ -274,7 +274,7 @@ private slots:
         const std::string renamed = p.tmp.file("img/renamed.jpg");
         test::writeBytes(storeCopyPath(p.state.programFolder, trip, renamed), "stray");
 
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });
@@ -318,15 +318,30 @@ private slots:
         QCOMPARE(changedAlbumWindows(*p.state.albums).size(), std::size_t{2});
     }
 
-    void anExitThatCannotKeepTheWindowPlaceSaysSoAndEnds()
+    void anExitThatCannotKeepItsRecordsSaysSoAndEnds_data()
     {
+        QTest::addColumn<bool>("placement");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("window place") << true << QStringLiteral("ウインドウの位置と大きさを保存できませんでした。");
+        QTest::newRow("open albums") << false << QStringLiteral("開いていたアルバムの一覧を保存できませんでした。");
+    }
+    void anExitThatCannotKeepItsRecordsSaysSoAndEnds()
+    {
+        QFETCH(bool, placement);
+        QFETCH(QString, told);
         Program p;
-        test::writeBytes(p.tmp.file("blocked"), "a file where a folder should be");
-        p.state.registry = RegistryStore(p.tmp.file("blocked/pictra.reg"));
+        if (placement) {
+            test::writeBytes(p.tmp.file("blocked"), "a file where a folder should be");
+            p.state.registry = RegistryStore(p.tmp.file("blocked/pictra.reg"));
+        } else {
+            // The recent list cannot be read back or written: a folder stands in its place.
+            const QString list = qs(p.state.programFolder + "/PARAM/used_file.dat");
+            QFile::remove(list);
+            QVERIFY(QDir().mkpath(list));
+        }
         p.prompts.yesNoAnswers << true;
         QVERIFY(p.frame->close());
-        QVERIFY2(p.prompts.asked.last().startsWith(QStringLiteral("ウインドウの位置と大きさを保存できませんでした。")),
-                 qPrintable(p.prompts.asked.last()));
+        QVERIFY2(p.prompts.asked.last().startsWith(told), qPrintable(p.prompts.asked.join(QLatin1Char('|'))));
     }
 
     void theErrorLogNamesTheAlbumAndListsEachMissingFileOnce()

@@ -188,7 +188,7 @@ private slots:
         AppState state;
         (void)state.registry.writeString(kPictraRegistryKey, "_dir", programFolder);
         int listed = 0;
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) {
             auto* offer = qobject_cast<ui::CRecoveryDlg*>(&dialog);
             if (!offer)
                 return;
