@@ -72,8 +72,7 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     const std::string source = block.clipboardAlbum;
     if (const auto clash = pasteStoreNameClash(w, block)) {
         host.prompts().showMessage(
-            &frame, QStringLiteral("「%1」と同じファイル名の別のイメージがアルバムにあるため、貼り付けられません。")
-                        .arg(qs(std::string(fileNamePart(*clash)))));
+            &frame, storeNameClashMessage({*clash}, StoreNameClashAct::Paste));
         return;
     }
     const int count = static_cast<int>(block.clipboard.size());

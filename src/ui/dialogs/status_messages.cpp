@@ -141,11 +141,23 @@ QString albumFullMessage(int leftOut)
         .arg(leftOut);
 }
 
+QString storeNameClashMessage(const std::vector<std::string>& images, StoreNameClashAct act)
+{
+    const QString refused = act == StoreNameClashAct::Paste    ? QStringLiteral("貼り付けられません。")
+                            : act == StoreNameClashAct::Rename ? QStringLiteral("この名前に変更できません。")
+                                                               : QStringLiteral("追加できません。");
+    return QStringLiteral("次のイメージは、同じファイル名の別のイメージがアルバムにあるため%1%2").arg(refused, listedImages(images));
+}
+
 QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain)
 {
-    const QString clash = QStringLiteral("次のイメージは、同じファイル名の別のイメージがアルバムにあるため追加できません。%1")
-                              .arg(listedImages(images));
+    const QString clash = storeNameClashMessage(images, StoreNameClashAct::Add);
     return othersRemain ? clash + QStringLiteral("\n\nほかのイメージを追加しますか?") : clash;
+}
+
+QString overwriteQuestion(const QString& path)
+{
+    return QStringLiteral("%1 は既に存在します。\n上書きしますか?").arg(path);
 }
 
 QString exportReadFailureMessage(const QString& path, Status status)

@@ -253,7 +253,7 @@ QString AlbumDocuments::askSavePath()
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".abm");
     if (QFileInfo::exists(chosen) &&
-        !m_host.prompts().askYesNo(m_window, QStringLiteral("%1 は既に存在します。\n上書きしますか?").arg(chosen)))
+        !m_host.prompts().askYesNo(m_window, overwriteQuestion(chosen)))
         return {};
     return chosen;
 }
