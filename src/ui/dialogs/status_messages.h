@@ -58,3 +58,13 @@ QString storeNameClashQuestion(const std::vector<std::string>& images, bool othe
 QString exportReadFailureMessage(const QString& path, Status status);
 
 } // namespace pictra::ui
+
+namespace pictra::ui {
+
+// The program folder `folder` could not be prepared; the program does not start.
+QString programFolderFailureMessage(const QString& folder, Status status);
+
+// The manual `pdf` could not be shown (no viewer, or the file is missing).
+QString manualNotShownMessage(const QString& pdf, bool exists);
+
+} // namespace pictra::ui
