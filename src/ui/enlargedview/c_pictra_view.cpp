@@ -69,10 +69,8 @@ bool CPictraView::handleCommand(int id)
     case cmd::kStandardSize: standardSize(); return true;
     default: break;
     }
-    if (const std::optional<ImageTool> tool = toolForCommand(id)) {
-        launchTool(*tool);
-        return true;
-    }
+    if (const std::optional<ImageTool> tool = toolForCommand(id))
+        return launchTool(*tool);
     return false;
 }
 
