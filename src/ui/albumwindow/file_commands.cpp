@@ -81,7 +81,7 @@ void insertFromFiles(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     }
     FileNameList list;
     for (const std::string& path : dialog.paths())
-        (void)list.add(path);
+        (void)list.add(path); // cannot fail: the dialog keeps to the album's room and the path length
     frame.appendImages(list);
 }
 

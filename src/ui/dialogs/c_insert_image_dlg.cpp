@@ -111,7 +111,7 @@ void CInsertImageDlg::pickFiles()
         return;
     m_preview->setPath({});
     setFieldText(folders.imageFolder, folderWithSeparator(chosen.front().toStdString()));
-    (void)saveLastUsedFolder(m_state.programFolder, folders);
+    (void)saveLastUsedFolder(m_state.programFolder, folders); // only the remembered folder is lost
     addFiles(chosen);
 }
 

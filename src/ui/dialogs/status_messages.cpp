@@ -176,3 +176,22 @@ QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& 
 }
 
 } // namespace pictra::ui
+
+namespace pictra::ui {
+
+QString programFolderFailureMessage(const QString& folder, Status status)
+{
+    return QStringLiteral("プログラムフォルダを準備できなかったため、Pictraを起動できません。\n%1\n%2")
+        .arg(folder, statusReason(status));
+}
+
+QString manualNotShownMessage(const QString& pdf, bool exists)
+{
+    if (!exists)
+        return QStringLiteral("マニュアルのファイルが見つかりません。\n%1").arg(pdf);
+    return QStringLiteral("マニュアルを表示できませんでした（PDFを表示するプログラムがありません）。\n"
+                          "PDFビューアで次のファイルを開いてください。\n%1")
+        .arg(pdf);
+}
+
+} // namespace pictra::ui

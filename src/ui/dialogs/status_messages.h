@@ -66,3 +66,13 @@ QString overwriteQuestion(const QString& path);
 QString exportReadFailureMessage(const QString& path, Status status);
 
 } // namespace pictra::ui
+
+namespace pictra::ui {
+
+// The program folder `folder` could not be prepared; the program does not start.
+QString programFolderFailureMessage(const QString& folder, Status status);
+
+// The manual `pdf` could not be shown (no viewer, or the file is missing).
+QString manualNotShownMessage(const QString& pdf, bool exists);
+
+} // namespace pictra::ui

@@ -69,10 +69,8 @@ bool CPictraView::handleCommand(int id)
     case cmd::kStandardSize: standardSize(); return true;
     default: break;
     }
-    if (const std::optional<ImageTool> tool = toolForCommand(id)) {
-        launchTool(*tool);
-        return true;
-    }
+    if (const std::optional<ImageTool> tool = toolForCommand(id))
+        return launchTool(*tool);
     return false;
 }
 
@@ -135,7 +133,7 @@ void CPictraView::zoomBack()
         setZoom({});
     } else {
         levels->pop_back();
-        (void)writeZoomStack(zoomStackFile(), *levels);
+        (void)writeZoomStack(zoomStackFile(), *levels); // only the way back through the zoom levels is lost
         m_outline = levels->back();
         ZoomState zoom{};
         zoom.zoomed = 1;

@@ -64,7 +64,8 @@ private:
     void showPopup(QPoint global);
     // The current stack, or nullopt (and the view drawn fitted) when its file is bad.
     std::optional<std::vector<Outline>> zoomLevels();
-    void launchTool(ImageTool tool);
+    // Opens the tool on the shown picture; false when it cannot open (the user is told).
+    bool launchTool(ImageTool tool);
     // "追加": the window shows the new file, and the album the copy was stored
     // in lists it at its end.
     void showAddedPicture(const std::string& oldPath, const std::string& newPath, int albumSlot);

@@ -132,7 +132,7 @@ void CPictraView::finishPan(QPoint at)
         m_outline = *moved;
     if (std::optional<std::vector<Outline>> levels = zoomLevels()) {
         levels->back() = m_outline;
-        (void)writeZoomStack(zoomStackFile(), *levels);
+        (void)writeZoomStack(zoomStackFile(), *levels); // only the way back through the zoom levels is lost
     }
     m_dragging = false;
     setCursor(Qt::ArrowCursor);

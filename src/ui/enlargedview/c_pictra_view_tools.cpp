@@ -23,18 +23,18 @@
 
 namespace pictra::ui {
 
-void CPictraView::launchTool(ImageTool tool)
+bool CPictraView::launchTool(ImageTool tool)
 {
     const AlbumRecord* rec = record();
     if (!rec)
-        return;
+        return false;
     const std::string path = picturePath();
     ToolContext context{m_state, m_host.prompts(), path, rec->currentPage};
     std::unique_ptr<CToolDialog> dialog = makeToolDialog(context, tool, this);
     if (!dialog->hasSource()) {
         m_host.prompts().showMessage(this, QString::fromStdString(path) +
                                                QStringLiteral("\nこの画像を読み込めないため、編集できません。"));
-        return;
+        return false;
     }
     dialog->exec();
     const ToolOutcome outcome = dialog->outcome();
@@ -48,6 +48,7 @@ void CPictraView::launchTool(ImageTool tool)
     if (outcome == ToolOutcome::Changed || outcome == ToolOutcome::Added)
         showEditedPicture();
     update();
+    return true;
 }
 
 void CPictraView::showEditedPicture()
@@ -74,8 +75,8 @@ void CPictraView::showAddedPicture(const std::string& oldPath, const std::string
     std::remove(zoomStackFile().c_str());
     setZoom({});
     editWindowRecords(table, m_viewId, [&newPath](AlbumRecord& r) {
-        (void)setFieldText(r.path, newPath);
-        (void)setFieldText(r.images[0].path, newPath);
+        (void)setFieldText(r.path, newPath); // cannot cut: the tool refused longer names
+        (void)setFieldText(r.images[0].path, newPath); // as above
     });
     m_frame.setWindowTitle(QString::fromStdString(BaseName(newPath) + "." + std::string(extensionOf(newPath))));
     if (albumSlot < 0 || albumSlot >= table.openCount)

@@ -184,7 +184,7 @@ void AlbumDocuments::openWithDialog()
     if (!openAlbum(path) || alreadyOpen)
         return;
     rememberAlbumFolder(path);
-    (void)AddRecentAlbum(m_state.programFolder, path);
+    (void)AddRecentAlbum(m_state.programFolder, path); // only the recent menu misses it
     m_recentChanged();
 }
 
@@ -236,7 +236,7 @@ bool AlbumDocuments::saveAs()
     renameWorkingAlbum(t, newPath);
     frame->refreshTitle();
     rememberAlbumFolder(newPath);
-    (void)AddRecentAlbum(m_state.programFolder, newPath);
+    (void)AddRecentAlbum(m_state.programFolder, newPath); // only the recent menu misses it
     m_recentChanged();
     return true;
 }
@@ -283,7 +283,7 @@ void AlbumDocuments::rememberAlbumFolder(const std::string& path)
     auto folders = loadLastUsedFolder(m_state.programFolder);
     LastUsedFolder updated = folders ? *folders : LastUsedFolder{};
     setFieldText(updated.albumFolder, folderWithSeparator(path));
-    (void)saveLastUsedFolder(m_state.programFolder, updated);
+    (void)saveLastUsedFolder(m_state.programFolder, updated); // only the remembered folder is lost
 }
 
 } // namespace pictra::ui

@@ -33,10 +33,10 @@ bool CSetPrinter::eventFilter(QObject* watched, QEvent* event)
         auto* properties = static_cast<QWidget*>(watched);
         startOnJobPage(*properties);
         if (auto* window = qobject_cast<QDialog*>(properties)) {
-            disconnect(window, nullptr, this, nullptr); // shown again: watched once
-            connect(window, &QDialog::finished, this, [this](int result) { m_pageConfirmed = result == Accepted; });
-            // A new printer brings a new window on its default paper.
-            connect(window, &QObject::destroyed, this, [this] { m_pageConfirmed = false; });
+            disconnect(window, &QDialog::finished, this, nullptr); // shown again: watched once
+            connect(window, &QDialog::finished, this, [this, window](int result) {
+                m_confirmedBy = result == Accepted ? window : nullptr;
+            });
         }
     }
     return QPrintDialog::eventFilter(watched, event);
@@ -85,8 +85,9 @@ void CSetPrinter::startOnJobPage(QWidget& properties)
 void CSetPrinter::accept()
 {
     QPrintDialog::accept();
-    // Without a confirmed properties window Qt has put its own default page on the printer.
-    if (!m_pageConfirmed)
+    // Without a confirmed properties window Qt has put its own default page
+    // on the printer. A window of a printer chosen since is gone (nulled).
+    if (m_confirmedBy.isNull())
         printer()->setPageLayout(m_jobPage);
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPointer>
 #include <QPrintDialog>
 
 class QPrinter;
@@ -27,7 +28,7 @@ private:
     void startOnJobPage(QWidget& properties);
 
     QPageLayout m_jobPage;
-    bool m_pageConfirmed = false; // the properties window was accepted
+    QPointer<QObject> m_confirmedBy; // the properties window last accepted
 };
 
 } // namespace pictra::ui

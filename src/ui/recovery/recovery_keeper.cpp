@@ -52,7 +52,7 @@ void RecoveryKeeper::start()
         return;
     m_started = true;
     // Without a marker the copies still work; a crash then looks like an exit that kept changes.
-    (void)writeRunMarker(m_state.programFolder, m_self);
+    (void)writeRunMarker(m_state.programFolder, m_self); // see above
     m_timer->start();
 }
 
@@ -98,12 +98,17 @@ void RecoveryKeeper::checkNow()
     m_batch.setFuture(QtConcurrent::run(writeBatch, takeDue(work.snapshotSlots), m_state.programFolder));
 }
 
-void RecoveryKeeper::batchDone()
+void RecoveryKeeper::forgetFailed(const std::vector<std::pair<std::string, Status>>& written)
 {
-    for (const auto& [path, status] : m_batch.result()) {
+    for (const auto& [path, status] : written) {
         if (status != Status::Ok)
             m_kept.erase(path); // tried again at the next look
     }
+}
+
+void RecoveryKeeper::batchDone()
+{
+    forgetFailed(m_batch.result());
     emit copiesWritten();
     // An album saved or closed while its copy was being written loses it now.
     checkNow();
@@ -115,12 +120,11 @@ void RecoveryKeeper::finish()
         return;
     m_timer->stop();
     m_batch.waitForFinished();
+    if (m_batch.future().resultCount() > 0)
+        forgetFailed(m_batch.result()); // its finished signal may never be delivered now
     const RecoveryWork work = planRecoveryWork(*m_state.albums, m_kept);
     removeUnwanted(work.removals);
-    for (const auto& [path, status] : writeBatch(takeDue(work.snapshotSlots), m_state.programFolder)) {
-        if (status != Status::Ok)
-            m_kept.erase(path);
-    }
+    forgetFailed(writeBatch(takeDue(work.snapshotSlots), m_state.programFolder));
     if (m_kept.empty())
         removeRunMarker(m_state.programFolder, m_self);
     m_started = false;

@@ -60,6 +60,7 @@ signals:
 private:
     std::vector<RecoverySnapshot> takeDue(const std::vector<int>& dueSlots);
     void removeUnwanted(const std::vector<std::string>& paths);
+    void forgetFailed(const std::vector<std::pair<std::string, Status>>& written);
     void batchDone();
 
     AppState& m_state;

@@ -86,7 +86,7 @@ private slots:
         }
         pictra::test::writeBytes(f.dir.file("pics/broken.jpg"), "not a picture");
         f.host.scripted.filesAnswers << files << QStringList{QString::fromStdString(f.dir.file("pics/broken.jpg"))};
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog1 = whenDialogOpens([&](QDialog& dialog) {
             QCOMPARE(dialog.objectName(), QStringLiteral("133"));
             clickButton(dialog, "1020"); // nothing to remove yet
             clickButton(dialog, "1017");
@@ -175,7 +175,7 @@ private slots:
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
 
         f.host.scripted.yesNoAnswers << false; // "taken.JPG" exists: keep it
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog2 = whenDialogOpens([&](QDialog& dialog) {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
             QVERIFY(edit);
             QCOMPARE(edit->text(), QStringLiteral("photo"));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(f.host.scripted.asked.size(), 2);
         QCOMPARE(f.host.scripted.asked[1], pictra::ui::overwriteQuestion(QStringLiteral("taken.JPG")));
 
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog3 = whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("trip"));
             clickButton(dialog, "1");
         });
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(frame->pageView()->handleCommand(cmd::kEnlargedView));
         auto* single = pictra::ui::CChildFrame::find(f.host.mdiArea(), f.state.albums->working.viewId);
         QVERIFY(single && single->kind() == pictra::AlbumKind::SingleImage);
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog4 = whenDialogOpens([&](QDialog& dialog) {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1000"));
             QCOMPARE(edit->text(), QStringLiteral("photo"));
             edit->setText(QStringLiteral("renamed"));
@@ -246,7 +246,7 @@ private slots:
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
         std::filesystem::create_directories(f.dir.file("t"));
         const auto copyBoth = [&] {
-            whenDialogOpens([&](QDialog& dialog) {
+            const auto dialog5 = whenDialogOpens([&](QDialog& dialog) {
                 QCOMPARE(dialog.windowTitle(), QStringLiteral("複写"));
                 dialog.findChild<QRadioButton*>(QStringLiteral("1068"))->click(); // 全てのファイル
                 auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("1079"));
@@ -286,7 +286,7 @@ private slots:
         pictra::editWindowRecords(*f.state.albums, frame->viewId(),
                                   [&](pictra::AlbumRecord& r) { pictra::setFieldText(r.images[0].path, source); });
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto expected101 = whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("t")));
             dialog.findChild<QTreeWidget*>(QStringLiteral("1079"))->topLevelItem(0)->setSelected(true);
             clickButton(dialog, "1020");
@@ -313,7 +313,7 @@ private slots:
         });
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
         std::filesystem::create_directories(f.dir.file("b"));
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog6 = whenDialogOpens([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("移動"));
             auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("1079"));
             auto* start = dialog.findChild<QPushButton*>(QStringLiteral("1020"));
@@ -340,7 +340,7 @@ private slots:
 
         // Moving it into its own folder leaves the file alone and says so.
         AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
-        whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog7 = whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("b/")));
             dialog.findChild<QTreeWidget*>(QStringLiteral("1079"))->topLevelItem(0)->setSelected(true);
             clickButton(dialog, "1020");

@@ -243,7 +243,7 @@ private slots:
         t.working.focusIndex = 0;
         mirrorToActiveSlot(t);
 
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto renameDialog = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });
@@ -274,7 +274,7 @@ private slots:
         const std::string renamed = p.tmp.file("img/renamed.jpg");
         test::writeBytes(storeCopyPath(p.state.programFolder, trip, renamed), "stray");
 
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("renamed"));
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });

@@ -54,7 +54,7 @@ void TestClipboardSession::cutFromOneAlbumPasteIntoAnotherSaveAndReopen()
     QVERIFY(frame->handleCommand(cmd::kNewAlbum));
     ui::CChildFrame* albumA = frame->documents().activeFrame();
     prompts.filesAnswers << images;
-    test::whenDialogOpens([](QDialog& dialog) {
+    const auto dialog1 = test::whenDialogOpens([](QDialog& dialog) {
         dialog.findChild<QPushButton*>(QStringLiteral("1017"))->click();
         dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
     });

@@ -96,7 +96,7 @@ private slots:
         for (const std::string& path : p.pictures(2, "q"))
             more << QString::fromStdString(path);
         p.prompts.filesAnswers << more;
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QPushButton*>(QStringLiteral("1017"))->click();
             dialog.findChild<QPushButton*>(QStringLiteral("1"))->click();
         });
@@ -181,12 +181,12 @@ private slots:
         QVERIFY(p.bar("1007").endsWith(QStringLiteral("/p1.jpg"))); // a new picture window is shown at once
         const std::string added = p.tmp.file("photos/p1_grey.jpg");
         p.prompts.fileAnswers << QString::fromStdString(added);
-        test::whenDialogOpens([](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("1018"))->click(); });
+        const auto expected102 = test::whenDialogOpens([](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("1018"))->click(); });
         QVERIFY(p.frame->handleCommand(32838)); // グレースケール, "追加"
         QCOMPARE(p.bar("1007"), QString::fromStdString(added));
 
         // "変更" of a quarter turn: the bar tells the new size.
-        test::whenDialogOpens([](QDialog& dialog) {
+        const auto expected103 = test::whenDialogOpens([](QDialog& dialog) {
             dialog.findChild<QPushButton*>(QStringLiteral("1020"))->click(); // 回転
             dialog.findChild<QPushButton*>(QStringLiteral("1017"))->click(); // 変更
         });

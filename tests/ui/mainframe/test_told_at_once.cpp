@@ -71,7 +71,7 @@ private slots:
                                               QString::fromStdString(p.typed)};
         int asked = -1;
         int listed = -1;
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QPushButton*>(QStringLiteral("1017"))->click(); // 開く
             asked = static_cast<int>(p.prompts.asked.size());
             listed = p.album().imageCount; // nothing is in the album yet

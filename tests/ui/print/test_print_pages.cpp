@@ -275,7 +275,7 @@ private slots:
         choosePaper(sheet, "L判");
         ui::preparePrinter(printer, sheet);
         ui::QtUserPrompts prompts;
-        test::whenDialogOpens([](QDialog& dialog) { dialog.accept(); });
+        const auto dialog1 = test::whenDialogOpens([](QDialog& dialog) { dialog.accept(); });
         QVERIFY(prompts.setUpPrinter(nullptr, printer));
         QVERIFY(samePage(sheet, ui::printerPageMm(printer).width, ui::printerPageMm(printer).height));
 
@@ -283,10 +283,10 @@ private slots:
         QString shownSize;
         double shownWidth = 0;
         double shownHeight = 0;
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog2 = test::whenDialogOpens([&](QDialog& dialog) {
             auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"));
             QVERIFY(properties);
-            test::whenDialogOpens([&](QDialog& window) {
+            const auto properties3 = test::whenDialogOpens([&](QDialog& window) {
                 auto* sizes = window.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
                 shownSize = sizes->currentText();
                 shownWidth = window.findChild<QDoubleSpinBox*>(QStringLiteral("pageWidth"))->value();

@@ -164,11 +164,15 @@ private slots:
         while (!said.contains("ready") && child.waitForReadyRead(60000))
             said += child.readAllStandardOutput();
         QVERIFY2(said.contains("ready"), qPrintable(QStringLiteral("the program ended with %1").arg(child.exitCode())));
-        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        const auto childPid = static_cast<pid_t>(child.processId());
+        ::kill(childPid, SIGKILL);
         QVERIFY(child.waitForFinished(10000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         const std::string programFolder = tmp.file("program");
+        const auto left = readRunMarkers(programFolder);
+        QCOMPARE(left.size(), std::size_t{1});
+        QCOMPARE(left[0].pid, static_cast<int>(childPid));
         const std::string samplePath = programFolder + "/USER/サンプル.abm";
         const auto sampleFile = readFile(samplePath);
         QVERIFY(sampleFile.ok());
@@ -184,7 +188,7 @@ private slots:
         AppState state;
         (void)state.registry.writeString(kPictraRegistryKey, "_dir", programFolder);
         int listed = 0;
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) {
             auto* offer = qobject_cast<ui::CRecoveryDlg*>(&dialog);
             if (!offer)
                 return;
@@ -197,6 +201,8 @@ private slots:
         options.programDir = qEnvironmentVariable("PICTRA_BINARY_DIR").toStdString() + "/src/app";
         auto frame = startPictra(state, options);
         QCOMPARE(listed, 2);
+        // The dead program's marker goes; this program's own takes its place.
+        QCOMPARE(readRunMarkers(programFolder), std::vector<ProcessIdentity>{frame->recovery().self()});
 
         AlbumTable& t = *state.albums;
         QCOMPARE(t.openCount, 2);

@@ -348,7 +348,7 @@ private slots:
     void theCommandOpensTheScansInTheirOwnWindows()
     {
         DialogFixture f;
-        pictra::test::whenDialogOpens([](QDialog& dialog) {
+        const auto dialog1 = pictra::test::whenDialogOpens([](QDialog& dialog) {
             auto& d = static_cast<CTwainDlg&>(dialog);
             // A small area keeps the scan quick.
             QComboBox* area = DialogFixture::combo(d, "scanArea");

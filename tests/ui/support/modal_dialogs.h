@@ -1,26 +1,66 @@
 // Driving modal dialogs in ui tests: the steps run once the dialog's own
 // event loop has started; a dialog the steps leave open is cancelled so a
-// failing test never hangs.
+// failing test never hangs, and a dialog that never opens fails the test.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <source_location>
 
 namespace pictra::test {
 
-inline void whenDialogOpens(std::function<void(QDialog&)> steps)
+// Watches for the modal dialog that the code under test opens next (one that
+// was not already the active modal widget) and runs `steps` on it. Keep the
+// returned object until that code has run: when it goes out of scope without
+// the dialog having opened, the test fails at the line that expected it.
+class DialogExpectation {
+public:
+    DialogExpectation(std::function<void(QDialog&)> steps, std::source_location where)
+        : m_where(where), m_before(QApplication::activeModalWidget()), m_timer(std::make_unique<QTimer>())
+    {
+        m_timer->setInterval(0);
+        QObject::connect(m_timer.get(), &QTimer::timeout, [this, steps = std::move(steps)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!dialog || modal == m_before)
+                return;
+            m_timer->stop();
+            *m_opened = true;
+            steps(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        m_timer->start();
+    }
+    DialogExpectation(const DialogExpectation&) = delete;
+    DialogExpectation& operator=(const DialogExpectation&) = delete;
+    ~DialogExpectation()
+    {
+        m_timer->stop();
+        if (!*m_opened)
+            QTest::qFail("the expected dialog never opened", m_where.file_name(), static_cast<int>(m_where.line()));
+    }
+
+    bool opened() const { return *m_opened; }
+
+private:
+    std::source_location m_where;
+    QPointer<QWidget> m_before;
+    std::shared_ptr<bool> m_opened = std::make_shared<bool>(false);
+    std::unique_ptr<QTimer> m_timer;
+};
+
+[[nodiscard("keep it while the dialog's command runs: it fails the test when no dialog opens")]]
+inline std::unique_ptr<DialogExpectation> whenDialogOpens(
+    std::function<void(QDialog&)> steps, std::source_location where = std::source_location::current())
 {
-    QTimer::singleShot(0, [steps = std::move(steps)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        steps(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
+    return std::make_unique<DialogExpectation>(std::move(steps), where);
 }
 
 // Saves a picture of the widget into the test artifacts folder.

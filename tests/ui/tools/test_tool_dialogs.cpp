@@ -86,7 +86,7 @@ private slots:
         auto* view = qobject_cast<CPictraView*>(frame->widget());
         const std::string scratch = toolScratchPath(f.state.programFolder, ImageTool::Rgb);
         const std::string copy = f.state.programFolder + "/TEMP/beach_rgb.bmp";
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog1 = test::whenDialogOpens([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("ＲＧＢ調整"));
             child<QLineEdit>(dialog, 1000)->setText("50");
             QCOMPARE(child<QSlider>(dialog, 1083)->value(), 50);
@@ -114,7 +114,7 @@ private slots:
         const std::string source = view->picturePath();
         const test::RgbImage before = test::decodeWithTurbo(bytesOf(source));
         const std::string scratch = toolScratchPath(f.state.programFolder, ImageTool::Rotate);
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog2 = test::whenDialogOpens([&](QDialog& dialog) {
             const test::RgbImage loaded = pixelsOf(scratch);
             for (int i = 0; i < 4; ++i)
                 click(dialog, 1020);
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(view->handleCommand(32786));
         // Four quarter turns of the file itself, each kept by "変更": no generation loss.
         for (int i = 0; i < 4; ++i) {
-            test::whenDialogOpens([&](QDialog& dialog) {
+            const auto dialog3 = test::whenDialogOpens([&](QDialog& dialog) {
                 click(dialog, 1020);
                 click(dialog, 1017);
             });
@@ -143,7 +143,7 @@ private slots:
         const auto oldCopy = bytesOf(storeCopy);
         QVERIFY(!albumChanged(f.state.albums->windowSlots[0]));
         for (int run = 0; run < 2; ++run) {
-            test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+            const auto dialog4 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
             QVERIFY(view->handleCommand(32839)); // negative
         }
         QCOMPARE(f.host.scripted.asked.size(), 1); // the re-encoding question, once
@@ -152,7 +152,7 @@ private slots:
 
         // A result whose scratch file is gone is not used.
         const auto kept = bytesOf(source);
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog5 = test::whenDialogOpens([&](QDialog& dialog) {
             std::remove(toolScratchPath(f.state.programFolder, ImageTool::Noise).c_str());
             click(dialog, 1017);
             QVERIFY(dialog.isVisible());
@@ -170,7 +170,7 @@ private slots:
         CPictraView* view = openFromAlbum(f);
         const std::string otherCopy = storeCopyPath(f.state.programFolder, other, view->picturePath());
         QVERIFY(!fileExists(otherCopy));
-        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
         QVERIFY(view->handleCommand(32839)); // negative
         QVERIFY(fileExists(otherCopy));
         QVERIFY(albumChanged(f.state.albums->windowSlots[0]));
@@ -187,7 +187,7 @@ private slots:
         f.host.scripted.fileAnswers.enqueue(QString::fromStdString(gif));
         f.host.scripted.yesNoAnswers.enqueue(false); // do not replace grey.jpg
         f.host.scripted.fileAnswers.enqueue(QString::fromStdString(gif));
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog6 = test::whenDialogOpens([&](QDialog& dialog) {
             child<QComboBox>(dialog, 1093)->setCurrentIndex(1);
             click(dialog, 1018);
             QVERIFY(dialog.isVisible());
@@ -211,7 +211,7 @@ private slots:
         const std::string jpg = f.dir.file("grey.jpg");
         QVERIFY(makeFolders(storeCopyPath(f.state.programFolder, kAlbum, jpg))); // no copy can be written there
         f.host.scripted.fileAnswers.enqueue(QString::fromStdString(jpg));
-        test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
+        const auto expected101 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
         QVERIFY(view->handleCommand(32838));
         QVERIFY(fileExists(jpg)); // the picture itself is kept
         QCOMPARE(albumCount(f), 2);
@@ -226,7 +226,7 @@ private slots:
         const std::string clash = f.dir.file("elsewhere/img1.bmp");
         makeFolders(f.dir.file("elsewhere"));
         f.host.scripted.fileAnswers.enqueue(QString::fromStdString(clash));
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog7 = test::whenDialogOpens([&](QDialog& dialog) {
             click(dialog, 1018);
             QVERIFY(dialog.isVisible());
         });
@@ -255,7 +255,7 @@ private slots:
             QCOMPARE(writeFile(camera, bytesOf(sample)), Status::Ok);
             f.host.scripted.fileAnswers.enqueue(QString::fromStdString(camera));
             f.host.scripted.yesNoAnswers.enqueue(true); // replace camera.jpg
-            test::whenDialogOpens([&](QDialog& dialog) {
+            const auto tool = test::whenDialogOpens([&](QDialog& dialog) {
                 if (!cameraSource)
                     click(dialog, 1020); // a turn, written losslessly
                 click(dialog, 1018);
@@ -278,7 +278,7 @@ private slots:
     {
         AlbumWindowFixture f;
         CPictraView* view = openFromAlbum(f);
-        test::whenDialogOpens([&](QDialog& dialog) {
+        const auto dialog8 = test::whenDialogOpens([&](QDialog& dialog) {
             auto& histogram = static_cast<ui::CHistogramDlg&>(dialog);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("ヒストグラム"));
             QVERIFY(histogram.histogram().peak > 0);
