@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     server.listen(name);
 
     auto frame = pictra::startPictra(state, options);
+    if (!frame)
+        return 1;
     QObject::connect(&server, &pictra::ui::SingleInstanceServer::commandReceived, frame.get(),
                      &pictra::ui::CMainFrame::executeShellCommand);
     return app.exec();

@@ -12,9 +12,11 @@
 #include "core/settings/window_placement.h"
 #include "core/startup/superseded_install.h"
 #include "core/util/fixed_text.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/mainframe/c_main_frame.h"
 #include "ui/recovery/recovery_keeper.h"
+#include "ui/prompts/user_prompts.h"
 #include "ui/recovery/recovery_offer.h"
 
 #include <QMdiArea>
@@ -28,7 +30,7 @@ void removeSupersededInstallationNamedInRegistry(RegistryStore& registry)
     const auto folder = registry.readString(kPictraRegistryKey, "_dir2");
     if (!folder)
         return;
-    (void)registry.deleteValue(kPictraRegistryKey, "_dir2");
+    (void)registry.deleteValue(kPictraRegistryKey, "_dir2"); // left behind, it only repeats the removal at the next start
     removeSupersededInstallation(*folder);
 }
 
@@ -65,7 +67,13 @@ void reopenLastAlbums(const RecentAlbumList& list, ui::AlbumDocuments& documents
 std::unique_ptr<ui::CMainFrame> startPictra(AppState& state, const StartOptions& options)
 {
     removeSupersededInstallationNamedInRegistry(state.registry);
-    (void)prepareProgramFolder(state);
+    if (const Status prepared = prepareProgramFolder(state); prepared != Status::Ok) {
+        const QString folder = QString::fromStdString(state.programFolder);
+        ui::QtUserPrompts ownPrompts;
+        ui::UserPrompts& prompts = options.prompts ? *options.prompts : ownPrompts;
+        prompts.showMessage(nullptr, ui::programFolderFailureMessage(folder, prepared));
+        return nullptr;
+    }
     installManual(state.programFolder, options.programDir);
     const std::optional<std::string> sample = makeSampleData(state);
     clearAlbumState(state);
@@ -76,7 +84,7 @@ std::unique_ptr<ui::CMainFrame> startPictra(AppState& state, const StartOptions&
 
     const auto recent = pruneRecentAlbumFile(state.programFolder);
     if (sample)
-        (void)AddRecentAlbum(state.programFolder, *sample);
+        (void)AddRecentAlbum(state.programFolder, *sample); // only the recent menu misses the sample
     frame->rebuildRecentMenu();
 
     ui::AlbumDocuments& documents = frame->documents();

@@ -27,7 +27,8 @@ struct StartOptions {
     std::string programDir;             // where the program (and its manual) is
 };
 
-// Runs the start-up; the returned window is shown.
+// Runs the start-up; the returned window is shown. Null when the program
+// folder could not be prepared: the user was told and the program must end.
 std::unique_ptr<ui::CMainFrame> startPictra(AppState& state, const StartOptions& options);
 
 } // namespace pictra

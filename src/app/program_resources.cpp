@@ -98,7 +98,7 @@ std::optional<std::string> makeSampleData(AppState& state)
     }
     const bool written = album->imageCount > 0 && writeAlbum(*album, folder, albumPath, albumPath).ok();
     // Store copies live only while an album is open.
-    (void)deleteStoreFolder(folder, albumPath);
+    (void)deleteStoreFolder(folder, albumPath); // the album is written; a leftover folder only takes space
     if (!written)
         return std::nullopt;
     return albumPath;

@@ -16,10 +16,12 @@ Status prepareProgramFolder(AppState& state)
         return folder.status();
     state.programFolder = *folder;
     const Status ensured = ensureProgramFolder(state.programFolder);
-    auto stored = loadSettings(state.programFolder);
-    if (stored)
+    if (ensured != Status::Ok)
+        return ensured;
+    // An unreadable settings file leaves the defaults in use; the next save rewrites it.
+    if (auto stored = loadSettings(state.programFolder))
         state.settings = sanitizeSettings(*stored);
-    return ensured != Status::Ok ? ensured : stored.status();
+    return Status::Ok;
 }
 
 } // namespace pictra

@@ -10,8 +10,9 @@ namespace pictra {
 // Sets state.programFolder (from the registry value "_dir", else the
 // per-user data folder), creates what is missing there, and loads
 // PARAM/wrk_mode.dat into state.settings with unusable values replaced by
-// defaults (the file itself is not rewritten). state.settings is usable
-// whatever happens; the returned status is the first failure, for the log.
+// defaults (the file itself is not rewritten; an unreadable one leaves the
+// defaults). Not Ok when the folder cannot be found or set up: the program
+// cannot run without it.
 Status prepareProgramFolder(AppState& state);
 
 } // namespace pictra

@@ -282,8 +282,10 @@ int runScan(const Args& args)
 
     ScanSaveTarget target;
     target.saveFolder = parsed->folder.empty() ? joinPath(context->programFolder, kImageFolder) : absolute(parsed->folder);
-    if (parsed->folder.empty())
-        (void)makeFolders(target.saveFolder);
+    if (parsed->folder.empty() && !makeFolders(target.saveFolder)) {
+        printError("cannot make the folder " + target.saveFolder);
+        return kExitFailed;
+    }
     target.fileType = parsed->type;
     target.tempFolder = joinPath(context->programFolder, kTempFolder);
     target.programFolder = scratch.path();

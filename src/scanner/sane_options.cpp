@@ -144,7 +144,7 @@ void chooseColourMode(SANE_Handle handle)
             chosen = list[i];
     }
     if (chosen)
-        (void)setOptionText(handle, SANE_NAME_SCAN_MODE, chosen);
+        (void)setOptionText(handle, SANE_NAME_SCAN_MODE, chosen); // refused: the device keeps its own mode
 }
 
 void chooseDepth8(SANE_Handle handle)
@@ -154,7 +154,7 @@ void chooseDepth8(SANE_Handle handle)
     if (!desc || desc->type != SANE_TYPE_INT || !isScalarWord(*desc))
         return;
     if (nearestAllowed(*desc, 8) == 8)
-        (void)setWord(handle, index, 8);
+        (void)setWord(handle, index, 8); // refused: the device keeps its own depth
 }
 
 void chooseResolution(SANE_Handle handle, int dpi)
@@ -168,7 +168,7 @@ void chooseResolution(SANE_Handle handle, int dpi)
     const int fitted = nearestScanResolution(offered, dpi);
     const SANE_Word wanted = desc->type == SANE_TYPE_FIXED ? SANE_FIX(fitted) : fitted;
     // A failed set keeps the device's own resolution, which the size check then sees.
-    (void)setWord(handle, index, nearestAllowed(*desc, wanted));
+    (void)setWord(handle, index, nearestAllowed(*desc, wanted)); // refused: the device keeps its own value
 }
 
 ScanDeviceOptions readDeviceOptions(SANE_Handle handle)

@@ -85,7 +85,7 @@ Result<AlbumReadReport> readAlbumFrom(AlbumTable& table, const std::string& prog
     FileNameList paths;
     for (std::size_t i = 0; i < contents->entries.size(); ++i) {
         working.images[i] = contents->entries[i];
-        (void)paths.add(fieldText(contents->entries[i].path));
+        (void)paths.add(fieldText(contents->entries[i].path)); // cannot fail: an album's entries fit the list
     }
     AlbumReadReport report;
     if (!paths.empty()) {

@@ -24,9 +24,9 @@ bool writeStoreCopyBlock(AtomicFileWriter& out, const std::string& copyPath)
     auto bytes = readFile(copyPath, kMaxStoreCopyBytes);
     ByteWriter length;
     length.i32(bytes ? static_cast<std::int32_t>(bytes->size()) : 0);
-    (void)out.write(length.data());
+    (void)out.write(length.data()); // a failure sticks in out.status(), checked by the caller
     if (bytes)
-        (void)out.write(*bytes);
+        (void)out.write(*bytes); // a failure sticks in out.status(), checked by the caller
     return bytes.ok();
 }
 
@@ -48,7 +48,7 @@ Result<AlbumWriteReport> writeAlbumFile(std::span<const ImageEntry> entries, con
     AtomicFileWriter out(targetPath);
     ByteWriter head(kAlbumHeaderBytes + entries.size() * kImageEntryBytes);
     writeAlbumHead(head, entries);
-    (void)out.write(head.data());
+    (void)out.write(head.data()); // a failure sticks in out.status(), checked below
     AlbumWriteReport report;
     for (std::size_t i = 0; i < entries.size() && out.status() == Status::Ok; ++i) {
         if (!writeStoreCopyBlock(out, storeCopyPath(programFolder, storePath, fieldText(entries[i].path))))

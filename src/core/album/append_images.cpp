@@ -36,7 +36,7 @@ Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, 
         setFieldText(entry.path, list.path(k));
         entry.stamp = stamps[static_cast<std::size_t>(k)];
         if (!fileExists(list.path(k))) {
-            (void)result.missing.add(list.path(k));
+            (void)result.missing.add(list.path(k)); // cannot fail: no more paths than `list` holds
             result.missingIndices.push_back(index);
         }
     }

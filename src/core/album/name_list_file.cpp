@@ -25,7 +25,7 @@ Result<FileNameList> parseNameList(ByteSpan bytes)
         const ByteSpan field = in.view(kPathBytes);
         if (std::find(field.begin(), field.end(), 0) == field.end())
             return Status::Corrupt;
-        (void)names.add(reinterpret_cast<const char*>(field.data()));
+        (void)names.add(reinterpret_cast<const char*>(field.data())); // cannot fail: count and length checked above
     }
     return names;
 }

@@ -155,7 +155,7 @@ EditCheck applyTypedComment(WorkModeSettings& s, std::string_view utf8)
         return EditCheck::NotCp932;
     if (converted.text.size() >= kJpegCommentBytes)
         return EditCheck::TooLong;
-    (void)setFieldText(s.jpegComment, converted.text);
+    (void)setFieldText(s.jpegComment, converted.text); // cannot cut: the length was checked above
     return EditCheck::Ok;
 }
 

@@ -28,7 +28,7 @@ Result<HandOverReport> writeSearchResults(const std::string& programFolder, std:
         else if (list.full())
             ++report.beyondLimit;
         else
-            (void)list.add(path);
+            (void)list.add(path); // cannot fail: length and room checked just above
     }
     report.written = list.count();
     const Status written = writeNameListFile(tempFilePath(programFolder, kSearchResultFile), list);

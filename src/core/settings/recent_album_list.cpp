@@ -154,7 +154,7 @@ Result<RecentAlbumList> pruneRecentAlbumFile(const std::string& programFolder)
     pruneRecentAlbums(*list, [](const std::string& path) { return fileExists(path); });
     // Only rewrite when something changed; the pruned list is used either way.
     if (list->count != before)
-        (void)saveRecentAlbumList(programFolder, *list);
+        (void)saveRecentAlbumList(programFolder, *list); // the next start prunes again
     return list;
 }
 

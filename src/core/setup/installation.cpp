@@ -327,14 +327,14 @@ void Installation::rollBack()
 {
     for (const ManifestRegistry& r : m_madeNow.registry) {
         if (r.hadPrevious)
-            (void)m_registry.writeString(kPictraRegistryKey, r.name, r.previous);
+            (void)m_registry.writeString(kPictraRegistryKey, r.name, r.previous); // roll-back: the first failure is reported
         else
-            (void)m_registry.deleteValue(kPictraRegistryKey, r.name);
+            (void)m_registry.deleteValue(kPictraRegistryKey, r.name); // roll-back: the first failure is reported
     }
     for (const ManifestDefault& d : m_madeNow.defaults) {
         if (Result<std::vector<std::uint8_t>> text = readFile(d.mimeAppsPath, kMaxManifestBytes)) {
             const std::string old(text->begin(), text->end());
-            (void)writeFileAtomic(d.mimeAppsPath, bytesOf(withoutDefaultApplication(old, d.mimeType, d.desktopId)));
+            (void)writeFileAtomic(d.mimeAppsPath, bytesOf(withoutDefaultApplication(old, d.mimeType, d.desktopId))); // roll-back: the first failure is reported
         }
     }
     std::error_code ec;
@@ -346,7 +346,7 @@ void Installation::rollBack()
     for (auto it = m_madeNow.folders.rbegin(); it != m_madeNow.folders.rend(); ++it)
         fs::remove(*it, ec); // only empty folders go
     if (mimeChanged)
-        (void)runTool({"update-mime-database", m_places.mimeRoot()});
+        (void)runTool({"update-mime-database", m_places.mimeRoot()}); // a stale cache only delays the file types
 }
 
 } // namespace pictra

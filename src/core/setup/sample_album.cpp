@@ -25,7 +25,7 @@ Result<int> repointSamplePictures(const std::string& albumPath, const std::strin
         const std::string installed = joinPath(imageFolder, fileNamePart(fieldText(entry.path)));
         if (installed == fieldText(entry.path) || installed.size() >= kPathBytes || !fileExists(installed))
             continue;
-        (void)setFieldText(entry.path, installed);
+        (void)setFieldText(entry.path, installed); // cannot cut: the length was checked above
         ++changed;
     }
     if (changed == 0)

@@ -61,10 +61,11 @@ Result<UninstallReport> uninstallPictra(const std::string& installFolder, const 
     // The program-folder value is also written by a reinstall into the same
     // folder without a record of the value before: it names this folder.
     if (manifest->registry.empty() && registry.readString(kPictraRegistryKey, kProgramFolderValue) == installFolder)
-        (void)registry.deleteValue(kPictraRegistryKey, kProgramFolderValue);
+        if (registry.deleteValue(kPictraRegistryKey, kProgramFolderValue) != Status::Ok)
+            report.failed.push_back(registry.filePath());
 
-    (void)runTool({"update-mime-database", places.mimeRoot()});
-    (void)runTool({"update-desktop-database", "-q", places.applications()});
+    (void)runTool({"update-mime-database", places.mimeRoot()}); // a stale cache only delays the change
+    (void)runTool({"update-desktop-database", "-q", places.applications()}); // as above
 
     std::error_code ec;
     fs::remove(recordPath, ec);

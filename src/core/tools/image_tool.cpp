@@ -11,18 +11,18 @@ namespace pictra {
 namespace {
 
 constexpr std::array kTools = {
-    ImageToolInfo{ImageTool::Rotate, 32786, 147, "回転", "_rot.dat", "_rot.bmp"},
-    ImageToolInfo{ImageTool::Flip, 32827, 148, "反転", "_sym.dat", "_sym.bmp"},
-    ImageToolInfo{ImageTool::Threshold, 32833, 150, "２値化", "_2clr.dat", "_2clr.bmp"},
-    ImageToolInfo{ImageTool::Rgb, 32787, 145, "ＲＧＢ調整", "_rgb.dat", "_rgb.bmp"},
-    ImageToolInfo{ImageTool::LightnessHueSaturation, 32828, 146, "色相、彩度、明暗", "_yhs.dat", "_yhs.bmp"},
-    ImageToolInfo{ImageTool::GrayScale, 32838, 152, "グレースケール", "_gray.dat", "_gray.bmp"},
-    ImageToolInfo{ImageTool::Negative, 32839, 155, "ネガティブ", "_nega.dat", "_nega.bmp"},
-    ImageToolInfo{ImageTool::Noise, 32830, 155, "ノイズフィルター", "_noise.dat", "_noise.bmp"},
-    ImageToolInfo{ImageTool::RedScale, 32843, 155, "レッドスケール", "_red.dat", "_red.bmp"},
-    ImageToolInfo{ImageTool::GreenScale, 32844, 155, "グリーンスケール", "_green.dat", "_green.bmp"},
-    ImageToolInfo{ImageTool::BlueScale, 32845, 155, "ブルースケール", "_blue.dat", "_blue.bmp"},
-    ImageToolInfo{ImageTool::Histogram, 32852, 198, "ヒストグラム", "_hist.dat", "_hist.bmp"},
+    ImageToolInfo{ImageTool::Rotate, 32786, 147, "回転", "回転", "_rot.dat", "_rot.bmp"},
+    ImageToolInfo{ImageTool::Flip, 32827, 148, "反転", "反転", "_sym.dat", "_sym.bmp"},
+    ImageToolInfo{ImageTool::Threshold, 32833, 150, "２値化", "２値化", "_2clr.dat", "_2clr.bmp"},
+    ImageToolInfo{ImageTool::Rgb, 32787, 145, "ＲＧＢ調整", "ＲＧＢ", "_rgb.dat", "_rgb.bmp"},
+    ImageToolInfo{ImageTool::LightnessHueSaturation, 32828, 146, "色相、彩度、明暗", "色相、彩度、明暗", "_yhs.dat", "_yhs.bmp"},
+    ImageToolInfo{ImageTool::GrayScale, 32838, 152, "グレースケール", "グレースケール", "_gray.dat", "_gray.bmp"},
+    ImageToolInfo{ImageTool::Negative, 32839, 155, "ネガティブ", "ネガティブ", "_nega.dat", "_nega.bmp"},
+    ImageToolInfo{ImageTool::Noise, 32830, 155, "ノイズフィルター", "ノイズフィルター", "_noise.dat", "_noise.bmp"},
+    ImageToolInfo{ImageTool::RedScale, 32843, 155, "レッドスケール", "レッドスケール", "_red.dat", "_red.bmp"},
+    ImageToolInfo{ImageTool::GreenScale, 32844, 155, "グリーンスケール", "グリーンスケール", "_green.dat", "_green.bmp"},
+    ImageToolInfo{ImageTool::BlueScale, 32845, 155, "ブルースケール", "ブルースケール", "_blue.dat", "_blue.bmp"},
+    ImageToolInfo{ImageTool::Histogram, 32852, 198, "ヒストグラム", "ヒストグラム", "_hist.dat", "_hist.bmp"},
 };
 
 constexpr std::array<std::string_view, 5> kWritableExtensions = {"jpg", "bmp", "tif", "psd", "pcx"};

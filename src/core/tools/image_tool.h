@@ -1,5 +1,5 @@
 // The image tools of the enlarged view: which command opens which tool, the
-// tool's dialog and title, and the files it writes in the program folder's
+// tool's dialog, title and popup-menu text, and the files it writes in the program folder's
 // TEMP folder (the scratch BMP of the edited picture and the "開く" copy).
 #pragma once
 
@@ -29,6 +29,7 @@ struct ImageToolInfo {
     int command;              // the enlarged view's command that opens it
     int dialog;               // dialog template number (155 serves five tools)
     std::string_view title;   // window title
+    std::string_view menuText; // its item in the view's popup menu (shorter for RGB)
     std::string_view scratch; // scratch file name in TEMP ("_rgb.dat")
     std::string_view suffix;  // ending of the "開く" copy ("_rgb.bmp")
 };

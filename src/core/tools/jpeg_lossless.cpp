@@ -49,7 +49,7 @@ Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTran
         return Status::Unsupported;
     std::vector<std::uint8_t> result(out, out + outSize);
     if (const std::optional<SegmentSpan> own = findExifSegment(result))
-        (void)setExifOrientation(MutableByteSpan(result).subspan(own->offset, own->size), 1);
+        (void)setExifOrientation(MutableByteSpan(result).subspan(own->offset, own->size), 1); // false: no tag to reset
     return result;
 }
 

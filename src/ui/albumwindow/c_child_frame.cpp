@@ -54,7 +54,7 @@ CChildFrame::CChildFrame(AppState& state, AlbumWindowHost& host, AlbumKind kind)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Every opener checked for a free slot before preparing the working copy.
-    (void)openWindowSlot(*state.albums, kind, m_viewId);
+    (void)openWindowSlot(*state.albums, kind, m_viewId); // cannot fail: the opener found a free slot
     setWindowTitle(QString::fromStdString(albumWindowTitle(state.albums->working)));
     if (kind == AlbumKind::Album) {
         m_pageView = new CViewPictra(state, host, *this, m_viewId);
@@ -256,7 +256,7 @@ void CChildFrame::cleanUpOnClose()
         if (m_kind == AlbumKind::SingleImage && rec->imageCount > 0)
             std::remove(zoomStackPath(m_state.programFolder, imageFilePath(rec->images[0]), m_viewId).c_str());
         if (m_kind == AlbumKind::Album)
-            (void)deleteStoreFolder(m_state.programFolder, albumFilePath(*rec));
+            (void)deleteStoreFolder(m_state.programFolder, albumFilePath(*rec)); // a leftover folder only takes space
     }
     removeWindowSlot(table, findSlot(table, m_viewId));
     if (table.working.viewId == m_viewId)

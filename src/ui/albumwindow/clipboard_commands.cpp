@@ -2,6 +2,7 @@
 #include "ui/albumwindow/clipboard_commands.h"
 
 #include "core/app/app_state.h"
+#include "core/album/album_room.h"
 #include "core/album/cell_picture.h"
 #include "core/album/clipboard_edit.h"
 #include "core/album/command_target.h"
@@ -16,11 +17,13 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <algorithm>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace pictra::ui {
@@ -41,25 +44,25 @@ void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     host.refreshInfoBar();
 }
 
-// The pasted entries' store copies must be in the target album's store
-// folder before the album can show or save them. The clipboard's source
-// album gives them when it is still open; otherwise (it was closed, and a
-// new album may even have taken its name) they are made afresh from the
-// source files. Returns the images left without a picture.
-QStringList bringStoreCopies(AppState& state, const std::string& fromAlbum, const std::string& toAlbum,
-                             std::span<const ImageEntry> pasted)
+// The entries' store copies must be in the target album's store folder
+// before the album can show or save them. The clipboard's source album
+// gives them when it is still open; otherwise (it was closed, and a new
+// album may even have taken its name) they are made afresh from the source
+// files. Returns each entry's outcome, in the clipboard's order.
+BatchResults bringStoreCopies(AppState& state, const std::string& fromAlbum, const std::string& toAlbum,
+                              std::span<const ImageEntry> entries)
 {
-    QStringList without;
-    copyStoreCopies(state.programFolder, fromAlbum, toAlbum, pasted);
+    copyStoreCopies(state.programFolder, fromAlbum, toAlbum, entries);
     ImageFileIO io(jpegSaveOptions(state.settings));
-    for (const ImageEntry& entry : pasted) {
+    BatchResults results;
+    for (const ImageEntry& entry : entries) {
         const std::string image = imageFilePath(entry);
         if (fileExists(storeCopyPath(state.programFolder, toAlbum, image)))
-            continue;
-        if (!pictureLoaded(makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image)))
-            without << qs(std::string(fileNamePart(image)));
+            results.emplace_back(Status::Ok);
+        else
+            results.emplace_back(makeStoreCopy(io, sharedRecord(state), state.programFolder, toAlbum, image));
     }
-    return without;
+    return results;
 }
 
 void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
@@ -69,29 +72,34 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     if (!block.clipboardFilled || block.clipboard.empty())
         return;
     const std::string target = albumFilePath(w);
-    const std::string source = block.clipboardAlbum;
     if (const auto clash = pasteStoreNameClash(w, block)) {
         host.prompts().showMessage(
-            &frame, QStringLiteral("「%1」と同じファイル名の別のイメージがアルバムにあるため、貼り付けられません。")
-                        .arg(qs(std::string(fileNamePart(*clash)))));
+            &frame, storeNameClashMessage({*clash}, StoreNameClashAct::Paste));
         return;
     }
     const int count = static_cast<int>(block.clipboard.size());
-    const PasteResult pasted = pasteClipboard(w, block, tickCount());
-    if (pasted.outcome == PasteOutcome::NoRoom) {
+    if (cutToRoom(w.imageCount, block.clipboard.size()).leftOut > 0) {
         host.prompts().showMessage(&frame, albumFullMessage(count)); // a paste goes in whole or not at all
         return;
     }
-    if (pasted.outcome != PasteOutcome::Pasted)
+    // Like every other add: images without a store copy are named and left out.
+    std::vector<std::string> sources;
+    for (const ImageEntry& entry : block.clipboard)
+        sources.push_back(imageFilePath(entry));
+    const BatchResults results = bringStoreCopies(state, block.clipboardAlbum, target, block.clipboard);
+    const std::vector<std::string> accepted = imagesToAdd(host.prompts(), &frame, sources, results);
+    if (accepted.empty())
         return;
-    const QStringList without = bringStoreCopies(
-        state, source, target,
-        std::span<const ImageEntry>(w.images.data() + pasted.at, static_cast<std::size_t>(pasted.count)));
-    showChange(state, host, frame);
-    if (!without.isEmpty())
-        host.prompts().showMessage(
-            &frame, QStringLiteral("次のイメージは元のファイルが読めないため、アルバムに絵を保存できません。\n%1")
-                        .arg(without.join(QLatin1Char('\n'))));
+    std::vector<ImageEntry> kept;
+    for (std::size_t i = 0, next = 0; i < sources.size() && next < accepted.size(); ++i) {
+        if (sources[i] == accepted[next]) {
+            kept.push_back(block.clipboard[i]);
+            ++next;
+        }
+    }
+    block.clipboard = std::move(kept);
+    if (pasteClipboard(w, block, tickCount()).outcome == PasteOutcome::Pasted)
+        showChange(state, host, frame);
 }
 
 void deleteImage(AppState& state, AlbumWindowHost& host, CChildFrame& frame)

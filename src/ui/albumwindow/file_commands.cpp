@@ -19,6 +19,7 @@
 #include "ui/dialogs/c_insert_image_dlg.h"
 #include "ui/dialogs/c_reference.h"
 #include "ui/dialogs/file_outcome_messages.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
 #include <QMdiArea>
@@ -80,7 +81,7 @@ void insertFromFiles(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     }
     FileNameList list;
     for (const std::string& path : dialog.paths())
-        (void)list.add(path);
+        (void)list.add(path); // cannot fail: the dialog keeps to the album's room and the path length
     frame.appendImages(list);
 }
 
@@ -114,8 +115,7 @@ void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         if (target.problem != FileOutcome::Done)
             return fileOutcomeText(target.problem);
         if (const auto clash = storeCopyRenameClash(*state.albums, source, target.path))
-            return QStringLiteral("「%1」と同じ名前の別のイメージがアルバムにあるため、この名前にはできません。")
-                .arg(qs(fileNamePart(*clash)));
+            return storeNameClashMessage({source}, StoreNameClashAct::Rename);
         return {};
     };
     CFileNameDlg dialog(qs(splitFileName(source).base), problemOf, host.prompts(), &frame);
@@ -126,8 +126,7 @@ void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         return;
     FileOutcome outcome = renameFile(source, target, Overwrite::Refuse);
     if (outcome == FileOutcome::TargetExists) {
-        if (!host.prompts().askYesNo(&frame, QStringLiteral("「%1」はすでにあります。置き換えますか。")
-                                                 .arg(qs(fileNamePart(target)))))
+        if (!host.prompts().askYesNo(&frame, overwriteQuestion(qs(fileNamePart(target)))))
             return;
         outcome = renameFile(source, target, Overwrite::Replace);
     }

@@ -65,8 +65,7 @@ void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent,
     if (extensionOf(target).empty())
         target += std::string(".") + format->extension;
     if (fileExists(target) &&
-        !host.prompts().askYesNo(parent, QString::fromStdString(target) +
-                                             QStringLiteral(" は既に存在します。\n上書きしますか?")))
+        !host.prompts().askYesNo(parent, overwriteQuestion(QString::fromStdString(target))))
         return;
     ImageFileIO io(jpegSaveOptions(state.settings));
     ImageRecord& record = sharedRecord(state);

@@ -11,6 +11,7 @@
 #include "ui/dialog_units.h"
 #include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/image_file_filter.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/drawing/image_painter.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/picture_preview.h"
@@ -110,7 +111,7 @@ void CInsertImageDlg::pickFiles()
         return;
     m_preview->setPath({});
     setFieldText(folders.imageFolder, folderWithSeparator(chosen.front().toStdString()));
-    (void)saveLastUsedFolder(m_state.programFolder, folders);
+    (void)saveLastUsedFolder(m_state.programFolder, folders); // only the remembered folder is lost
     addFiles(chosen);
 }
 
@@ -119,7 +120,7 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
     std::vector<std::string> added;
     int overflow = 0;
     QStringList tooLong;
-    QStringList clashes;
+    std::vector<std::string> clashes;
     std::vector<std::string> owners = m_target.imagePaths;
     owners.insert(owners.end(), m_paths.begin(), m_paths.end());
     const int room = this->room();
@@ -130,7 +131,7 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
         } else if (path.size() >= kPathBytes) {
             tooLong << file;
         } else if (storeNameOwner({}, owners, path)) {
-            clashes << qs(fileNamePart(path));
+            clashes.push_back(path);
         } else {
             added.push_back(path);
             owners.push_back(path);
@@ -158,9 +159,8 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
         notes << QStringLiteral("一度に挿入できるのは、アルバムの残りを含めてあと%1枚までです。%2個のファイルは追加しませんでした。")
                      .arg(room)
                      .arg(overflow);
-    if (!clashes.isEmpty())
-        notes << QStringLiteral("同じファイル名の別のイメージがすでにあるため、次のファイルは追加しませんでした。\n%1")
-                     .arg(clashes.join(QLatin1Char('\n')));
+    if (!clashes.empty())
+        notes << storeNameClashMessage(clashes, StoreNameClashAct::Add);
     if (!tooLong.isEmpty())
         notes << QStringLiteral("パスが長すぎるため、次のファイルは追加しませんでした。\n%1").arg(tooLong.join(QLatin1Char('\n')));
     if (!notes.isEmpty())

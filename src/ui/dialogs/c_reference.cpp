@@ -175,7 +175,7 @@ void CReference::start()
     if (m_mode == TransferMode::Move) {
         for (const TransferRow& row : rows) {
             if (row.outcome == FileOutcome::Done)
-                (void)repointEntries(*m_state.albums, m_state.selection, row.source, row.target);
+                (void)repointEntries(*m_state.albums, m_state.selection, row.source, row.target); // a move keeps the name, so the store copies stay
         }
     }
     renewReplacedCopies(rows);

@@ -141,11 +141,23 @@ QString albumFullMessage(int leftOut)
         .arg(leftOut);
 }
 
+QString storeNameClashMessage(const std::vector<std::string>& images, StoreNameClashAct act)
+{
+    const QString refused = act == StoreNameClashAct::Paste    ? QStringLiteral("貼り付けられません。")
+                            : act == StoreNameClashAct::Rename ? QStringLiteral("この名前に変更できません。")
+                                                               : QStringLiteral("追加できません。");
+    return QStringLiteral("次のイメージは、同じファイル名の別のイメージがアルバムにあるため%1%2").arg(refused, listedImages(images));
+}
+
 QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain)
 {
-    const QString clash = QStringLiteral("次のイメージは、同じファイル名の別のイメージがアルバムにあるため追加できません。%1")
-                              .arg(listedImages(images));
+    const QString clash = storeNameClashMessage(images, StoreNameClashAct::Add);
     return othersRemain ? clash + QStringLiteral("\n\nほかのイメージを追加しますか?") : clash;
+}
+
+QString overwriteQuestion(const QString& path)
+{
+    return QStringLiteral("%1 は既に存在します。\n上書きしますか?").arg(path);
 }
 
 QString exportReadFailureMessage(const QString& path, Status status)
@@ -161,6 +173,25 @@ QString skippedImagesMessage(const std::vector<std::pair<std::string, Status>>& 
     if (skipped.size() > kListedImages)
         text += QStringLiteral("\nほか%1枚").arg(skipped.size() - kListedImages);
     return text;
+}
+
+} // namespace pictra::ui
+
+namespace pictra::ui {
+
+QString programFolderFailureMessage(const QString& folder, Status status)
+{
+    return QStringLiteral("プログラムフォルダを準備できなかったため、Pictraを起動できません。\n%1\n%2")
+        .arg(folder, statusReason(status));
+}
+
+QString manualNotShownMessage(const QString& pdf, bool exists)
+{
+    if (!exists)
+        return QStringLiteral("マニュアルのファイルが見つかりません。\n%1").arg(pdf);
+    return QStringLiteral("マニュアルを表示できませんでした（PDFを表示するプログラムがありません）。\n"
+                          "PDFビューアで次のファイルを開いてください。\n%1")
+        .arg(pdf);
 }
 
 } // namespace pictra::ui

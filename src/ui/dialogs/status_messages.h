@@ -54,7 +54,25 @@ QString albumFullMessage(int leftOut);
 // whether to add the others when `othersRemain`.
 QString storeNameClashQuestion(const std::vector<std::string>& images, bool othersRemain);
 
+// What was refused because a different picture of the album already owns the
+// store-copy name: every path that meets such a clash shows this wording.
+enum class StoreNameClashAct { Add, Paste, Rename };
+QString storeNameClashMessage(const std::vector<std::string>& images, StoreNameClashAct act);
+
+// `path` already exists: asks whether to write over it (every save, export and rename).
+QString overwriteQuestion(const QString& path);
+
 // The picture `path` to be written in another format could not be read.
 QString exportReadFailureMessage(const QString& path, Status status);
+
+} // namespace pictra::ui
+
+namespace pictra::ui {
+
+// The program folder `folder` could not be prepared; the program does not start.
+QString programFolderFailureMessage(const QString& folder, Status status);
+
+// The manual `pdf` could not be shown (no viewer, or the file is missing).
+QString manualNotShownMessage(const QString& pdf, bool exists);
 
 } // namespace pictra::ui

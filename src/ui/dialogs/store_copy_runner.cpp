@@ -22,7 +22,7 @@ BatchResults runStoreCopies(const StoreCopyBatch& batch, QWidget* parent)
     if (batch.sources.empty())
         return results;
     // Made once here rather than by every worker at the same moment.
-    (void)makeFolders(StoreFolder(batch.programFolder, batch.albumPath));
+    (void)makeFolders(StoreFolder(batch.programFolder, batch.albumPath)); // without it every copy fails and says so
     std::vector<std::size_t> indices(batch.sources.size());
     std::iota(indices.begin(), indices.end(), std::size_t{0});
     std::atomic<bool> stop{false};

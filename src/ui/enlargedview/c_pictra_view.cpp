@@ -133,7 +133,7 @@ void CPictraView::zoomBack()
         setZoom({});
     } else {
         levels->pop_back();
-        (void)writeZoomStack(zoomStackFile(), *levels);
+        (void)writeZoomStack(zoomStackFile(), *levels); // only the way back through the zoom levels is lost
         m_outline = levels->back();
         ZoomState zoom{};
         zoom.zoomed = 1;

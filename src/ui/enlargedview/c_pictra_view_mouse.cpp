@@ -3,6 +3,7 @@
 
 #include "core/app/app_state.h"
 #include "core/commands/command_ids.h"
+#include "core/tools/image_tool.h"
 #include "core/tools/zoom_geometry.h"
 #include "core/tools/zoom_stack.h"
 #include "ui/albumwindow/album_window_host.h"
@@ -11,16 +12,22 @@
 #include <QMouseEvent>
 
 #include <array>
+#include <string_view>
 
 namespace pictra::ui {
 namespace {
 
 struct PopupItem {
     int command; // 0 = separator
-    const char* text;
+    std::string_view text;
 };
 
-int toolCommand(ImageTool tool) { return imageToolInfo(tool).command; }
+// A tool's item carries the tool table's own menu text, so the two never drift apart.
+PopupItem toolItem(ImageTool tool)
+{
+    const ImageToolInfo& info = imageToolInfo(tool);
+    return {info.command, info.menuText};
+}
 
 // Popup menu 144, in its order.
 std::array<PopupItem, 17> popupItems()
@@ -29,20 +36,20 @@ std::array<PopupItem, 17> popupItems()
         {cmd::kStandardSize, "標準サイズ"},
         {cmd::kZoom, "ズームアップ"},
         {cmd::kZoomBack, "ズームバック"},
-        {0, nullptr},
-        {toolCommand(ImageTool::Rotate), "回転"},
-        {toolCommand(ImageTool::Flip), "反転"},
-        {toolCommand(ImageTool::Threshold), "２値化"},
-        {toolCommand(ImageTool::Rgb), "ＲＧＢ"},
-        {toolCommand(ImageTool::LightnessHueSaturation), "色相、彩度、明暗"},
-        {toolCommand(ImageTool::Histogram), "ヒストグラム"},
-        {toolCommand(ImageTool::Negative), "ネガティブ"},
-        {toolCommand(ImageTool::Noise), "ノイズフィルター"},
-        {0, nullptr},
-        {toolCommand(ImageTool::GrayScale), "グレースケール"},
-        {toolCommand(ImageTool::RedScale), "レッドスケール"},
-        {toolCommand(ImageTool::GreenScale), "グリーンスケール"},
-        {toolCommand(ImageTool::BlueScale), "ブルースケール"},
+        {0, {}},
+        toolItem(ImageTool::Rotate),
+        toolItem(ImageTool::Flip),
+        toolItem(ImageTool::Threshold),
+        toolItem(ImageTool::Rgb),
+        toolItem(ImageTool::LightnessHueSaturation),
+        toolItem(ImageTool::Histogram),
+        toolItem(ImageTool::Negative),
+        toolItem(ImageTool::Noise),
+        {0, {}},
+        toolItem(ImageTool::GrayScale),
+        toolItem(ImageTool::RedScale),
+        toolItem(ImageTool::GreenScale),
+        toolItem(ImageTool::BlueScale),
     }};
 }
 
@@ -125,7 +132,7 @@ void CPictraView::finishPan(QPoint at)
         m_outline = *moved;
     if (std::optional<std::vector<Outline>> levels = zoomLevels()) {
         levels->back() = m_outline;
-        (void)writeZoomStack(zoomStackFile(), *levels);
+        (void)writeZoomStack(zoomStackFile(), *levels); // only the way back through the zoom levels is lost
     }
     m_dragging = false;
     setCursor(Qt::ArrowCursor);
@@ -144,7 +151,9 @@ void CPictraView::showPopup(QPoint global)
             continue;
         }
         const int id = item.command;
-        m_popup->addAction(QString::fromUtf8(item.text), this, [this, id] { handleCommand(id); });
+        QAction* action = m_popup->addAction(QString::fromUtf8(item.text.data(), static_cast<qsizetype>(item.text.size())),
+                                             this, [this, id] { handleCommand(id); });
+        action->setData(id);
     }
     m_popup->popup(global);
 }

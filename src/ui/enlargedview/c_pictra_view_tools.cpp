@@ -75,8 +75,8 @@ void CPictraView::showAddedPicture(const std::string& oldPath, const std::string
     std::remove(zoomStackFile().c_str());
     setZoom({});
     editWindowRecords(table, m_viewId, [&newPath](AlbumRecord& r) {
-        (void)setFieldText(r.path, newPath);
-        (void)setFieldText(r.images[0].path, newPath);
+        (void)setFieldText(r.path, newPath); // cannot cut: the tool refused longer names
+        (void)setFieldText(r.images[0].path, newPath); // as above
     });
     m_frame.setWindowTitle(QString::fromStdString(BaseName(newPath) + "." + std::string(extensionOf(newPath))));
     if (albumSlot < 0 || albumSlot >= table.openCount)

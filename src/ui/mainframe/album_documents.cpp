@@ -184,7 +184,7 @@ void AlbumDocuments::openWithDialog()
     if (!openAlbum(path) || alreadyOpen)
         return;
     rememberAlbumFolder(path);
-    (void)AddRecentAlbum(m_state.programFolder, path);
+    (void)AddRecentAlbum(m_state.programFolder, path); // only the recent menu misses it
     m_recentChanged();
 }
 
@@ -236,7 +236,7 @@ bool AlbumDocuments::saveAs()
     renameWorkingAlbum(t, newPath);
     frame->refreshTitle();
     rememberAlbumFolder(newPath);
-    (void)AddRecentAlbum(m_state.programFolder, newPath);
+    (void)AddRecentAlbum(m_state.programFolder, newPath); // only the recent menu misses it
     m_recentChanged();
     return true;
 }
@@ -253,7 +253,7 @@ QString AlbumDocuments::askSavePath()
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".abm");
     if (QFileInfo::exists(chosen) &&
-        !m_host.prompts().askYesNo(m_window, QStringLiteral("%1 は既に存在します。\n上書きしますか?").arg(chosen)))
+        !m_host.prompts().askYesNo(m_window, overwriteQuestion(chosen)))
         return {};
     return chosen;
 }
@@ -283,7 +283,7 @@ void AlbumDocuments::rememberAlbumFolder(const std::string& path)
     auto folders = loadLastUsedFolder(m_state.programFolder);
     LastUsedFolder updated = folders ? *folders : LastUsedFolder{};
     setFieldText(updated.albumFolder, folderWithSeparator(path));
-    (void)saveLastUsedFolder(m_state.programFolder, updated);
+    (void)saveLastUsedFolder(m_state.programFolder, updated); // only the remembered folder is lost
 }
 
 } // namespace pictra::ui

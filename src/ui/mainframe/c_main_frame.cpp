@@ -15,6 +15,7 @@
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/album_change_messages.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/infobar/info_bar.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/mainframe/command_actions.h"
@@ -230,7 +231,9 @@ bool CMainFrame::runApplicationCommand(int id)
 void CMainFrame::openManual()
 {
     const QString pdf = QString::fromStdString(m_state.programFolder) + QStringLiteral("/pictra.pdf");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+    const bool exists = QFileInfo::exists(pdf);
+    if (!exists || !QDesktopServices::openUrl(QUrl::fromLocalFile(pdf)))
+        m_prompts->showMessage(this, manualNotShownMessage(pdf, exists));
 }
 
 void CMainFrame::rebuildRecentMenu()

@@ -49,7 +49,7 @@ public:
     virtual QString openAlbumFileName(QWidget* parent, const QString& caption, const QString& folder,
                                       const QString& filter, const std::string& scratchFolder)
     {
-        (void)scratchFolder;
+        (void)scratchFolder; // the plain file dialog shows no pictures
         return openFileName(parent, caption, folder, filter);
     }
     // The printer set-up (CSetPrinter) on `printer`, which keeps the choice.

@@ -52,7 +52,7 @@ void RecoveryKeeper::start()
         return;
     m_started = true;
     // Without a marker the copies still work; a crash then looks like an exit that kept changes.
-    (void)writeRunMarker(m_state.programFolder, m_self);
+    (void)writeRunMarker(m_state.programFolder, m_self); // see above
     m_timer->start();
 }
 

@@ -44,7 +44,7 @@ int offerRecovery(AppState& state, AlbumDocuments& documents, UserPrompts& promp
             }
             ++restored;
             // Unclaimed, a crash before this program's first copy still leaves it offered.
-            (void)claimRecoveryCopy(copy, self);
+            (void)claimRecoveryCopy(copy, self); // see above
             keeper.adopt(copy.note.albumPath);
         }
     }

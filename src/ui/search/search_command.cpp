@@ -49,7 +49,7 @@ void applySearchResult(AppState& state, AlbumWindowHost& host, QWidget* parent, 
     int notOpened = 0;
     for (const std::string& path : list->paths()) {
         ImageEntry entry;
-        (void)setFieldText(entry.path, path);
+        (void)setFieldText(entry.path, path); // cannot cut: the list holds only paths that fit
         if (!openSpecialWindow(state, host, AlbumKind::SingleImage, entry))
             ++notOpened;
     }

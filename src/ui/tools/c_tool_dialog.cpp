@@ -105,7 +105,7 @@ void CToolDialog::recompute()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_hasResult = computeToolEdit(m_source->record(), m_edit, m_result->record()) == Status::Ok;
     if (m_hasResult)
-        (void)writeScratch(toolScratchPath(m_context.state.programFolder, m_tool), m_result->record());
+        (void)writeScratch(toolScratchPath(m_context.state.programFolder, m_tool), m_result->record()); // read back, and told, before keeping
     QApplication::restoreOverrideCursor();
     m_resultFrame->showPicture(m_hasResult ? &m_result->record() : nullptr);
 }

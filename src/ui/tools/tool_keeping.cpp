@@ -19,6 +19,7 @@
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
+#include "ui/tools/tool_messages.h"
 #include "ui/tools/tool_session.h"
 
 #include <QApplication>
@@ -49,14 +50,12 @@ bool CToolDialog::replaceSource(ImageRecord& picture)
     const std::string& path = m_context.sourcePath;
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
     if (saveFormatOf(path) == ImageFormat::Jpeg && !movesPixelsOnly(m_edit) && !toolSession().reencodeConfirmed) {
-        if (!m_context.prompts.askYesNo(this, QStringLiteral("元のJPEGファイルを圧縮し直した画像で置き換えます。\n"
-                                                             "画質が少し落ちますがよろしいですか。")))
+        if (!m_context.prompts.askYesNo(this, reencodeSourceQuestion()))
             return false;
         toolSession().reencodeConfirmed = true;
     }
     const auto written = writeEditedPicture(io, m_edit, picture, path, path, [this] {
-        return m_context.prompts.askYesNo(this, QStringLiteral("この画像は縦横の大きさのため画質を落とさずに回転・反転できません。\n"
-                                                               "JPEGに圧縮し直して保存しますか。"));
+        return m_context.prompts.askYesNo(this, reencodeTurnQuestion());
     });
     if (!written) {
         m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), written.status()));
@@ -113,7 +112,7 @@ void CToolDialog::keepByAdding()
         return;
     }
     if (fileExists(path) &&
-        !m_context.prompts.askYesNo(this, qs(path) + QStringLiteral("は既に存在します。\n置き換えますか。")))
+        !m_context.prompts.askYesNo(this, overwriteQuestion(qs(path))))
         return;
     const AlbumTable& table = *m_context.state.albums;
     const int slot = sourceAlbumSlot(table, m_context.rememberedAlbumSlot, m_context.sourcePath);
@@ -125,9 +124,7 @@ void CToolDialog::keepByAdding()
         }
         const auto entries = std::span(album.images).first(static_cast<std::size_t>(album.imageCount));
         if (const std::optional<std::string> owner = storeNameClash(entries, path)) {
-            m_context.prompts.showMessage(this, QStringLiteral("アルバムには同じ名前の画像 %1 があるため、\n"
-                                                               "%2 を追加できません。別の名前を付けてください。")
-                                                    .arg(qs(*owner), qs(path)));
+            m_context.prompts.showMessage(this, storeNameClashMessage({path}, StoreNameClashAct::Add));
             return;
         }
     }

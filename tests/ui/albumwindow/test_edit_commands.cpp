@@ -8,6 +8,7 @@
 #include "core/commands/command_ids.h"
 #include "core/util/file_io.h"
 #include "ui/dialogs/c_insert_image_dlg.h"
+#include "ui/dialogs/status_messages.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -188,7 +189,7 @@ private slots:
         QVERIFY(frame->handleCommand(cmd::kRename));
         QVERIFY(pictra::fileExists(photo));
         QCOMPARE(f.host.scripted.asked.size(), 2);
-        QCOMPARE(f.host.scripted.asked[1], QStringLiteral("「taken.JPG」はすでにあります。置き換えますか。"));
+        QCOMPARE(f.host.scripted.asked[1], pictra::ui::overwriteQuestion(QStringLiteral("taken.JPG")));
 
         const auto dialog3 = whenDialogOpens([&](QDialog& dialog) {
             dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QStringLiteral("trip"));

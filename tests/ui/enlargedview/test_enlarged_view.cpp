@@ -1,6 +1,7 @@
 // The enlarged view: rubber-band zoom, the zoom stack, zoom back, standard
 // size, panning, the popup menu and the stack files it leaves behind.
 #include "core/commands/command_ids.h"
+#include "core/tools/image_tool.h"
 #include "core/tools/zoom_stack.h"
 #include "core/util/file_io.h"
 #include "support/album_window_fixture.h"
@@ -151,6 +152,17 @@ private slots:
         QCOMPARE(texts, QStringList({"標準サイズ", "ズームアップ", "ズームバック", "-", "回転", "反転", "２値化", "ＲＧＢ",
                                      "色相、彩度、明暗", "ヒストグラム", "ネガティブ", "ノイズフィルター", "-",
                                      "グレースケール", "レッドスケール", "グリーンスケール", "ブルースケール"}));
+        // Every tool's item is the tool table's text and opens that tool.
+        int toolItems = 0;
+        for (QAction* a : menu->actions()) {
+            const std::optional<ImageTool> tool = toolForCommand(a->data().toInt());
+            if (!tool)
+                continue;
+            ++toolItems;
+            const std::string_view expected = imageToolInfo(*tool).menuText;
+            QCOMPARE(a->text(), QString::fromUtf8(expected.data(), static_cast<qsizetype>(expected.size())));
+        }
+        QCOMPARE(toolItems, 12);
         menu->actions()[1]->trigger();
         QCOMPARE(view->zoomState().toolMode, cmd::kZoom);
         QCOMPARE(view->cursor().shape(), Qt::CrossCursor);

@@ -10,6 +10,7 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/c_child_frame.h"
+#include "ui/dialogs/status_messages.h"
 #include "ui/mainframe/album_documents.h"
 #include "ui/mainframe/command_actions.h"
 #include "ui/mainframe/drop_handler.h"
@@ -142,7 +143,7 @@ private slots:
         prompts.fileAnswers << QString::fromStdString(target);
         prompts.yesNoAnswers << false;
         frame->documents().saveAs();
-        QVERIFY(prompts.asked.last().contains(QStringLiteral("上書きしますか")));
+        QCOMPARE(prompts.asked.last(), ui::overwriteQuestion(QString::fromStdString(target)));
         QFile kept(QString::fromStdString(target));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("not overwritten"));
