@@ -52,7 +52,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QByteArray::fromStdString(program.tmp.file("empty")));
         program.prompts.asked.clear();
-        QVERIFY(program.frame->handleCommand(cmd::kHelpIndex));
+        QVERIFY(program.frame->handleCommand(cmd::kManual));
         qputenv("PATH", path);
         QCOMPARE(program.prompts.asked.size(), 1);
         QVERIFY(program.prompts.asked[0].contains(QString::fromStdString(pdf)));
