@@ -19,7 +19,11 @@ class TestSingleInstance : public QObject {
 private slots:
     void secondStartSendsTheOpenCommandAndEnds()
     {
-        // The program names its socket after the program folder it resolves.
+        // The program names its socket after the program folder it resolves:
+        // the default one, with no "_dir" left by another test.
+        RegistryStore registry{RegistryStore::defaultPath()};
+        QVERIFY(!registry.readString(kPictraRegistryKey, "_dir") ||
+                registry.deleteValue(kPictraRegistryKey, "_dir") == Status::Ok);
         const QString folder = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/pictra");
         ui::SingleInstanceServer server;
         QVERIFY(server.listen(ui::singleInstanceName(folder)));
