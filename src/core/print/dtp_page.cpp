@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace pictra {
 namespace {
@@ -11,6 +12,23 @@ namespace {
 constexpr std::array<std::string_view, 30> kTurnedInColumns = {
     "ー", "－", "—", "―", "‐", "…", "‥", "〜", "～", "（", "）", "「", "」", "『", "』",
     "【", "】", "〈", "〉", "《", "》", "［", "］", "｛", "｝", "(", ")", "[", "]", "-"};
+
+// Commas and full stops: drawn at the cell's bottom-left across a line, at
+// its top-right down a column.
+constexpr std::array<std::string_view, 6> kCornerInColumns = {"、", "。", "，", "．", ",", "."};
+constexpr double kCornerShift = 0.5;
+
+// Small kana sit low and left across a line, high and right down a column.
+constexpr std::array<std::string_view, 22> kSmallKana = {"ぁ", "ぃ", "ぅ", "ぇ", "ぉ", "っ", "ゃ", "ゅ",
+                                                         "ょ", "ゎ", "ァ", "ィ", "ゥ", "ェ", "ォ", "ッ",
+                                                         "ャ", "ュ", "ョ", "ヮ", "ヵ", "ヶ"};
+constexpr double kSmallKanaShift = 0.125;
+
+template <std::size_t N>
+bool listed(const std::array<std::string_view, N>& list, std::string_view character)
+{
+    return std::find(list.begin(), list.end(), character) != list.end();
+}
 
 // The length of the UTF-8 character starting at text[i]; 0 for a byte that
 // cannot start one (or a character cut off by the end).
@@ -82,9 +100,14 @@ VerticalText layoutVerticalText(std::string_view utf8, double charWidth, double 
             ++out.dropped;
             continue;
         }
-        const bool turned = std::find(kTurnedInColumns.begin(), kTurnedInColumns.end(), character) !=
-                            kTurnedInColumns.end();
-        out.glyphs.push_back({character, RectD{right - charWidth, top, right, top + charHeight}, turned});
+        VerticalGlyph glyph{character, RectD{right - charWidth, top, right, top + charHeight}};
+        glyph.rotated = listed(kTurnedInColumns, character);
+        const double shift = listed(kCornerInColumns, character) ? kCornerShift
+                             : listed(kSmallKana, character)     ? kSmallKanaShift
+                                                                 : 0.0;
+        glyph.shiftRight = shift;
+        glyph.shiftUp = shift;
+        out.glyphs.push_back(std::move(glyph));
         top += charHeight;
     }
     return out;

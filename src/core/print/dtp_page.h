@@ -28,6 +28,12 @@ struct VerticalGlyph {
     std::string character; // one UTF-8 character
     RectD cell;            // its cell on the sheet
     bool rotated = false;  // drawn turned a quarter right (long vowel mark, dashes, brackets)
+    // Where the upright glyph is drawn, moved right and up from the cell's
+    // centre, as shares of the cell: set for the characters whose vertical
+    // form sits elsewhere than their horizontal one (、。 move from the
+    // bottom-left to the top-right, small kana towards the top-right).
+    double shiftRight = 0;
+    double shiftUp = 0;
 };
 
 struct VerticalText {

@@ -42,7 +42,7 @@ void paintVertical(QPainter& painter, const DtpContent& c)
         const double advance = metrics.horizontalAdvance(character);
         const double squeeze = advance > along && advance > 0 ? along / advance : 1.0;
         painter.save();
-        painter.translate(cell.center());
+        painter.translate(cell.center() + QPointF(glyph.shiftRight * cell.width(), -glyph.shiftUp * cell.height()));
         if (glyph.rotated)
             painter.rotate(90);
         painter.scale(squeeze, 1);

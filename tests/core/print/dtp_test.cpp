@@ -73,6 +73,16 @@ TEST(DtpPage, VerticalTextRunsDownColumnsFromTheRight)
     EXPECT_EQ(t.glyphs[4].character, "\xEF\xBF\xBD");
     EXPECT_EQ(t.dropped, 0);
 
+    // Full stops move to the cell's top-right, small kana a little towards it.
+    const VerticalText kana = layoutVerticalText("しょう。", 10, 10, 100, 100);
+    ASSERT_EQ(kana.glyphs.size(), 4u);
+    EXPECT_EQ(kana.glyphs[0].shiftRight, 0);
+    EXPECT_EQ(kana.glyphs[1].shiftRight, 0.125);
+    EXPECT_EQ(kana.glyphs[1].shiftUp, 0.125);
+    EXPECT_EQ(kana.glyphs[3].shiftRight, 0.5);
+    EXPECT_EQ(kana.glyphs[3].shiftUp, 0.5);
+    EXPECT_FALSE(kana.glyphs[3].rotated);
+
     const VerticalText full = layoutVerticalText("ABCDEFG", 10, 10, 22, 20);
     EXPECT_EQ(full.glyphs.size(), 1u); // the second column would start left of the frame
     EXPECT_EQ(full.dropped, 6);

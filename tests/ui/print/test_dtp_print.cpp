@@ -158,7 +158,7 @@ private slots:
         DtpFixture f;
         f.dlg->resize(900, 640);
         f.dlg->show();
-        f.control<QPlainTextEdit>("1000")->setPlainText(QStringLiteral("写真の旅ー「山」\n二行目の列"));
+        f.control<QPlainTextEdit>("1000")->setPlainText(QStringLiteral("写真の旅ー「山」。\nしょっぴんぐの列"));
         f.control("1001")->setText(QString::number(charWidth));
         f.control("1004")->setText(QString::number(charHeight));
         f.control<QToolButton>("1133")->click();
