@@ -49,6 +49,9 @@ public:
 
     // The session's printer: the printer set-up's choice lasts until the program ends.
     virtual QPrinter& printer() = 0;
+    // True once a paper other than the one in force was confirmed under
+    // "プリンタの設定": the print dialogs then open on the printer's page.
+    virtual bool printerPaperChosen() const { return false; }
 
     // Saves the album of `frame` (made the active window first) as "上書き保存"
     // does, asking for a name when it has none. True when it is in its file;

@@ -8,6 +8,7 @@
 #include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
 #include "core/commands/open_command.h"
+#include "core/print/printer_paper.h"
 #include "core/settings/recent_album_list.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
@@ -23,6 +24,7 @@
 #include "ui/infobar/exif_page_text.h"
 #include "ui/mainframe/navigation_tip.h"
 #include "ui/options/options_apply.h"
+#include "ui/print/printer_page.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/recovery/recovery_keeper.h"
 #include "ui/search/search_command.h"
@@ -41,6 +43,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <cmath>
 
 // The icons are compiled into a static library; their registration must be
 // called explicitly, and from outside any namespace.
@@ -212,7 +216,7 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
     case cmd::kTile: tileSideBySide(*m_mdi); return true;
     case cmd::kArrangeIcons: arrangeIcons(*m_mdi); return true;
-    case cmd::kPrintSetup: m_prompts->setUpPrinter(this, m_printer); return true;
+    case cmd::kPrintSetup: setUpPrinter(); return true;
     case cmd::kViewToolbar: m_commands->toolBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kViewStatusBar: statusBar()->setVisible(m_commands->action(id)->isChecked()); return true;
     case cmd::kManual: openManual(); return true;
@@ -226,6 +230,17 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kOptions: runOptionsSheet(m_state, *this, this); return true;
     default: return false;
     }
+}
+
+void CMainFrame::setUpPrinter()
+{
+    const PrintedPageSize before = printerPageMm(m_printer);
+    if (!m_prompts->setUpPrinter(this, m_printer))
+        return;
+    const PrintedPageSize after = printerPageMm(m_printer);
+    if (std::abs(after.width - before.width) > kMediaToleranceMm ||
+        std::abs(after.height - before.height) > kMediaToleranceMm)
+        m_printerPaperChosen = true;
 }
 
 void CMainFrame::openManual()

@@ -80,6 +80,7 @@ public:
     void reportProgress(int done, int total) override;
     void bringToTop(CChildFrame& frame) override;
     QPrinter& printer() override { return m_printer; }
+    bool printerPaperChosen() const override { return m_printerPaperChosen; }
     bool saveAlbum(CChildFrame& frame) override;
 
 protected:
@@ -96,6 +97,7 @@ private:
     // False when the program is to stay open.
     bool mayExit();
     void refreshWindowTitles();
+    void setUpPrinter();
     void openManual();
 
     AppState& m_state;
@@ -111,6 +113,7 @@ private:
     std::unique_ptr<DropHandler> m_drops;
     RecoveryKeeper* m_recovery = nullptr;
     QPrinter m_printer; // the printer and paper chosen in the print set-up
+    bool m_printerPaperChosen = false;
     bool m_exited = false;
 };
 

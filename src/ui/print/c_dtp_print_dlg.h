@@ -35,6 +35,9 @@ class UserPrompts;
 class CDtpPrintDlg : public QDialog {
     Q_OBJECT
 public:
+    // A paper picked in the printer's set-up becomes the dialog's paper, or
+    // the user is told which paper the dialog keeps.
+    void takeOverPrinterPaper();
     CDtpPrintDlg(AppState& state, const AlbumRecord& album, UserPrompts& prompts, QPrinter& printer,
                  QWidget* parent = nullptr);
     ~CDtpPrintDlg() override;
@@ -58,9 +61,6 @@ private:
     void textChanged();
     void showSetup();
     void refreshPreview();
-    // A paper picked in the printer's set-up becomes the page's paper, or
-    // the user is told which paper the page keeps.
-    void takeOverPrinterPaper();
 
     AppState& m_state;
     UserPrompts& m_prompts;

@@ -43,6 +43,9 @@ class UserPrompts;
 class CNormalPrintDlg : public QDialog {
     Q_OBJECT
 public:
+    // A paper picked in the printer's set-up becomes the dialog's paper, or
+    // the user is told which paper the dialog keeps.
+    void takeOverPrinterPaper();
     // `album` is the current window's record (its images fill the strip);
     // `printer` keeps the printer set-up's choice for the session.
     CNormalPrintDlg(AppState& state, const AlbumRecord& album, UserPrompts& prompts, QPrinter& printer,
@@ -72,8 +75,6 @@ private:
     void loadSettings();
     void showSheetSize();
     void showPaper();
-    // A paper picked in the printer's set-up becomes the sheet's paper.
-    void takeOverPrinterPaper();
     bool layOut();
     void updateSheetUpDown();
     void updatePrintButton();

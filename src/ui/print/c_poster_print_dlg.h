@@ -34,6 +34,9 @@ class UserPrompts;
 class CPosterPrintDlg : public QDialog {
     Q_OBJECT
 public:
+    // A paper picked in the printer's set-up becomes the dialog's paper, or
+    // the user is told which paper the dialog keeps.
+    void takeOverPrinterPaper();
     // `album` is the current window's record; `printer` keeps the printer
     // set-up's choice for the session.
     CPosterPrintDlg(AppState& state, const AlbumRecord& album, UserPrompts& prompts, QPrinter& printer,
@@ -56,9 +59,6 @@ private:
     void sheetPaperChosen();
     void marginTyped();
     void showSetup();
-    // A sheet paper picked in the printer's set-up becomes the poster's sheet
-    // where the poster's rules allow it; otherwise the user is told.
-    void takeOverPrinterPaper();
 
     AppState& m_state;
     UserPrompts& m_prompts;

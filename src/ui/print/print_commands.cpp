@@ -17,6 +17,8 @@ void runPrintDialog(AppState& state, AlbumWindowHost& host, QWidget* parent)
     const SlidePause pause = pauseSlideShow(state.slideShow);
     {
         Dialog dialog(state, state.albums->working, host.prompts(), host.printer(), parent);
+        if (host.printerPaperChosen())
+            dialog.takeOverPrinterPaper();
         dialog.exec();
     }
     resumeSlideShow(state.slideShow, pause);

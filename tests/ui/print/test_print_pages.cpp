@@ -3,6 +3,8 @@
 // in the printer set-up taken over (or the job's paper stated) by the
 // normal, poster and DTP dialogs, Qt's own print dialog starting on and
 // keeping the job's page, and the preview keeping the sheet it shows.
+#include "core/commands/command_ids.h"
+#include "support/app_session.h"
 #include "support/album_window_fixture.h"
 #include "support/modal_dialogs.h"
 #include "support/print_check.h"
@@ -208,6 +210,21 @@ private slots:
         const QSizeF b5 = pdfPageMm(pdf);
         QVERIFY(near(b5.width(), 257) && near(b5.height(), 182));
         QVERIFY(f.host.scripted.asked.isEmpty());
+    }
+
+    void aPaperChosenInThePrintSetUpOpensThePrintDialogs()
+    {
+        test::StartedProgram p;
+        p.prompts.printerStep = picksPaper(QPageSize(QPageSize::A5), QPageLayout::Portrait);
+        QVERIFY(p.frame->handleCommand(cmd::kPrintSetup));
+        p.prompts.printerStep = nullptr;
+        QString paper;
+        {
+            const auto expected = test::whenDialogOpens(
+                [&](QDialog& d) { paper = control<QComboBox>(d, "1081")->currentText(); });
+            QVERIFY(p.frame->handleCommand(cmd::kPrintNormal));
+        }
+        QCOMPARE(paper, QStringLiteral("A5"));
     }
 
     void normalDialogStatesThePaperItKeeps()
