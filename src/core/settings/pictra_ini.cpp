@@ -33,7 +33,9 @@ PictraIni PictraIni::parse(std::string_view text)
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
+        // Every CR before the line break goes: with one taken a save, "a\r\r"
+        // would change at every save.
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         ini.m_lines.emplace_back(line);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);

@@ -22,6 +22,10 @@ TEST(PictraIni, UnknownLinesSurviveAndKeysAreExact)
     ini.set("new", "日本語");
     EXPECT_EQ(ini.text(), "a.b=3z\n\n; note\nfuture.key=x=y\na.bc=2\nnew=日本語\n");
     EXPECT_EQ(iniKeyPart("a.b=c%\n"), "a%2Eb%3Dc%25%0A");
+    // A line with stray CRs is written the same at every save.
+    const std::string saved = PictraIni::parse("k=v\r\r\r\n\r\r").text();
+    EXPECT_EQ(saved, "k=v\n\n");
+    EXPECT_EQ(PictraIni::parse(saved).text(), saved);
 }
 
 TEST(PictraIni, UpdateReadsAfreshAndWritesTheWholeFile)
