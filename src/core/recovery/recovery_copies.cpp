@@ -181,7 +181,9 @@ Result<RecoveryNote> parseRecoveryNote(const std::string& text)
     if (!std::getline(in, line) || line != kNoteHeader)
         return Status::Corrupt;
     RecoveryNote note;
-    int seen = 0;
+    // Each of the six fields once: a repeated one must not stand in for a missing one.
+    unsigned seen = 0;
+    unsigned field = 0;
     while (std::getline(in, line)) {
         const auto eq = line.find('=');
         if (eq == std::string::npos)
@@ -190,28 +192,33 @@ Result<RecoveryNote> parseRecoveryNote(const std::string& text)
         const std::string_view value = std::string_view(line).substr(eq + 1);
         bool ok = true;
         if (key == "album" || key == "copy") {
+            field = key == "album" ? 1u : 2u;
             const auto v = unescaped(value);
             ok = v && !v->empty();
             if (ok)
                 (key == "album" ? note.albumPath : note.copyName) = *v;
         } else if (key == "bytes") {
+            field = 4u;
             ok = parseNumber(value, note.bytes);
         } else if (key == "hash") {
+            field = 8u;
             ok = value.size() == 16 && parseNumber(value, note.hash, 16);
         } else if (key == "time") {
+            field = 16u;
             ok = parseNumber(value, note.savedAt);
         } else if (key == "owner") {
+            field = 32u;
             const auto space = value.find(' ');
             ok = space != std::string_view::npos && parseNumber(value.substr(0, space), note.owner.pid) &&
                  parseNumber(value.substr(space + 1), note.owner.startTicks);
         } else {
             continue; // a later version's addition
         }
-        if (!ok)
+        if (!ok || (seen & field) != 0)
             return Status::Corrupt;
-        ++seen;
+        seen |= field;
     }
-    if (seen != 6 || !plainCopyName(note.copyName))
+    if (seen != 63u || !plainCopyName(note.copyName))
         return Status::Corrupt;
     return note;
 }

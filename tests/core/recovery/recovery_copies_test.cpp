@@ -252,7 +252,8 @@ TEST(RecoveryNote, TextReadsBackAndBrokenTextsAreRefused)
          {replaced("Pictra recovery 1", "Pictra recovery 2"), replaced("copy=00ff-3-12.abm", "copy=../x.abm"),
           replaced("copy=00ff-3-12.abm", "copy=00ff.rcv"), replaced("hash=fedcba9876543210", "hash=fedc"),
           replaced("bytes=123", "bytes=-1"), replaced("owner=4321 99", "owner=4321"),
-          replaced("time=1700000000\n", ""), replaced("a\\\\b", "a\\qb"), good + "junk\n"})
+          replaced("time=1700000000\n", ""), replaced("a\\\\b", "a\\qb"), good + "junk\n",
+          replaced("time=1700000000\n", "bytes=123\n")}) // a repeated field does not stand in for a missing one
         EXPECT_FALSE(parseRecoveryNote(bad).ok()) << bad;
     EXPECT_TRUE(parseRecoveryNote(good + "later=1\n").ok()) << "a later version's line is skipped";
 }
