@@ -2,6 +2,7 @@
 // placed pictures, the layout controls, printing to a PDF file and the
 // print command's slide-show pause.
 #include "support/album_window_fixture.h"
+#include "support/modal_dialogs.h"
 #include "support/print_check.h"
 
 #include "core/commands/command_ids.h"
@@ -65,14 +66,7 @@ void setPrintDefaults(AlbumWindowFixture& f, bool several, int across, int down)
     p.gapY = 4;
 }
 
-template <typename T>
-T* control(QWidget& dialog, const char* id)
-{
-    T* w = dialog.findChild<T*>(QString::fromLatin1(id));
-    if (!w)
-        qFatal("no control %s", id);
-    return w;
-}
+using pictra::test::control;
 
 QPoint middle(QWidget* w)
 {

@@ -101,14 +101,7 @@ bool near(double a, double b)
     return std::abs(a - b) <= 0.5;
 }
 
-template <typename T>
-T* control(QWidget& dialog, const char* id)
-{
-    T* w = dialog.findChild<T*>(QString::fromLatin1(id));
-    if (!w)
-        qFatal("no control %s", id);
-    return w;
-}
+using pictra::test::control;
 
 void choose(QComboBox* combo, const QString& text)
 {

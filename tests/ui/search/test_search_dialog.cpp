@@ -1,6 +1,7 @@
 // The search dialog as a user works it: a folder searched, results opened
 // and added, a search stopped, files deleted, and the album search.
 #include "support/album_window_fixture.h"
+#include "support/modal_dialogs.h"
 
 #include "core/commands/command_ids.h"
 #include "core/platform/program_paths.h"
@@ -26,13 +27,7 @@ namespace cmd = pictra::cmd;
 
 namespace {
 
-template <typename T>
-T* control(QWidget& dialog, const char* id)
-{
-    T* w = dialog.findChild<T*>(QString::fromLatin1(id));
-    Q_ASSERT(w);
-    return w;
-}
+using pictra::test::control;
 
 QPushButton* button(QWidget& dialog, const char* id) { return control<QPushButton>(dialog, id); }
 QTreeWidget* results(QWidget& dialog) { return control<QTreeWidget>(dialog, "1079"); }

@@ -63,6 +63,17 @@ inline std::unique_ptr<DialogExpectation> whenDialogOpens(
     return std::make_unique<DialogExpectation>(std::move(steps), where);
 }
 
+// The dialog's control of object name `id` (the control id); a missing one
+// ends the test run, since every step after it would be meaningless.
+template <typename T>
+T* control(QWidget& dialog, const char* id)
+{
+    T* w = dialog.findChild<T*>(QString::fromLatin1(id));
+    if (!w)
+        qFatal("no control %s", id);
+    return w;
+}
+
 // Saves a picture of the widget into the test artifacts folder.
 inline bool saveArtifact(QWidget& widget, const char* name)
 {
