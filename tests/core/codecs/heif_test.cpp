@@ -1,0 +1,238 @@
+// The HEIF/AVIF reader against libheif's own tools: files made by heif-enc
+// and avifenc at test time (lossy, lossless, 10 and 12 bits, alpha, and the
+// irot/imir/clap transforms avifenc writes), decoded by heif-convert for
+// comparison; the Exif block; oversized and damaged files.
+#include "core/codecs/heif/heif_colour.h"
+#include "core/codecs/heif/heif_file.h"
+#include "core/codecs/heif/heif_handle.h"
+#include "core/codecs/heif/heif_item_count.h"
+
+#include "codec_test_support.h"
+#include "tool_images.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string_view>
+
+namespace pictra {
+namespace {
+
+enum class Shape { Same, TurnedLeft, Turned, Cropped };
+
+struct HeifVariant {
+    const char* name;
+    const char* file;
+    const char* encode; // %i: the PNG made from the source picture, %o: the output
+    double minPsnr;     // against heif-convert's decode
+    Shape shape = Shape::Same;
+    bool halfAlpha = false;
+    double minPsnrToSource = 0; // against the source picture in its expected shape; 0: not checked
+};
+
+std::string expand(std::string text, const std::string& in, const std::string& out)
+{
+    for (std::size_t at; (at = text.find("%i")) != std::string::npos;)
+        text.replace(at, 2, in);
+    for (std::size_t at; (at = text.find("%o")) != std::string::npos;)
+        text.replace(at, 2, out);
+    return text;
+}
+
+std::vector<std::uint8_t> makeWithTool(const test::TempDir& dir, const test::RgbImage& image, const HeifVariant& v)
+{
+    const std::string png = dir.file("in.png");
+    EXPECT_TRUE(test::writePngWithTool(png, image, v.halfAlpha));
+    std::string log;
+    EXPECT_TRUE(test::runCommand(expand(v.encode, png, dir.file(v.file)), &log)) << log;
+    return test::readAll(dir.file(v.file));
+}
+
+class HeifToolVariant : public testing::TestWithParam<HeifVariant> {};
+
+TEST_P(HeifToolVariant, MatchesHeifConvert)
+{
+    ASSERT_TRUE(test::haveTool("/usr/bin/heif-convert")) << "libheif-examples is installed by scripts/install-deps";
+    const HeifVariant& v = GetParam();
+    test::TempDir dir;
+    const test::RgbImage source = test::makePhotoLike(37, 22, 3);
+    const auto bytes = makeWithTool(dir, source, v);
+    ASSERT_FALSE(bytes.empty());
+    const test::Decoded ours = test::decodeWith(readHeif, bytes);
+    ASSERT_EQ(ours.status, Status::Ok);
+    ASSERT_TRUE(test::runCommand("heif-convert " + dir.file(v.file) + " " + dir.file("ref.png")));
+    const auto theirs = test::readWithTool(dir, dir.file("ref.png"));
+    ASSERT_TRUE(theirs);
+    ASSERT_EQ(ours.image.width, theirs->width);
+    ASSERT_EQ(ours.image.height, theirs->height);
+    EXPECT_GE(test::psnr(ours.image, *theirs), v.minPsnr);
+    EXPECT_EQ(ours.outline, pixelOutline(theirs->width, theirs->height));
+    if (v.shape == Shape::TurnedLeft) {
+        EXPECT_EQ(ours.image.width, source.height);
+        EXPECT_GE(test::psnr(ours.image, test::turnedLeft(source)), v.minPsnrToSource);
+    } else if (v.shape == Shape::Turned) {
+        EXPECT_EQ(ours.image.width, source.height);
+    } else if (v.shape == Shape::Same) {
+        EXPECT_EQ(ours.image.width, source.width);
+        if (v.minPsnrToSource > 0) {
+            EXPECT_GE(test::psnr(ours.image, source), v.minPsnrToSource);
+        }
+    } else {
+        EXPECT_EQ(ours.image.width, 20);
+        EXPECT_EQ(ours.image.height, 12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heif, HeifToolVariant,
+    testing::Values(
+        HeifVariant{"heic_lossy", "a.heic", "heif-enc -q 80 %i -o %o", 30},
+        HeifVariant{"heic_lossless", "a.heic", "heif-enc -L -p chroma=444 --matrix_coefficients=0 %i -o %o", 40,
+                    Shape::Same, false, 40},
+        HeifVariant{"heic_alpha", "a.heic", "heif-enc -q 90 %i -o %o", 30, Shape::Same, true},
+        HeifVariant{"avif_lossy", "a.avif", "avifenc -s 8 --min 10 --max 30 %i %o", 30},
+        HeifVariant{"avif_10bit", "a.avif", "avifenc -s 8 -d 10 %i %o", 30},
+        HeifVariant{"avif_12bit", "a.avif", "avifenc -s 8 -d 12 -y 444 %i %o", 30},
+        HeifVariant{"avif_lossless", "a.avif", "avifenc -s 8 -l %i %o", 40, Shape::Same, false, 40},
+        HeifVariant{"avif_alpha", "a.avif", "avifenc -s 8 -l %i %o", 40, Shape::Same, true},
+        HeifVariant{"avif_irot", "a.avif", "avifenc -s 8 -l --irot 1 %i %o", 40, Shape::TurnedLeft, false, 40},
+        HeifVariant{"avif_irot_imir", "a.avif", "avifenc -s 8 -l --irot 3 --imir 1 %i %o", 40, Shape::Turned},
+        HeifVariant{"avif_clap", "a.avif", "avifenc -s 8 -l --crop 4,2,20,12 %i %o", 40, Shape::Cropped}),
+    [](const testing::TestParamInfo<HeifVariant>& info) { return std::string(info.param.name); });
+
+// A small file of each kind for the tests below.
+std::vector<std::uint8_t> smallFile(const test::TempDir& dir, const char* name, const char* encode)
+{
+    return makeWithTool(dir, test::makePhotoLike(16, 16, 9), HeifVariant{name, name, encode, 0});
+}
+
+// The offsets of every box of type `type` (their size fields).
+std::vector<std::size_t> boxesAt(const std::vector<std::uint8_t>& bytes, std::string_view type)
+{
+    std::vector<std::size_t> at;
+    for (auto it = bytes.begin() + 4; (it = std::search(it, bytes.end(), type.begin(), type.end())) != bytes.end(); ++it)
+        at.push_back(std::size_t(it - bytes.begin()) - 4);
+    return at;
+}
+
+void putU32be(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+}
+
+TEST(HeifSize, AClaimedSizeOverTheBufferCapIsRefusedBeforeDecoding)
+{
+    test::TempDir dir;
+    for (const char* name : {"a.heic", "a.avif"}) {
+        auto bytes = smallFile(dir, name, std::string_view(name).ends_with("heic") ? "heif-enc %i -o %o"
+                                                                                 : "avifenc -s 8 %i %o");
+        // Every image's size box: a coded picture and the one shown from it.
+        const auto sizes = boxesAt(bytes, "ispe");
+        ASSERT_FALSE(sizes.empty()) << name;
+        for (const std::uint32_t side : {2000u, 60000u, 0xFFFFFFFFu}) {
+            for (const std::size_t ispe : sizes) {
+                putU32be(bytes, ispe + 12, side);
+                putU32be(bytes, ispe + 16, side);
+            }
+            ImageBuffers buffers(0, 1 << 20);
+            EXPECT_EQ(readHeif(bytes, buffers.record()), Status::TooLarge) << name << " " << side;
+            EXPECT_EQ(buffers.record().width(), 0);
+            EXPECT_EQ(buffers.capacity(), 0u) << "nothing was allocated for the claimed size";
+        }
+    }
+}
+
+// A grid image whose item list names `tiles` tiles: the boxes up to the
+// item-information box, all that is read before the file is refused.
+std::vector<std::uint8_t> gridOfTiles(std::uint32_t tiles)
+{
+    std::vector<std::uint8_t> out;
+    auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<std::uint8_t>(v >> (24 - 8 * i)));
+    };
+    auto text = [&](std::string_view t) { out.insert(out.end(), t.begin(), t.end()); };
+    u32(20); text("ftypheic"); u32(0); text("mif1");
+    const std::size_t meta = out.size();
+    u32(0); text("meta"); u32(0);
+    const std::size_t iinf = out.size();
+    u32(0); text("iinf"); u32(0x01000000); u32(tiles + 1);
+    for (std::uint32_t id = 1; id <= tiles + 1; ++id) {
+        u32(21); text("infe"); u32(0x02000000);
+        out.push_back(static_cast<std::uint8_t>(id >> 8)); out.push_back(static_cast<std::uint8_t>(id));
+        out.push_back(0); out.push_back(0);
+        text(id == 1 ? "grid" : "hvc1"); out.push_back(0);
+    }
+    putU32be(out, iinf, static_cast<std::uint32_t>(out.size() - iinf));
+    putU32be(out, meta, static_cast<std::uint32_t>(out.size() - meta));
+    return out;
+}
+
+TEST(HeifSize, AGridOfThousandsOfTilesIsRefused)
+{
+    const auto bomb = gridOfTiles(5000);
+    EXPECT_EQ(heifItemCount(bomb), 5001u);
+    ImageBuffers buffers(0, test::kTestBufferBytes);
+    EXPECT_EQ(readHeif(bomb, buffers.record()), Status::TooLarge);
+    EXPECT_EQ(heifExif(bomb).status(), Status::TooLarge);
+    EXPECT_EQ(heifItemCount(gridOfTiles(48)), 49u) << "a phone photo's grid is counted, not refused";
+}
+
+TEST(HeifItemCount, ReadsRealFilesAndStopsAtBrokenBoxes)
+{
+    test::TempDir dir;
+    const auto real = smallFile(dir, "a.heic", "heif-enc %i -o %o");
+    const auto count = heifItemCount(real);
+    ASSERT_TRUE(count);
+    EXPECT_GE(*count, 1u);
+    EXPECT_LE(*count, 4u);
+    auto grid = gridOfTiles(3);
+    EXPECT_FALSE(heifItemCount(std::vector<std::uint8_t>(grid.begin(), grid.begin() + 40)));
+    putU32be(grid, 20, 0xFFFFFFF0u); // a meta box longer than the file
+    EXPECT_FALSE(heifItemCount(grid));
+    EXPECT_FALSE(heifItemCount({}));
+}
+
+TEST(HeifExif, ComesFromItsTiffHeaderAndIsNotFoundWhenAbsent)
+{
+    ASSERT_TRUE(test::haveTool("/usr/bin/exiftool"));
+    test::TempDir dir;
+    const std::string jpeg = dir.file("in.jpg");
+    test::writeAll(jpeg, test::encodeWithTurbo(test::makePhotoLike(16, 16, 2), 90, test::TurboSampling::S420));
+    ASSERT_TRUE(test::runCommand("exiftool -q -overwrite_original -Artist=Pictra-HEIF " + jpeg));
+    ASSERT_TRUE(test::runCommand("heif-enc " + jpeg + " -o " + dir.file("exif.heic")));
+    const auto exif = heifExif(test::readAll(dir.file("exif.heic")));
+    ASSERT_TRUE(exif) << statusName(exif.status());
+    const std::string block(exif->begin(), exif->end());
+    EXPECT_TRUE(block.starts_with("MM") || block.starts_with("II")) << block.substr(0, 8);
+    EXPECT_NE(block.find("Pictra-HEIF"), std::string::npos);
+
+    EXPECT_EQ(heifExif(smallFile(dir, "plain.avif", "avifenc -s 8 %i %o")).status(), Status::NotFound);
+    EXPECT_NE(heifExif(std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'h', 'e', 'i', 'f'}).status(), Status::Ok);
+}
+
+TEST(HeifColour, AFileInDisplayP3GetsItsProfileAnSrgbFileNone)
+{
+    test::TempDir dir;
+    const auto p3 = smallFile(dir, "p3.avif", "avifenc -s 8 --cicp 12/13/6 %i %o");
+    const auto handle = openPrimaryImage(p3);
+    ASSERT_TRUE(handle);
+    EXPECT_EQ(heifProfile(handle->get(), nullptr), buildRgbProfile(displayP3()));
+    const auto srgb = smallFile(dir, "srgb.avif", "avifenc -s 8 --cicp 1/13/6 %i %o");
+    const auto plain = openPrimaryImage(srgb);
+    ASSERT_TRUE(plain);
+    EXPECT_TRUE(heifProfile(plain->get(), nullptr).empty());
+}
+
+TEST(HeifDamage, TruncatedAndFlippedFilesFailCleanly)
+{
+    test::TempDir dir;
+    const auto heic = smallFile(dir, "a.heic", "heif-enc -q 50 %i -o %o");
+    test::sweepDamagedInputs(readHeif, heic, heic.size() / 2);
+    const auto avif = smallFile(dir, "a.avif", "avifenc -s 8 %i %o");
+    test::sweepDamagedInputs(readHeif, avif, avif.size() / 2);
+}
+
+} // namespace
+} // namespace pictra

@@ -1,0 +1,53 @@
+// Tool-made pictures for the library-backed reader tests.
+#include "tool_images.h"
+
+#include "codec_test_support.h"
+
+#include <cmath>
+
+namespace pictra::test {
+
+bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfAlpha)
+{
+    const std::string ppm = path + ".ppm";
+    writeAll(ppm, toPpm(image));
+    const std::string alpha = halfAlpha ? " -alpha set -channel A -evaluate set 50% +channel" : "";
+    return runCommand(std::string(kConvert) + " " + ppm + alpha + (halfAlpha ? " PNG32:" : " PNG24:") + path);
+}
+
+std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path)
+{
+    const std::string ppm = dir.file("tool_read.ppm");
+    if (!runCommand(std::string(kConvert) + " " + path + " -background white -alpha remove -alpha off -depth 8 " + ppm))
+        return std::nullopt;
+    return fromPpm(readAll(ppm));
+}
+
+double psnr(const RgbImage& a, const RgbImage& b)
+{
+    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size() || a.rgb.empty())
+        return 0;
+    double sum = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
+        const double d = double(a.rgb[i]) - double(b.rgb[i]);
+        sum += d * d;
+    }
+    if (sum == 0)
+        return 99;
+    return 10 * std::log10(255.0 * 255.0 * double(a.rgb.size()) / sum);
+}
+
+RgbImage turnedLeft(const RgbImage& image)
+{
+    RgbImage out{image.height, image.width, std::vector<std::uint8_t>(image.rgb.size())};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            for (int c = 0; c < 3; ++c) {
+                // Source column x becomes row W-1-x; source row y becomes column y.
+                const std::size_t to = (std::size_t(image.width - 1 - x) * out.width + y) * 3 + c;
+                out.rgb[to] = image.rgb[(std::size_t(y) * image.width + x) * 3 + c];
+            }
+    return out;
+}
+
+} // namespace pictra::test

@@ -1,0 +1,29 @@
+// Pictures made and decoded by other programs' command-line tools (heif-enc,
+// avifenc, cjxl and their decoders, ImageMagick for PNG), for checking the
+// library-backed readers against an independent decode.
+#pragma once
+
+#include "support/synthetic_image.h"
+#include "support/temp_dir.h"
+
+#include <optional>
+#include <string>
+
+namespace pictra::test {
+
+// Writes `image` as a PNG at `path` (through ImageMagick); with
+// `halfAlpha`, every pixel 50 % transparent. False when convert fails.
+bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfAlpha = false);
+
+// A picture file read back through ImageMagick, transparency laid over
+// white; nullopt when convert cannot read it.
+std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path);
+
+// Peak signal-to-noise ratio in dB over all channels (99 for identical
+// pictures, 0 for pictures of different sizes).
+double psnr(const RgbImage& a, const RgbImage& b);
+
+// The picture turned a quarter anticlockwise.
+RgbImage turnedLeft(const RgbImage& image);
+
+} // namespace pictra::test
