@@ -2,13 +2,9 @@
 // create" does (reduced decode, shrink, encode, write the album, on every
 // core), against a single-thread libjpeg-turbo full decode of the same
 // files. The ratio shows how far below a plain decode the whole job is.
+#include "album_creation.h"
 #include "bench_support.h"
 
-#include "cli/parallel_store_copies.h"
-#include "core/album/create_album.h"
-#include "core/image/shared_image.h"
-#include "core/image_io/image_file_io.h"
-#include "core/settings/settings_file.h"
 #include "core/util/file_io.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"
@@ -58,20 +54,10 @@ StoreInputs& inputs24()
 
 void createAlbum(benchmark::State& state, StoreInputs& in)
 {
-    const pictra::WorkModeSettings settings = pictra::defaultWorkModeSettings();
-    pictra::StoreCopyBatch job;
-    job.jpeg = pictra::jpegSaveOptions(settings);
-    job.bufferCap = pictra::imageBufferBytes(settings);
     int run = 0;
-    for (auto _ : state) {
-        job.programFolder = in.dir.file("work" + std::to_string(run));
-        job.albumPath = in.dir.file("album" + std::to_string(run++) + ".abm");
-        auto report = pictra::createAlbumFile(job, in.files, [](const pictra::StoreCopyBatch& batch) {
-            return pictra::cli::makeStoreCopiesInParallel(batch);
-        });
-        if (!report || report->added != kFiles)
+    for (auto _ : state)
+        if (!pictra::bench::createAlbumLikeTheCli(in.dir.path(), run++, in.files))
             state.SkipWithError("album creation failed");
-    }
 }
 
 void storeCreate12(benchmark::State& state) { createAlbum(state, inputs12()); }
