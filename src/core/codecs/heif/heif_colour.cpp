@@ -65,16 +65,18 @@ std::vector<std::uint8_t> heifProfile(const heif_image_handle* handle, const hei
     }
     case heif_color_profile_type_nclx: {
         heif_color_profile_nclx* nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok)
-            return {};
-        return nclxProfile(Nclx(nclx).get());
+        const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &nclx);
+        const Nclx owned(nclx); // libheif hands one out even with values it cannot name
+        return error.code == heif_error_Ok ? nclxProfile(owned.get()) : std::vector<std::uint8_t>{};
     }
     default: break;
     }
-    heif_color_profile_nclx* nclx = nullptr;
-    if (!image || heif_image_get_nclx_color_profile(image, &nclx).code != heif_error_Ok)
+    if (!image)
         return {};
-    return nclxProfile(Nclx(nclx).get());
+    heif_color_profile_nclx* nclx = nullptr;
+    const heif_error error = heif_image_get_nclx_color_profile(image, &nclx);
+    const Nclx owned(nclx);
+    return error.code == heif_error_Ok ? nclxProfile(owned.get()) : std::vector<std::uint8_t>{};
 }
 
 } // namespace pictra

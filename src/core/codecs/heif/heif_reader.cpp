@@ -7,6 +7,8 @@
 #include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
+#include <algorithm>
+
 namespace pictra {
 namespace {
 
@@ -30,13 +32,16 @@ Status checkSize(const heif_image_handle* handle, const ImageRecord& record)
     return Status::Ok;
 }
 
-Result<HeifImage> decodeUpright(const heif_image_handle* handle, bool alpha)
+Result<HeifImage> decodeUpright(const heif_image_handle* handle, bool alpha, bool av1)
 {
     const std::unique_ptr<heif_decoding_options, DecodingOptionsFree> options(heif_decoding_options_alloc());
     if (!options)
         return Status::TooLarge;
     options->ignore_transformations = 0; // rotation, mirroring and crop make the picture upright
     options->convert_hdr_to_8bit = 1;
+    // libheif's dav1d glue loses a buffer on every damaged AV1 stream; aom's does not.
+    if (av1)
+        options->decoder_id = "aom";
     heif_image* image = nullptr;
     const Status status = heifStatus(heif_decode_image(
         handle, &image, heif_colorspace_RGB, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
@@ -57,7 +62,8 @@ Status decode(ByteSpan data, ImageRecord& record)
     if (const Status status = checkSize(handle->get(), record); status != Status::Ok)
         return status;
     const bool alpha = heif_image_handle_has_alpha_channel(handle->get()) != 0;
-    const auto image = decodeUpright(handle->get(), alpha);
+    const heif_brand brand = heif_main_brand(data.data(), static_cast<int>(std::min<std::size_t>(data.size(), 64)));
+    const auto image = decodeUpright(handle->get(), alpha, brand == heif_avif || brand == heif_avis);
     if (!image)
         return image.status();
     const int width = heif_image_get_width(image->get(), heif_channel_interleaved);
