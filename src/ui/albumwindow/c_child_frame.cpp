@@ -176,6 +176,7 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kCopyToFolder:
     case cmd::kMoveToFolder:
     case cmd::kRename:
+    case cmd::kRelink:
         makeCurrent();
         return runFileCommand(m_state, m_host, *this, id);
     default:
