@@ -91,7 +91,7 @@ private slots:
         QStringList titles;
         for (int i = 0; i < tabs->count(); ++i)
             titles << tabs->tabText(i);
-        QCOMPARE(titles, (QStringList{"ﾓｰﾄﾞ", "ﾊﾟﾗﾒｰﾀ", "アルバム", "印刷", "Jpeg"}));
+        QCOMPARE(titles, (QStringList{"ﾓｰﾄﾞ", "ﾊﾟﾗﾒｰﾀ", "アルバム", "印刷", "Jpeg", "撮影情報"}));
         QCOMPARE(f.sheet().windowTitle(), QStringLiteral("オプション"));
         QVERIFY(f.control<QCheckBox>("137", "1070")->isChecked());
         QVERIFY(!f.control<QCheckBox>("137", "1072")->isChecked());
