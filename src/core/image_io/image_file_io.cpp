@@ -6,6 +6,7 @@
 #include "core/codecs/psd/psd_file.h"
 #include "core/codecs/tiff/tiff_file.h"
 #include "core/image/image_format_sniff.h"
+#include "core/image_io/exif_upright.h"
 #include "core/image_io/jpeg_codec.h"
 #include "core/imaging_library/ik_file.h"
 #include "core/util/fixed_text.h"
@@ -48,7 +49,8 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
 {
     record.clearHeaders();
     Status status = Status::Unsupported;
-    switch (formatOfFile(path)) {
+    const ImageFormat format = formatOfFile(path);
+    switch (format) {
     case ImageFormat::Bmp: status = readBmp(path, record); break;
     case ImageFormat::Jpeg: status = JpegCodec(useLibrary, m_jpeg).loadJpeg(path, record); break;
     // readTiff and readPsd insist on their extension; the bytes have spoken here.
@@ -64,6 +66,7 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     case ImageFormat::Jxl: break;
     case ImageFormat::Unknown: break;
     }
+    status = applyExifUpright(path, format, record, status);
     if (!pictureLoaded(status))
         record.clearHeaders();
     return status;
