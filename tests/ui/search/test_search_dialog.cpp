@@ -314,8 +314,9 @@ private slots:
         QVERIFY(!control<QComboBox>(dialog, "1019")->isEnabled());
         control<QLineEdit>(dialog, "1001")->setText(QStringLiteral("2003,京都"));
         QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);
-        QCOMPARE(results(dialog)->topLevelItemCount(), 1); // c.jpeg is no image of "*.*"
+        QCOMPARE(results(dialog)->topLevelItemCount(), 2); // "*.*" takes every type the program reads
         QCOMPARE(results(dialog)->topLevelItem(0)->text(1), QStringLiteral("b"));
+        QCOMPARE(results(dialog)->topLevelItem(1)->text(1), QStringLiteral("c"));
         pattern->setEditText(QStringLiteral("KYOTO"));
         control<QLineEdit>(dialog, "1001")->clear();
         QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);
