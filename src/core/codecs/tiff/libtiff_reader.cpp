@@ -2,6 +2,7 @@
 #include "core/codecs/tiff/libtiff_reader.h"
 
 #include "core/codecs/alpha_on_white.h"
+#include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
 #include <tiffio.h>
@@ -88,6 +89,18 @@ bool premultiplied(TIFF* tiff)
     return !(grey && unassociated);
 }
 
+// The colour profile libtiff found in the directory; empty when none. The
+// RGBA reader has already turned CMYK into RGB, so a CMYK profile does not
+// match the pixels and changes nothing.
+std::span<const std::uint8_t> embeddedProfile(TIFF* tiff)
+{
+    std::uint32_t size = 0;
+    void* bytes = nullptr;
+    if (TIFFGetField(tiff, TIFFTAG_ICCPROFILE, &size, &bytes) != 1 || !bytes)
+        return {};
+    return {static_cast<const std::uint8_t*>(bytes), size};
+}
+
 Status decode(ByteSpan data, ImageRecord& record)
 {
     MemoryFile file{data};
@@ -125,6 +138,7 @@ Status decode(ByteSpan data, ImageRecord& record)
         }
         std::fill(dst, record.row(static_cast<int>(y)) + record.stride(), std::uint8_t{0});
     }
+    convertToSrgb(embeddedProfile(tiff.get()), record);
     return Status::Ok;
 }
 
