@@ -9,6 +9,7 @@
 #include "core/codecs/tiff/tiff_file.h"
 #include "core/codecs/webp/webp_file.h"
 #include "core/image/image_format_sniff.h"
+#include "core/image_io/exif_upright.h"
 #include "core/image_io/jpeg_codec.h"
 #include "core/imaging_library/ik_file.h"
 #include "core/util/fixed_text.h"
@@ -51,7 +52,8 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
 {
     record.clearHeaders();
     Status status = Status::Unsupported;
-    switch (formatOfFile(path)) {
+    const ImageFormat format = formatOfFile(path);
+    switch (format) {
     case ImageFormat::Bmp: status = readBmp(path, record); break;
     case ImageFormat::Jpeg: status = JpegCodec(useLibrary, m_jpeg).loadJpeg(path, record); break;
     // readTiff and readPsd insist on their extension; the bytes have spoken here.
@@ -67,6 +69,7 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     case ImageFormat::Jxl: break;
     case ImageFormat::Unknown: break;
     }
+    status = applyExifUpright(path, format, record, status);
     if (!pictureLoaded(status))
         record.clearHeaders();
     return status;
