@@ -6,6 +6,7 @@
 
 #include "core/album/create_album.h"
 #include "core/image/shared_image.h"
+#include "core/metadata/metadata_settings.h"
 #include "parallel_store_copies.h"
 #include "core/util/file_io.h"
 
@@ -73,13 +74,17 @@ int runCreate(const Args& args)
     job.albumPath = album;
     job.jpeg = jpegSaveOptions(context->settings);
     job.bufferCap = imageBufferBytes(context->settings);
-    auto report = createAlbumFile(job, images, [](const StoreCopyBatch& batch) { return makeStoreCopiesInParallel(batch); });
+    auto report = createAlbumFile(
+        job, images, [](const StoreCopyBatch& batch) { return makeStoreCopiesInParallel(batch); },
+        newEntryFill(context->programFolder));
     if (!report) {
         printError("cannot write " + album + ": " + std::string(statusText(report.status())));
         return kExitFailed;
     }
     for (const SkippedImage& skipped : report->skipped)
         reportSkipped(skipped);
+    for (const std::string& image : report->shortenedTexts)
+        printError("texts of " + image + " were cut to fit the album's fields");
     std::printf("%s: %d image(s)\n", album.c_str(), report->added);
     return report->skipped.empty() ? kExitOk : kExitPartly;
 }

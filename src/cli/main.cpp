@@ -15,13 +15,18 @@ constexpr const char* kUsage =
     "                             summary, memo and store-copy size\n"
     "  extract ALBUM DIR          write every embedded copy as DIR/<image name>.jpg\n"
     "  create [--force] ALBUM IMAGE...\n"
-    "                             make a new album of the images (bmp jpg jpeg tif tiff\n"
-    "                             psd pcx); images that cannot be read are reported and\n"
+    "                             make a new album of the images (any type Pictra\n"
+    "                             reads); images that cannot be read are reported and\n"
     "                             skipped; --force replaces an existing ALBUM\n"
-    "  convert [--codec own|library] IN OUT\n"
-    "                             convert an image file; the formats follow the\n"
-    "                             extensions; --codec own uses Pictra's own JPEG codec\n"
-    "  exif FILE                  print the camera data of a JPEG file\n"
+    "  convert [--codec own|library] [--quality N] [--lossless] IN OUT\n"
+    "                             convert an image file; IN may be any type Pictra reads\n"
+    "                             (bmp jpg tif psd pcx png gif webp heic avif jxl), OUT\n"
+    "                             is written by its extension (bmp jpg tif psd pcx png\n"
+    "                             webp); --quality 1-100 for JPEG and lossy WebP (default:\n"
+    "                             the JPEG setting), --lossless writes a lossless WebP;\n"
+    "                             --codec own uses Pictra's own JPEG codec\n"
+    "  exif FILE                  print the camera data of a picture (JPEG, PNG, WebP,\n"
+    "                             HEIC/AVIF, JPEG XL)\n"
     "  print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
     "        [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME)\n"
     "        ALBUM [INDEX...]\n"
@@ -62,6 +67,25 @@ constexpr const char* kUsage =
     "                             in a folder the words test album entries only with\n"
     "                             P *.abm, as in the dialog, and with every P given\n"
     "                             --words-any-pattern\n"
+    "  xmp export ALBUM           write each image's date, summary, memo, author and\n"
+    "                             place into the XMP sidecar beside its file (IMG_1.xmp\n"
+    "                             for IMG_1.jpg), merged with a sidecar already there\n"
+    "  xmp import [--overwrite] ALBUM\n"
+    "                             fill the images' dates and texts from their sidecars\n"
+    "                             (IMG_1.xmp, IMG_1.jpg.xmp) and their files' own Exif,\n"
+    "                             XMP and IPTC, and save the album; only empty texts and\n"
+    "                             unset dates are filled unless --overwrite is given\n"
+    "  relink [--search DIR]... [--apply] ALBUM\n"
+    "                             find the moved or renamed originals of the album's\n"
+    "                             missing images by their pictures, as 元画像を探す\n"
+    "                             does: in each DIR with its subfolders (default: the\n"
+    "                             album's folder, the last folders used, the picture\n"
+    "                             folder and mounted media); prints \"OLD → NEW\" per\n"
+    "                             image found, \"ambiguous: OLD → A | B\" where files are\n"
+    "                             equally alike (left unchanged) and \"not found: OLD\";\n"
+    "                             --apply points the album at the files found; hashes\n"
+    "                             are kept in $XDG_CACHE_HOME/pictra; exit 3 when some\n"
+    "                             image was not found\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -102,6 +126,10 @@ int main(int argc, char** argv)
         return runEdit(args);
     if (command == "search")
         return runSearch(args);
+    if (command == "xmp")
+        return runXmp(args);
+    if (command == "relink")
+        return runRelink(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

@@ -4,19 +4,22 @@
 #include "core/album/album_record.h"
 #include "core/album/album_room.h"
 #include "core/album/album_write.h"
+#include "core/album/entry_metadata.h"
 #include "core/album/store_copy.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace pictra {
 namespace {
 
 // Takes one image into the album's entries, or says why it cannot be taken.
-SkippedImage takeImage(AlbumRecord& album, const std::string& image)
+SkippedImage takeImage(AlbumRecord& album, const std::string& image, const MetadataFill& fill,
+                       std::vector<std::string>& shortened)
 {
     if (cutToRoom(album.imageCount, 1).kept == 0)
         return {image, Status::TooLarge, {}};
@@ -27,6 +30,8 @@ SkippedImage takeImage(AlbumRecord& album, const std::string& image)
     if (!setFieldText(entry.path, image))
         return {image, Status::InvalidArgument, {}};
     entry.stamp = static_cast<std::int32_t>(tickCount() + static_cast<std::uint32_t>(album.imageCount));
+    if (fillEntryFromPicture(entry, fill).shortened)
+        shortened.push_back(image);
     ++album.imageCount;
     return {image, Status::Ok, {}};
 }
@@ -54,7 +59,7 @@ void dropFailed(AlbumRecord& album, const BatchResults& results, CreateAlbumRepo
 } // namespace
 
 Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<const std::string> images,
-                                          const StoreCopyRunner& run)
+                                          const StoreCopyRunner& run, const MetadataFill& fill)
 {
     auto album = std::make_unique<AlbumRecord>();
     setFieldText(album->path, job.albumPath);
@@ -62,7 +67,7 @@ Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<c
     StoreCopyBatch batch = job;
     batch.sources.clear();
     for (const std::string& image : images) {
-        SkippedImage result = takeImage(*album, image);
+        SkippedImage result = takeImage(*album, image, fill, report.shortenedTexts);
         if (result.status == Status::Ok)
             batch.sources.push_back(image);
         else
@@ -71,6 +76,10 @@ Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<c
     if (!batch.sources.empty() && !makeFolders(StoreFolder(batch.programFolder, batch.albumPath)))
         return Status::IoError;
     dropFailed(*album, run(batch), report);
+    std::erase_if(report.shortenedTexts, [&](const std::string& image) {
+        return std::any_of(report.skipped.begin(), report.skipped.end(),
+                           [&](const SkippedImage& s) { return s.path == image; });
+    });
     auto written = writeAlbum(*album, batch.programFolder, batch.albumPath, batch.albumPath);
     if (!written)
         return written.status();

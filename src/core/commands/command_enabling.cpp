@@ -75,10 +75,19 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kPrintPoster:
     case kPrintDtp:
         return s.hasActiveWindow && s.imageCount != 0;
+    case kRelink:
+        return isAlbum(s) && s.imageCount > 0;
     case kCopyToFolder:
     case kMoveToFolder:
     case kRename:
         return isSingleImage(s) || (isAlbum(s) && s.focus && s.imageCount > 0);
+    case kFillDateTaken:
+    case kExportXmp:
+        return isAlbum(s) && s.focus && s.imageCount > 0;
+    case kSortByDate:
+    case kSortByName:
+    case kSortByPlace:
+        return isAlbum(s) && s.imageCount > 1;
     default:
         return true;
     }

@@ -51,6 +51,7 @@ inline constexpr int kOptions = 32796;
 inline constexpr int kCopyToFolder = 32798;
 inline constexpr int kMoveToFolder = 32799;
 inline constexpr int kRename = 32800;
+inline constexpr int kRelink = 32870;
 
 inline constexpr int kPrintNormal = 32842;
 inline constexpr int kPrintPoster = 32855;
@@ -61,6 +62,13 @@ inline constexpr int kTile = 32816;
 inline constexpr int kArrangeIcons = 32817;
 inline constexpr int kManual = 32857;
 inline constexpr int kAbout = 57664;
+
+// Metadata and order of an album's entries.
+inline constexpr int kFillDateTaken = 32901;
+inline constexpr int kExportXmp = 32902;
+inline constexpr int kSortByDate = 32903;
+inline constexpr int kSortByName = 32904;
+inline constexpr int kSortByPlace = 32905;
 
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;

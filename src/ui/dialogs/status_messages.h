@@ -15,6 +15,10 @@ namespace pictra::ui {
 // Why a file operation failed, one sentence (no file name).
 QString statusReason(Status status);
 
+// The first few of `images` one a line (each after a line break), and how
+// many more there are.
+QString listedImages(const std::vector<std::string>& images);
+
 // "ファイル名: reason" for a failed album read.
 QString readFailureMessage(const QString& path, Status status);
 
