@@ -1,7 +1,9 @@
 // Finding the Exif block in JPEG, PNG and WebP files.
 #include "core/image_io/exif_block.h"
 
+#include "core/codecs/heif/heif_file.h"
 #include "core/codecs/image_file_access.h"
+#include "core/codecs/jxl/jxl_file.h"
 #include "core/image/image_format_sniff.h"
 #include "core/imaging_library/jpeg_app_segments.h"
 #include "core/util/file_io.h"
@@ -89,10 +91,9 @@ Result<std::vector<std::uint8_t>> exifBlockOf(ByteSpan file)
     case ImageFormat::Jpeg: return tiffBlock(exifSegment(file));
     case ImageFormat::Png: return tiffBlock(pngChunk(file, "eXIf"));
     case ImageFormat::Webp: return tiffBlock(webpChunk(file, "EXIF"));
-    // The HEIF/AVIF and JPEG XL Exif go here.
     case ImageFormat::Heif:
-    case ImageFormat::Avif:
-    case ImageFormat::Jxl: return Status::Unsupported;
+    case ImageFormat::Avif: return heifExif(file);
+    case ImageFormat::Jxl: return jxlExif(file);
     case ImageFormat::Bmp:
     case ImageFormat::Tiff:
     case ImageFormat::Psd:

@@ -16,7 +16,8 @@ namespace pictra {
 // eXIf chunk, a WebP's EXIF chunk (a leading "Exif\0\0" is dropped where a
 // writer put one). NotFound when the picture has none or its format carries
 // none; Corrupt when the block does not start with a TIFF header;
-// Unsupported for a format whose Exif is not read yet.
+// HEIF, AVIF and JPEG XL files give their Exif item or box. Unsupported for a
+// format whose Exif is not read yet.
 Result<std::vector<std::uint8_t>> exifBlockOf(ByteSpan file);
 
 // exifBlockOf for the file at `path`; NotFound/IoError/TooLarge when it

@@ -3,7 +3,9 @@
 
 #include "core/codecs/bmp/bmp_file.h"
 #include "core/codecs/gif/gif_file.h"
+#include "core/codecs/heif/heif_file.h"
 #include "core/codecs/image_file_access.h"
+#include "core/codecs/jxl/jxl_file.h"
 #include "core/codecs/png/png_file.h"
 #include "core/codecs/psd/psd_file.h"
 #include "core/codecs/tiff/tiff_file.h"
@@ -63,10 +65,9 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     case ImageFormat::Png: status = readPng(path, record); break;
     case ImageFormat::Gif: status = readGif(path, record); break;
     case ImageFormat::Webp: status = readWebp(path, record); break;
-    // The HEIF/AVIF and JPEG XL readers go here.
     case ImageFormat::Heif:
-    case ImageFormat::Avif:
-    case ImageFormat::Jxl: break;
+    case ImageFormat::Avif: status = readImageFile(path, record, readHeif); break;
+    case ImageFormat::Jxl: status = readImageFile(path, record, readJxl); break;
     case ImageFormat::Unknown: break;
     }
     status = applyExifUpright(path, format, record, status);
