@@ -68,5 +68,6 @@ int runPrint(const Args& args);
 int runScan(const Args& args);
 int runEdit(const Args& args);
 int runSearch(const Args& args);
+int runXmp(const Args& args);
 
 } // namespace pictra::cli

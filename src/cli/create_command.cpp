@@ -8,6 +8,7 @@
 #include "core/album/duplicate_pictures.h"
 #include "core/album/picture_identity.h"
 #include "core/image/shared_image.h"
+#include "core/metadata/metadata_settings.h"
 #include "parallel_store_copies.h"
 #include "core/util/file_io.h"
 
@@ -91,7 +92,9 @@ int runCreate(const Args& args)
     job.albumPath = album;
     job.jpeg = jpegSaveOptions(context->settings);
     job.bufferCap = imageBufferBytes(context->settings);
-    auto report = createAlbumFile(job, images, [](const StoreCopyBatch& batch) { return makeStoreCopiesInParallel(batch); });
+    auto report = createAlbumFile(
+        job, images, [](const StoreCopyBatch& batch) { return makeStoreCopiesInParallel(batch); },
+        newEntryFill(context->programFolder));
     if (!report) {
         printError("cannot write " + album + ": " + std::string(statusText(report.status())));
         return kExitFailed;

@@ -64,6 +64,14 @@ constexpr const char* kUsage =
     "                             in a folder the words test album entries only with\n"
     "                             P *.abm, as in the dialog, and with every P given\n"
     "                             --words-any-pattern\n"
+    "  xmp export ALBUM           write each image's date, summary, memo, author and\n"
+    "                             place into the XMP sidecar beside its file (IMG_1.xmp\n"
+    "                             for IMG_1.jpg), merged with a sidecar already there\n"
+    "  xmp import [--overwrite] ALBUM\n"
+    "                             fill the images' dates and texts from their sidecars\n"
+    "                             (IMG_1.xmp, IMG_1.jpg.xmp) and their files' own Exif,\n"
+    "                             XMP and IPTC, and save the album; only empty texts and\n"
+    "                             unset dates are filled unless --overwrite is given\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -104,6 +112,8 @@ int main(int argc, char** argv)
         return runEdit(args);
     if (command == "search")
         return runSearch(args);
+    if (command == "xmp")
+        return runXmp(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

@@ -12,6 +12,7 @@
 #include "core/album/album_write.h"
 #include "core/album/append_images.h"
 #include "core/image/shared_image.h"
+#include "core/metadata/metadata_settings.h"
 #include "core/platform/program_paths.h"
 #include "core/scan/scan_import.h"
 #include "core/util/file_io.h"
@@ -347,7 +348,7 @@ int runScan(const Args& args)
             printError("stopped: no page was scanned, " + album + " is unchanged");
         return kExitFailed;
     }
-    auto appended = appendImages(record, list, tick);
+    auto appended = appendImages(record, list, tick, EntryTexts::Clear, newEntryFill(context->programFolder));
     if (!appended) {
         printError(album + " holds 1000 images: nothing added");
         return kExitFailed;

@@ -3,6 +3,7 @@
 
 #include "core/album/album_changes.h"
 #include "core/album/album_room.h"
+#include "core/album/entry_metadata.h"
 #include "core/album/identity_stamps.h"
 #include "core/album/shared_store_copies.h"
 #include "core/util/file_io.h"
@@ -12,7 +13,8 @@
 
 namespace pictra {
 
-Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, std::uint32_t tick, EntryTexts texts)
+Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, std::uint32_t tick, EntryTexts texts,
+                                  const MetadataFill& fill)
 {
     if (list.empty() || album.kind != AlbumKind::Album || album.imageCount < 0 || album.imageCount > kMaxAlbumImages)
         return Status::InvalidArgument;
@@ -38,6 +40,8 @@ Result<AppendResult> appendImages(AlbumRecord& album, const FileNameList& list, 
         if (!fileExists(list.path(k))) {
             (void)result.missing.add(list.path(k)); // cannot fail: no more paths than `list` holds
             result.missingIndices.push_back(index);
+        } else if (texts == EntryTexts::Clear && fillEntryFromPicture(entry, fill).shortened) {
+            result.shortenedTexts.push_back(index);
         }
     }
     album.imageCount = first + result.appended;

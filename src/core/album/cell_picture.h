@@ -3,14 +3,18 @@
 
 #include "core/album/album_record.h"
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pictra {
 
 // The path fields as file paths (names from the original platform are CP932).
 std::string imageFilePath(const ImageEntry& entry);
 std::string albumFilePath(const AlbumRecord& album);
+// imageFilePath of the entries at the album positions `indices`.
+std::vector<std::string> imageFilePaths(const AlbumRecord& album, std::span<const int> indices);
 
 enum class DisplayMethod { Speed, Quality }; // "速度優先" store copies, "画質優先" source files
 

@@ -51,4 +51,19 @@ int settleTarget(AlbumRecord& album, SelectionBlock& selection, int preferred)
     return target;
 }
 
+std::vector<int> selectedPositions(const AlbumRecord& album, const SelectionBlock& selection)
+{
+    std::vector<int> positions;
+    const int count = std::clamp(album.imageCount, 0, kMaxAlbumImages);
+    for (int i = 0; i < count; ++i) {
+        if (isSelected(selection, album.images[static_cast<std::size_t>(i)].stamp))
+            positions.push_back(i);
+    }
+    if (positions.empty()) {
+        if (const int focused = commandImage(album); focused >= 0 && focused < count)
+            positions.push_back(focused);
+    }
+    return positions;
+}
+
 } // namespace pictra

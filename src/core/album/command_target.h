@@ -9,6 +9,8 @@
 #include "core/album/album_record.h"
 #include "core/album/selection_block.h"
 
+#include <vector>
+
 namespace pictra {
 
 // Puts the record's focus on a real image and returns its album position,
@@ -25,5 +27,9 @@ int settleFocus(AlbumRecord& album, int preferred = -1);
 // that is not selected becomes the only selected one (Ctrl-selections that
 // include it stay). The clipboard is never touched.
 int settleTarget(AlbumRecord& album, SelectionBlock& selection, int preferred = -1);
+
+// The album positions of the selected images, in album order; the focused
+// image alone when the selection holds none of them; empty without focus.
+std::vector<int> selectedPositions(const AlbumRecord& album, const SelectionBlock& selection);
 
 } // namespace pictra

@@ -4,6 +4,7 @@
 #include "core/album/album_record.h"
 #include "core/album/album_room.h"
 #include "core/album/album_write.h"
+#include "core/album/entry_metadata.h"
 #include "core/album/store_copy.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
@@ -16,7 +17,7 @@ namespace pictra {
 namespace {
 
 // Takes one image into the album's entries, or says why it cannot be taken.
-SkippedImage takeImage(AlbumRecord& album, const std::string& image)
+SkippedImage takeImage(AlbumRecord& album, const std::string& image, const MetadataFill& fill)
 {
     if (cutToRoom(album.imageCount, 1).kept == 0)
         return {image, Status::TooLarge, {}};
@@ -27,6 +28,7 @@ SkippedImage takeImage(AlbumRecord& album, const std::string& image)
     if (!setFieldText(entry.path, image))
         return {image, Status::InvalidArgument, {}};
     entry.stamp = static_cast<std::int32_t>(tickCount() + static_cast<std::uint32_t>(album.imageCount));
+    (void)fillEntryFromPicture(entry, fill); // a text cut to its field needs no word on the command line
     ++album.imageCount;
     return {image, Status::Ok, {}};
 }
@@ -54,7 +56,7 @@ void dropFailed(AlbumRecord& album, const BatchResults& results, CreateAlbumRepo
 } // namespace
 
 Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<const std::string> images,
-                                          const StoreCopyRunner& run)
+                                          const StoreCopyRunner& run, const MetadataFill& fill)
 {
     auto album = std::make_unique<AlbumRecord>();
     setFieldText(album->path, job.albumPath);
@@ -62,7 +64,7 @@ Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<c
     StoreCopyBatch batch = job;
     batch.sources.clear();
     for (const std::string& image : images) {
-        SkippedImage result = takeImage(*album, image);
+        SkippedImage result = takeImage(*album, image, fill);
         if (result.status == Status::Ok)
             batch.sources.push_back(image);
         else

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/album/store_copy_batch.h"
+#include "core/metadata/metadata_fill.h"
 #include "core/util/result.h"
 
 #include <span>
@@ -28,9 +29,10 @@ struct CreateAlbumReport {
 // job's JPEG options and buffer cap; the job's sources are ignored. Images
 // that cannot be read, whose path does not fit an entry (InvalidArgument),
 // beyond the 1000th (TooLarge), or whose store copy would overwrite another
-// image's are skipped and listed. Fails with the album writer's status;
+// image's are skipped and listed. Each entry takes its date and texts from
+// its picture's metadata as `fill` says. Fails with the album writer's status;
 // an album of no images is still written.
 Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<const std::string> images,
-                                          const StoreCopyRunner& run);
+                                          const StoreCopyRunner& run, const MetadataFill& fill = {});
 
 } // namespace pictra

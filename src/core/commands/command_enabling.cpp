@@ -79,6 +79,13 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kMoveToFolder:
     case kRename:
         return isSingleImage(s) || (isAlbum(s) && s.focus && s.imageCount > 0);
+    case kFillDateTaken:
+    case kExportXmp:
+        return isAlbum(s) && s.focus && s.imageCount > 0;
+    case kSortByDate:
+    case kSortByName:
+    case kSortByPlace:
+        return isAlbum(s) && s.imageCount > 1;
     default:
         return true;
     }

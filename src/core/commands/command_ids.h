@@ -62,6 +62,13 @@ inline constexpr int kArrangeIcons = 32817;
 inline constexpr int kManual = 32857;
 inline constexpr int kAbout = 57664;
 
+// Metadata and order of an album's entries.
+inline constexpr int kFillDateTaken = 32901;
+inline constexpr int kExportXmp = 32902;
+inline constexpr int kSortByDate = 32903;
+inline constexpr int kSortByName = 32904;
+inline constexpr int kSortByPlace = 32905;
+
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
 

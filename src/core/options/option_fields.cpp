@@ -119,7 +119,7 @@ EditCheck applyTypedNumber(WorkModeSettings& s, OptionField field, std::string_v
     if (!typed)
         return EditCheck::NotANumber;
     std::int64_t value = *typed;
-    if (field == OptionField::JpegQuality && !inRange(value, optionRange(field)))
+    if (field == OptionField::JpegQuality && qualityReplacedByFallback(text))
         value = kFallbackJpegQuality;
     if (field == OptionField::JpegComment || !inRange(value, optionRange(field)))
         return EditCheck::OutOfRange;
@@ -146,6 +146,12 @@ EditCheck applyTypedNumber(WorkModeSettings& s, OptionField field, std::string_v
     case OptionField::JpegComment: break;
     }
     return EditCheck::Ok;
+}
+
+bool qualityReplacedByFallback(std::string_view text)
+{
+    const std::optional<std::int64_t> typed = parseDialogNumber(text);
+    return typed && !inRange(*typed, optionRange(OptionField::JpegQuality));
 }
 
 EditCheck applyTypedComment(WorkModeSettings& s, std::string_view utf8)

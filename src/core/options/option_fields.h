@@ -61,6 +61,10 @@ enum class EditCheck { Ok, NotANumber, OutOfRange, NotCp932, TooLong };
 // A quality outside 1..100 is stored as kFallbackJpegQuality (and is Ok).
 EditCheck applyTypedNumber(WorkModeSettings& settings, OptionField field, std::string_view text);
 
+// True when `text` is a quality that applyTypedNumber stores as
+// kFallbackJpegQuality: a number outside 1..100.
+bool qualityReplacedByFallback(std::string_view text);
+
 // Takes a typed comment (UTF-8) into the JPEG comment field: refused with
 // NotCp932 when a character has no CP932 form, TooLong above 99 CP932 bytes
 // (the field keeps room for its terminating zero).

@@ -229,6 +229,14 @@ std::optional<int> scanDecimal(std::string_view text)
     return parseTypedNumber(text);
 }
 
+std::optional<int> acceptedToolNumber(std::string_view text, int minimum, int maximum)
+{
+    const std::optional<int> value = scanDecimal(text);
+    if (!value || *value < minimum || *value > maximum)
+        return std::nullopt;
+    return value;
+}
+
 Result<ToolEdit> parseToolEdit(std::string_view text)
 {
     const std::size_t eq = text.find('=');

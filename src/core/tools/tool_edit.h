@@ -62,4 +62,9 @@ Result<ToolEdit> parseToolEdit(std::string_view text);
 // blanks, a sign, digits), held to the int range; nullopt without a digit.
 std::optional<int> scanDecimal(std::string_view text);
 
+// The number a tool's edit box gives its parameter: the number read as above
+// when it lies within minimum..maximum, so the preview can show it; nullopt
+// otherwise, and the parameter keeps its last accepted value.
+std::optional<int> acceptedToolNumber(std::string_view text, int minimum, int maximum);
+
 } // namespace pictra

@@ -7,11 +7,13 @@
 #include "core/album/album_window_close.h"
 #include "core/album/append_images.h"
 #include "core/album/cell_picture.h"
+#include "core/album/command_target.h"
 #include "core/album/page_position.h"
 #include "core/album/window_records.h"
 #include "core/album/window_slots.h"
 #include "core/app/window_layout.h"
 #include "core/commands/command_ids.h"
+#include "core/metadata/metadata_settings.h"
 #include "core/tools/zoom_stack.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
@@ -21,9 +23,11 @@
 #include "ui/albumwindow/error_log_dialog.h"
 #include "ui/albumwindow/file_commands.h"
 #include "ui/albumwindow/image_export.h"
+#include "ui/albumwindow/metadata_commands.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
 #include "ui/dialogs/album_change_messages.h"
+#include "ui/dialogs/metadata_messages.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/enlargedview/c_pictra_view.h"
 #include "ui/print/print_commands.h"
@@ -178,6 +182,12 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kRename:
         makeCurrent();
         return runFileCommand(m_state, m_host, *this, id);
+    case cmd::kFillDateTaken:
+    case cmd::kExportXmp:
+    case cmd::kSortByDate:
+    case cmd::kSortByName:
+    case cmd::kSortByPlace:
+        return runMetadataCommand(m_state, m_host, *this, id);
     default:
         return m_pictureView && m_pictureView->handleCommand(id);
     }
@@ -188,7 +198,8 @@ int CChildFrame::appendImages(const FileNameList& list)
     if (m_kind != AlbumKind::Album || !m_pageView || list.empty())
         return 0;
     makeCurrent();
-    Result<AppendResult> appended = pictra::appendImages(m_state.albums->working, list, tickCount());
+    Result<AppendResult> appended = pictra::appendImages(m_state.albums->working, list, tickCount(), EntryTexts::Clear,
+                                                         newEntryFill(m_state.programFolder));
     if (!appended) {
         if (appended.status() == Status::TooLarge)
             m_host.prompts().showMessage(this, albumFullMessage(list.count()));
@@ -197,6 +208,8 @@ int CChildFrame::appendImages(const FileNameList& list)
     if (appended->dropped > 0)
         m_host.prompts().showMessage(this, albumFullMessage(appended->dropped));
     m_host.reportProgress(appended->appended, list.count());
+    if (!appended->shortenedTexts.empty())
+        m_host.prompts().showMessage(this, shortenedTextsMessage(imageFilePaths(m_state.albums->working, appended->shortenedTexts)));
     if (!appended->missing.empty()) {
         auto* log = new ErrorLogDialog({}, appended->missing.paths(), this);
         log->setAttribute(Qt::WA_DeleteOnClose);
@@ -204,6 +217,18 @@ int CChildFrame::appendImages(const FileNameList& list)
     }
     m_pageView->showAppended();
     return 1;
+}
+
+void CChildFrame::showEntriesChanged(int preferred)
+{
+    settleTarget(m_state.albums->working, m_state.selection, preferred);
+    mirrorToActiveSlot(*m_state.albums);
+    if (m_pageView) {
+        m_pageView->fillPageCombo();
+        m_pageView->repaintPage();
+    }
+    loadShared(m_state, focusedPicturePath(m_state, m_state.albums->working));
+    m_host.refreshInfoBar();
 }
 
 void CChildFrame::refreshTitle()

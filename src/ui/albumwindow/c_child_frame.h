@@ -43,6 +43,10 @@ public:
     // window's: new entries with fresh stamps, the error log for missing
     // files, focus and selection. Returns 1 when appended, 0 otherwise.
     int appendImages(const FileNameList& list);
+    // After this window's entries changed (it must be current): the target
+    // settled (on `preferred` when it is a position), the slot, the page
+    // list, the focused picture and the information bar follow.
+    void showEntriesChanged(int preferred = -1);
 
     // The window in `area` whose view is `viewId`, or nullptr.
     static CChildFrame* find(QMdiArea& area, std::uint64_t viewId);

@@ -15,7 +15,6 @@
 #include "core/util/tick_count.h"
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
-#include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/added_images_check.h"
 #include "ui/dialogs/duplicate_prompt.h"
@@ -46,19 +45,6 @@ std::vector<ImageEntry> entriesOf(std::span<const ImageEntry> entries, std::span
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// After the entry list changed: target, slot, page list, focused picture, repaint.
-void showChange(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
-{
-    settleTarget(state.albums->working, state.selection);
-    mirrorToActiveSlot(*state.albums);
-    if (CViewPictra* view = frame.pageView()) {
-        view->fillPageCombo();
-        view->repaintPage();
-    }
-    loadShared(state, focusedPicturePath(state, state.albums->working));
-    host.refreshInfoBar();
-}
 
 // The entries' store copies must be in the target album's store folder
 // before the album can show or save them. The clipboard's source album
@@ -112,7 +98,7 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         return;
     block.clipboard = entriesOf(block.clipboard, sources, accepted);
     if (pasteClipboard(w, block, tickCount()).outcome == PasteOutcome::Pasted)
-        showChange(state, host, frame);
+        frame.showEntriesChanged();
 }
 
 void deleteImage(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
@@ -132,7 +118,7 @@ void deleteImage(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     if (still < 0 || w.images[static_cast<std::size_t>(still)].stamp != stamp)
         return;
     if (deleteFocused(w, state.selection) >= 0)
-        showChange(state, host, frame);
+        frame.showEntriesChanged();
 }
 
 } // namespace
@@ -148,7 +134,7 @@ bool runClipboardCommand(AppState& state, AlbumWindowHost& host, CChildFrame& fr
     switch (id) {
     case cmd::kCut:
         if (cutSelection(w, state.selection))
-            showChange(state, host, frame);
+            frame.showEntriesChanged();
         break;
     case cmd::kCopy:
         if (copySelection(w, state.selection)) {

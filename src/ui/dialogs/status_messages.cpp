@@ -103,9 +103,6 @@ QString storeFolderClashMessage(const QString& path)
         .arg(QFileInfo(path).fileName());
 }
 
-namespace {
-
-// The first few of `images` one a line, and how many more there are.
 QString listedImages(const std::vector<std::string>& images)
 {
     QString text;
@@ -115,8 +112,6 @@ QString listedImages(const std::vector<std::string>& images)
         text += QStringLiteral("\nほか%1枚").arg(images.size() - kListedImages);
     return text;
 }
-
-} // namespace
 
 QString missingStoreCopiesQuestion(const std::vector<std::string>& images)
 {

@@ -18,6 +18,10 @@ inline constexpr std::size_t kListedImages = 10;
 // Why a file operation failed, one sentence (no file name).
 QString statusReason(Status status);
 
+// The first few of `images` one a line (each after a line break), and how
+// many more there are.
+QString listedImages(const std::vector<std::string>& images);
+
 // "ファイル名: reason" for a failed album read.
 QString readFailureMessage(const QString& path, Status status);
 

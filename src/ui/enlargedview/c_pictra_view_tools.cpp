@@ -7,6 +7,7 @@
 #include "core/album/cell_picture.h"
 #include "core/album/command_target.h"
 #include "core/album/window_records.h"
+#include "core/metadata/metadata_settings.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
@@ -15,6 +16,7 @@
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/special_window.h"
+#include "ui/dialogs/metadata_messages.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/tools/tool_dialog_factory.h"
@@ -87,11 +89,14 @@ void CPictraView::showAddedPicture(const std::string& oldPath, const std::string
     FileNameList list;
     if (!list.add(newPath))
         return;
-    const auto appended = appendImages(album, list, tickCount());
-    if (!appended)
+    const auto appended = appendImages(album, list, tickCount(), EntryTexts::Clear, newEntryFill(m_state.programFolder));
+    if (!appended) {
         m_host.prompts().showMessage(this, albumFullMessage(list.count()));
-    else
-        settleFocus(album);
+        return;
+    }
+    settleFocus(album);
+    if (!appended->shortenedTexts.empty())
+        m_host.prompts().showMessage(this, shortenedTextsMessage(imageFilePaths(album, appended->shortenedTexts)));
 }
 
 void CPictraView::openToolResult(const std::string& path)

@@ -1,5 +1,5 @@
 // The JPEG page. A quality typed outside 1..100 is stored as 80 while the
-// edit keeps what was typed.
+// edit keeps what was typed; a note under it says so.
 #include "ui/options/c_jpg_mode.h"
 
 #include "ui/options/option_controls.h"
@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -48,8 +49,18 @@ CJpgMode::CJpgMode(WorkModeSettings& draft, QWidget* parent) : QWidget(parent)
     layout->addWidget(choiceGroup(QStringLiteral("モード"), draft.jpegCoding,
                                   {{"1067", "基本ＤＣＴ"}, {"1068", "プログレシブ"}}, this));
     auto* grid = new QGridLayout;
-    addEditRow(*grid, 0, QStringLiteral("圧縮値（１～１００％）"), "1000", draft, OptionField::JpegQuality);
+    OptionEdit* quality =
+        addEditRow(*grid, 0, QStringLiteral("圧縮値（１～１００％）"), "1000", draft, OptionField::JpegQuality);
     layout->addLayout(grid);
+    auto* qualityNote = new QLabel(QStringLiteral("１～１００以外の圧縮値は８０として保存します。"), this);
+    qualityNote->setObjectName(QStringLiteral("jpegQualityNote"));
+    qualityNote->setStyleSheet(QStringLiteral("color: #c00000;"));
+    layout->addWidget(qualityNote);
+    const auto showNote = [quality, qualityNote] {
+        qualityNote->setVisible(qualityReplacedByFallback(quality->text().toStdString()));
+    };
+    connect(quality, &OptionEdit::edited, qualityNote, showNote);
+    showNote();
     layout->addWidget(choiceGroup(QStringLiteral("サンプリング"), draft.jpegSampling,
                                   {{"1069", "４：１：１"}, {"1070", "４：２：１"}, {"1071", "４：４：４"}}, this));
     auto* commentGrid = new QGridLayout;

@@ -3,6 +3,7 @@
 
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
+#include "ui/widgets/refused_mark.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -33,14 +34,7 @@ void OptionEdit::setMarked(bool marked)
     if (marked == m_marked)
         return;
     m_marked = marked;
-    QPalette p = palette();
-    if (marked) {
-        p.setColor(QPalette::Text, Qt::red);
-        p.setColor(QPalette::Base, QColor(255, 228, 228));
-    } else {
-        p = QPalette();
-    }
-    setPalette(p);
+    showRefused(*this, marked);
 }
 
 QCheckBox* boundCheck(const QString& text, const char* id, std::int32_t& field, QWidget* parent)

@@ -3,6 +3,7 @@
 
 #include "core/app/app_state.h"
 #include "core/image/shared_image.h"
+#include "core/metadata/metadata_settings.h"
 #include "core/options/options_effects.h"
 #include "core/platform/program_paths.h"
 #include "core/settings/settings_file.h"
@@ -48,9 +49,20 @@ bool slideShowRunning(const AppState& state)
 
 void runOptionsSheet(AppState& state, AlbumWindowHost& host, QWidget* parent)
 {
-    COptionsSheet sheet(state.settings, host.prompts(), parent);
-    if (sheet.exec() == QDialog::Accepted)
-        applyOptions(state, host, sheet.edited(), parent);
+    const auto ini = readPictraIni(state.programFolder);
+    const bool dateTaken = ini ? dateTakenForNewEntries(*ini) : true;
+    COptionsSheet sheet(state.settings, host.prompts(), parent, dateTaken);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    applyOptions(state, host, sheet.edited(), parent);
+    if (sheet.dateTaken() != dateTaken) {
+        const Status stored = updatePictraIni(state.programFolder,
+                                              [&](PictraIni& file) { setDateTakenForNewEntries(file, sheet.dateTaken()); });
+        if (stored != Status::Ok) {
+            const QString path = QString::fromStdString(paramFilePath(state.programFolder, kPictraIniFile));
+            host.prompts().showMessage(parent, settingsSaveFailureMessage(path, stored));
+        }
+    }
 }
 
 void applyOptions(AppState& state, AlbumWindowHost& host, const WorkModeSettings& edited, QWidget* parent)

@@ -9,6 +9,7 @@
 #include "ui/options/option_controls.h"
 #include "ui/prompts/user_prompts.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -71,7 +72,7 @@ QString refusalReason(OptionField field, EditCheck check)
 
 } // namespace
 
-COptionsSheet::COptionsSheet(const WorkModeSettings& settings, UserPrompts& prompts, QWidget* parent)
+COptionsSheet::COptionsSheet(const WorkModeSettings& settings, UserPrompts& prompts, QWidget* parent, bool dateTaken)
     : QDialog(parent), m_draft(settings), m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("オプション"));
@@ -81,6 +82,15 @@ COptionsSheet::COptionsSheet(const WorkModeSettings& settings, UserPrompts& prom
     m_pages->addTab(new CParamWnd(m_draft, m_pages), QStringLiteral("アルバム"));
     m_pages->addTab(new CPrtMode(m_draft, m_pages), QStringLiteral("印刷"));
     m_pages->addTab(new CJpgMode(m_draft, m_pages), QStringLiteral("Jpeg"));
+    auto* metadata = new QWidget(m_pages);
+    metadata->setObjectName(QStringLiteral("metadata"));
+    m_dateTaken = new QCheckBox(QStringLiteral("追加したイメージの日付に撮影日を入れる"), metadata);
+    m_dateTaken->setObjectName(QStringLiteral("dateTaken"));
+    m_dateTaken->setChecked(dateTaken);
+    auto* metadataLayout = new QVBoxLayout(metadata);
+    metadataLayout->addWidget(m_dateTaken);
+    metadataLayout->addStretch(1);
+    m_pages->addTab(metadata, QStringLiteral("撮影情報"));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -99,6 +109,8 @@ COptionsSheet::COptionsSheet(const WorkModeSettings& settings, UserPrompts& prom
         connect(edit, &OptionEdit::edited, this, &COptionsSheet::markRefused);
     markRefused();
 }
+
+bool COptionsSheet::dateTaken() const { return m_dateTaken->isChecked(); }
 
 std::vector<OptionField> COptionsSheet::refusedFields() const
 {

@@ -1,5 +1,5 @@
 // COptionsSheet: the "オプション" sheet. Five pages edit one copy of the
-// settings; "OK" accepts only when every value is one the program keeps,
+// settings, a sixth the switches kept in pictra.ini; "OK" accepts only when every value is one the program keeps,
 // otherwise the refused fields stay red and a note names them.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QTabWidget;
 
 namespace pictra::ui {
@@ -16,10 +17,12 @@ class UserPrompts;
 class COptionsSheet : public QDialog {
     Q_OBJECT
 public:
-    COptionsSheet(const WorkModeSettings& settings, UserPrompts& prompts, QWidget* parent);
+    // `dateTaken`: whether new album entries take their picture's date taken.
+    COptionsSheet(const WorkModeSettings& settings, UserPrompts& prompts, QWidget* parent, bool dateTaken = true);
 
     // The settings as edited (what "OK" accepted, once accepted).
     const WorkModeSettings& edited() const { return m_draft; }
+    bool dateTaken() const;
     QTabWidget* pages() const { return m_pages; }
 
     // The fields "OK" would refuse now, in the order of the sheet.
@@ -34,6 +37,7 @@ private:
     WorkModeSettings m_draft;
     UserPrompts& m_prompts;
     QTabWidget* m_pages = nullptr;
+    QCheckBox* m_dateTaken = nullptr;
 };
 
 // The label of a field as the sheet shows it, with the page it is on.

@@ -38,8 +38,11 @@ CHistogramDlg::CHistogramDlg(ToolContext context, QWidget* parent)
     choices->addWidget(m_channel);
     auto* modes = new QButtonGroup(this);
     const char* modeTexts[2] = {"処理１", "処理２"};
+    const char* modeTips[2] = {"上限以上の値を上限の値に、下限未満の値を下限の値にそろえます",
+                               "上限以上の値を255に、下限未満の値を0にします"};
     for (int i = 0; i < 2; ++i) {
         m_mode[i] = new QRadioButton(QString::fromUtf8(modeTexts[i]), this);
+        m_mode[i]->setToolTip(QString::fromUtf8(modeTips[i]));
         m_mode[i]->setObjectName(QString::number(1067 + i));
         modes->addButton(m_mode[i], i);
         choices->addWidget(m_mode[i]);

@@ -3,6 +3,7 @@
 
 #include "core/tools/tool_edit.h"
 #include "ui/tools/up_down_control.h"
+#include "ui/widgets/refused_mark.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@ namespace pictra::ui {
 
 SliderRow::SliderRow(QWidget& dialog, QBoxLayout& into, const QString& label, const QString& unit, SliderRowIds ids,
                      int minimum, int maximum, int start, std::function<void(int)> changed)
-    : QObject(&dialog), m_changed(std::move(changed))
+    : QObject(&dialog), m_changed(std::move(changed)), m_minimum(minimum), m_maximum(maximum)
 {
     auto* row = new QHBoxLayout;
     auto* name = new QLabel(label, &dialog);
@@ -47,7 +48,8 @@ SliderRow::SliderRow(QWidget& dialog, QBoxLayout& into, const QString& label, co
 
 void SliderRow::editChanged()
 {
-    const std::optional<int> value = scanDecimal(m_edit->text().toStdString());
+    const std::optional<int> value = acceptedToolNumber(m_edit->text().toStdString(), m_minimum, m_maximum);
+    showRefused(*m_edit, !value);
     if (!value)
         return;
     if (m_ready) {

@@ -1,7 +1,9 @@
 // SliderRow: one parameter of a tool dialog as a label, a slider, an edit
 // box with its unit and an up-down control. The slider writes its position
 // into the edit box when a scroll ends; the edit box's number ("%d") is the
-// parameter, and while the dialog is ready it also moves the slider.
+// parameter, and while the dialog is ready it also moves the slider. A number
+// outside the slider's range is refused: the box turns red and the parameter
+// (and so the preview and what is kept) stays at the last accepted value.
 #pragma once
 
 #include <QObject>
@@ -42,6 +44,8 @@ private:
     QLineEdit* m_edit = nullptr;
     UpDownControl* m_upDown = nullptr;
     std::function<void(int)> m_changed;
+    int m_minimum = 0;
+    int m_maximum = 0;
     bool m_ready = false;
 };
 

@@ -65,6 +65,15 @@ TEST(ToolEditText, EditBoxNumbersReadLikePercentD)
     EXPECT_EQ(scanDecimal("x1"), std::nullopt);
 }
 
+TEST(ToolEditText, AnEditBoxGivesOnlyNumbersItsToolCanShow)
+{
+    EXPECT_EQ(acceptedToolNumber("100", -100, 100), 100);
+    EXPECT_EQ(acceptedToolNumber("-100", -100, 100), -100);
+    EXPECT_EQ(acceptedToolNumber("150", -100, 100), std::nullopt);
+    EXPECT_EQ(acceptedToolNumber("99999999999", -100, 100), std::nullopt);
+    EXPECT_EQ(acceptedToolNumber("", -100, 100), std::nullopt);
+}
+
 TEST(ToolEdit, RangesDecideWhetherAnEditIsComputed)
 {
     ToolEdit rgb = toolEditFor(ImageTool::Rgb);

@@ -9,6 +9,7 @@
 #include "ui/options/options_sheet.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,7 +91,7 @@ private slots:
         QStringList titles;
         for (int i = 0; i < tabs->count(); ++i)
             titles << tabs->tabText(i);
-        QCOMPARE(titles, (QStringList{"ﾓｰﾄﾞ", "ﾊﾟﾗﾒｰﾀ", "アルバム", "印刷", "Jpeg"}));
+        QCOMPARE(titles, (QStringList{"ﾓｰﾄﾞ", "ﾊﾟﾗﾒｰﾀ", "アルバム", "印刷", "Jpeg", "撮影情報"}));
         QCOMPARE(f.sheet().windowTitle(), QStringLiteral("オプション"));
         QVERIFY(f.control<QCheckBox>("137", "1070")->isChecked());
         QVERIFY(!f.control<QCheckBox>("137", "1072")->isChecked());
@@ -108,9 +109,13 @@ private slots:
     {
         SheetFixture f;
         const std::pair<const char*, int> cases[] = {{"0", 80}, {"100", 100}, {"101", 80}, {"55", 55}};
+        QLabel* note = f.sheet().findChild<QLabel*>(QStringLiteral("jpegQualityNote"));
+        QVERIFY(note);
         for (const auto& [text, stored] : cases) {
             f.type("174", "1000", QString::fromLatin1(text));
             QCOMPARE(f.sheet().edited().jpegQuality, stored);
+            // The sheet tells the user whenever it stores 80 for what was typed.
+            QCOMPARE(!note->isHidden(), stored == 80);
         }
         QCOMPARE(f.control("174", "1000")->text(), QStringLiteral("55"));
     }

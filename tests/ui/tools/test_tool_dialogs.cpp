@@ -92,8 +92,14 @@ private slots:
             QCOMPARE(child<QSlider>(dialog, 1083)->value(), 50);
             const auto at50 = bytesOf(scratch);
             QVERIFY(!at50.empty());
-            child<QLineEdit>(dialog, 1000)->setText("150");
-            QCOMPARE(bytesOf(scratch), at50);
+            QLineEdit* red = child<QLineEdit>(dialog, 1000);
+            for (const char* refused : {"150", "99999999999", "abc"}) {
+                red->setText(refused);
+                QCOMPARE(bytesOf(scratch), at50);
+                QCOMPARE(child<QSlider>(dialog, 1083)->value(), 50);
+                QCOMPARE(red->palette().color(QPalette::Text), QColor(Qt::red));
+            }
+            red->setText("150");
             test::saveArtifact(dialog, "tool_rgb.png");
             click(dialog, 1021);
             QVERIFY(!dialog.isVisible());
