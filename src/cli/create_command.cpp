@@ -101,6 +101,8 @@ int runCreate(const Args& args)
     }
     for (const SkippedImage& skipped : report->skipped)
         reportSkipped(skipped);
+    for (const std::string& image : report->shortenedTexts)
+        printError("texts of " + image + " were cut to fit the album's fields");
     std::printf("%s: %d image(s)\n", album.c_str(), report->added);
     return report->skipped.empty() ? kExitOk : kExitPartly;
 }

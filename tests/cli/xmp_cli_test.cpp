@@ -48,6 +48,12 @@ TEST_F(PictraCli, CreateTakesDatesAndCaptionsAndXmpCarriesThemOutAndBack)
         ASSERT_EQ(overwritten.exitCode, 0) << overwritten.err;
         EXPECT_NE(cli("info --json " + album).out.find("\"summary\": \"Changed\""), std::string::npos);
     }
+    const std::string longCaption = dir.file("src/IMG_3.jpg");
+    std::filesystem::copy_file(metadataFile("long_caption.jpg"), longCaption);
+    const CliRun cut = cli("create " + dir.file("long.abm") + " " + longCaption);
+    EXPECT_EQ(cut.exitCode, 0);
+    EXPECT_NE(cut.err.find("texts of " + longCaption + " were cut"), std::string::npos) << cut.err;
+
     EXPECT_EQ(cli("xmp").exitCode, 2);
     EXPECT_EQ(cli("xmp export --overwrite " + album).exitCode, 2);
     EXPECT_EQ(cli("xmp import " + dir.file("none.abm")).exitCode, 1);

@@ -11,13 +11,15 @@
 #include "core/util/paths.h"
 #include "core/util/tick_count.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace pictra {
 namespace {
 
 // Takes one image into the album's entries, or says why it cannot be taken.
-SkippedImage takeImage(AlbumRecord& album, const std::string& image, const MetadataFill& fill)
+SkippedImage takeImage(AlbumRecord& album, const std::string& image, const MetadataFill& fill,
+                       std::vector<std::string>& shortened)
 {
     if (cutToRoom(album.imageCount, 1).kept == 0)
         return {image, Status::TooLarge, {}};
@@ -28,7 +30,8 @@ SkippedImage takeImage(AlbumRecord& album, const std::string& image, const Metad
     if (!setFieldText(entry.path, image))
         return {image, Status::InvalidArgument, {}};
     entry.stamp = static_cast<std::int32_t>(tickCount() + static_cast<std::uint32_t>(album.imageCount));
-    (void)fillEntryFromPicture(entry, fill); // a text cut to its field needs no word on the command line
+    if (fillEntryFromPicture(entry, fill).shortened)
+        shortened.push_back(image);
     ++album.imageCount;
     return {image, Status::Ok, {}};
 }
@@ -64,7 +67,7 @@ Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<c
     StoreCopyBatch batch = job;
     batch.sources.clear();
     for (const std::string& image : images) {
-        SkippedImage result = takeImage(*album, image, fill);
+        SkippedImage result = takeImage(*album, image, fill, report.shortenedTexts);
         if (result.status == Status::Ok)
             batch.sources.push_back(image);
         else
@@ -73,6 +76,10 @@ Result<CreateAlbumReport> createAlbumFile(const StoreCopyBatch& job, std::span<c
     if (!batch.sources.empty() && !makeFolders(StoreFolder(batch.programFolder, batch.albumPath)))
         return Status::IoError;
     dropFailed(*album, run(batch), report);
+    std::erase_if(report.shortenedTexts, [&](const std::string& image) {
+        return std::any_of(report.skipped.begin(), report.skipped.end(),
+                           [&](const SkippedImage& s) { return s.path == image; });
+    });
     auto written = writeAlbum(*album, batch.programFolder, batch.albumPath, batch.albumPath);
     if (!written)
         return written.status();

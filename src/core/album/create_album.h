@@ -21,6 +21,7 @@ struct SkippedImage {
 struct CreateAlbumReport {
     int added = 0;
     std::vector<SkippedImage> skipped;
+    std::vector<std::string> shortenedTexts; // added images whose texts from their metadata were cut
 };
 
 // Writes `job.albumPath` as a new album of `images` (in order). The store
