@@ -3,6 +3,7 @@
 // cut by their column.
 #include "support/modal_dialogs.h"
 #include "support/temp_dir.h"
+#include "ui/dialogs/qt_translations.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,9 @@
 using namespace pictra;
 
 namespace {
+
+// Before main, as the program does before its application object exists.
+[[maybe_unused]] const bool kJapaneseSystemLocale = (pictra::ui::preferJapaneseSystemLocale(), true);
 
 enum Column { Name, Size, Type, Modified };
 

@@ -1,15 +1,14 @@
-// Every ui test runs as the program does: Japanese system locale, default
-// locale and Qt translations, whatever LANG the test was started with, and
-// file dialogs whose columns fit their texts.
+// Every ui test runs as the program does: Japanese default locale and Qt
+// translations, and file dialogs whose columns fit their texts. (The system
+// locale stays the test environment's, so drawn text keeps the fonts the
+// drawing tests were measured with; test_japanese_locale sets it as the
+// program does.)
 #include "ui/dialogs/qt_translations.h"
 #include "ui/prompts/file_dialog_columns.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-// Before main: Qt reads the system locale once, as the application starts.
-[[maybe_unused]] const bool kJapaneseSystemLocale = (pictra::ui::preferJapaneseSystemLocale(), true);
 
 void startAsTheProgram()
 {
