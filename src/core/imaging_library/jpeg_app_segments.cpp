@@ -10,35 +10,51 @@ namespace {
 constexpr std::uint8_t kApp1 = 0xE1;
 constexpr std::uint8_t kApp14 = 0xEE;
 
-// The payload of the first segment with this marker whose payload starts
-// with `signature`.
-std::optional<ByteSpan> findSegment(ByteSpan jpeg, std::uint8_t wanted, std::string_view signature)
+bool startsWith(ByteSpan payload, std::string_view signature)
+{
+    return payload.size() > signature.size() &&
+           std::equal(signature.begin(), signature.end(), payload.begin(),
+                      [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; });
+}
+
+// Calls `visit` with every segment's marker and payload up to the first
+// scan; stops early when `visit` returns false or the segments break off.
+template <typename Visit>
+void walkSegments(ByteSpan jpeg, Visit visit)
 {
     ByteReader in(jpeg);
     if (in.u16be() != 0xFFD8)
-        return std::nullopt;
+        return;
     while (in.remaining() >= 4) {
         if (in.u8() != 0xFF)
-            return std::nullopt;
+            return;
         std::uint8_t marker = in.u8();
         while (marker == 0xFF && in.remaining() > 0) // fill bytes before a marker
             marker = in.u8();
         if (marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7))
             continue;
         if (marker == 0xDA || marker == 0xD9)
-            return std::nullopt;
+            return;
         const std::uint16_t length = in.u16be();
         if (length < 2)
-            return std::nullopt;
+            return;
         const ByteSpan payload = in.view(length - 2u);
-        if (in.truncated())
-            return std::nullopt;
-        if (marker == wanted && payload.size() > signature.size() &&
-            std::equal(signature.begin(), signature.end(), payload.begin(),
-                       [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; }))
-            return payload;
+        if (in.truncated() || !visit(marker, payload))
+            return;
     }
-    return std::nullopt;
+}
+
+// The payload of the first segment with this marker whose payload starts
+// with `signature`.
+std::optional<ByteSpan> findSegment(ByteSpan jpeg, std::uint8_t wanted, std::string_view signature)
+{
+    std::optional<ByteSpan> found;
+    walkSegments(jpeg, [&](std::uint8_t marker, ByteSpan payload) {
+        if (marker == wanted && startsWith(payload, signature))
+            found = payload;
+        return !found;
+    });
+    return found;
 }
 
 } // namespace
@@ -48,6 +64,17 @@ bool looksLikeJpeg(ByteSpan jpeg) { return jpeg.size() >= 2 && jpeg[0] == 0xFF &
 std::optional<ByteSpan> exifSegment(ByteSpan jpeg)
 {
     return findSegment(jpeg, kApp1, std::string_view("Exif\0\0", 6));
+}
+
+std::vector<ByteSpan> appSegments(ByteSpan jpeg, std::uint8_t marker, std::string_view signature)
+{
+    std::vector<ByteSpan> found;
+    walkSegments(jpeg, [&](std::uint8_t code, ByteSpan payload) {
+        if (code == marker && startsWith(payload, signature))
+            found.push_back(payload);
+        return true;
+    });
+    return found;
 }
 
 std::optional<int> adobeTransform(ByteSpan jpeg)

@@ -1,10 +1,13 @@
-// Finding application segments (Exif, Adobe) in the header of a JPEG file
+// Finding application segments (Exif, Adobe, ICC) in the header of a JPEG file
 // held in memory, without decoding it.
 #pragma once
 
 #include "core/util/byte_reader.h"
 
+#include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace pictra {
 
@@ -14,6 +17,10 @@ bool looksLikeJpeg(ByteSpan jpeg);
 // The payload (from "Exif\0\0" on) of the first APP1 segment that holds
 // Exif data, among the segments before the first scan.
 std::optional<ByteSpan> exifSegment(ByteSpan jpeg);
+
+// The payloads of every segment with this marker whose payload starts with
+// `signature`, in file order, among the segments before the first scan.
+std::vector<ByteSpan> appSegments(ByteSpan jpeg, std::uint8_t marker, std::string_view signature);
 
 // The transform byte of the Adobe APP14 segment (0 = no colour transform,
 // 1 = YCbCr, 2 = YCCK), or nullopt when the file has no such segment.

@@ -2,9 +2,11 @@
 // per call, so no error state and no longjmp outlive a call).
 #include "core/imaging_library/library_jpeg_decoder.h"
 
+#include "core/colour/embedded_profile.h"
 #include "core/image/orientation.h"
 #include "core/imaging_library/jpeg_app_segments.h"
 #include "core/imaging_library/jpeg_exif_segment.h"
+#include "core/imaging_library/jpeg_icc_profile.h"
 #include "core/imaging_library/turbo_handle.h"
 
 #include <algorithm>
@@ -45,35 +47,23 @@ Status decodeBgr(void* handle, ByteSpan data, ImageRecord& record)
     return decodeOutcome(handle, rc);
 }
 
-std::uint8_t scaled(unsigned value, unsigned factor)
-{
-    return static_cast<std::uint8_t>((value * factor + 127) / 255);
-}
-
 // Programs that write an Adobe segment store inverted inks (a stored value
 // is the light the ink lets through); without the segment a value is the
 // amount of ink.
-Status decodeCmyk(void* handle, ByteSpan data, ImageRecord& record)
+Status decodeCmyk(void* handle, ByteSpan data, std::span<const std::uint8_t> profile, ImageRecord& record)
 {
     const int width = record.width();
     const int height = record.height();
-    std::vector<std::uint8_t> cmyk(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-    const int rc = tjDecompress2(handle, data.data(), data.size(), cmyk.data(), width, width * 4, height,
+    std::vector<std::uint8_t> ink(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    const int rc = tjDecompress2(handle, data.data(), data.size(), ink.data(), width, width * 4, height,
                                  TJPF_CMYK, kDecodeFlags);
     const Status outcome = decodeOutcome(handle, rc);
     if (!pictureLoaded(outcome))
         return outcome;
-    const std::uint8_t flip = adobeTransform(data) ? 0 : 0xFF;
-    const std::uint8_t* src = cmyk.data();
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* dst = record.row(y);
-        for (int x = 0; x < width; ++x, src += 4) {
-            const unsigned k = src[3] ^ flip;
-            dst[3 * x + 0] = scaled(src[2] ^ flip, k);
-            dst[3 * x + 1] = scaled(src[1] ^ flip, k);
-            dst[3 * x + 2] = scaled(src[0] ^ flip, k);
-        }
-    }
+    if (adobeTransform(data))
+        for (std::uint8_t& v : ink)
+            v = static_cast<std::uint8_t>(~v);
+    convertCmykToSrgb(profile, ink, record);
     return outcome;
 }
 
@@ -134,11 +124,17 @@ Status decodeLibraryJpegScaled(ByteSpan data, ImageRecord& record, int scaleEigh
     if (const Status status = record.setup24(scaledSide(header->width, eighths), scaledSide(header->height, eighths));
         status != Status::Ok)
         return status;
-    const Status decoded = header->cmyk ? decodeCmyk(handle.get(), data, record) : decodeBgr(handle.get(), data, record);
+    // The embedded profile turns the colours into sRGB once, here, for every
+    // caller: full loads, thumbnails and store copies alike.
+    const std::vector<std::uint8_t> profile = jpegIccProfile(data);
+    const Status decoded =
+        header->cmyk ? decodeCmyk(handle.get(), data, profile, record) : decodeBgr(handle.get(), data, record);
     if (!pictureLoaded(decoded)) {
         record.clearHeaders();
         return decoded;
     }
+    if (!header->cmyk)
+        convertToSrgb(profile, record);
     clearPadding(record);
     if (const Status turned = applyOrientation(record, header->orientation); turned != Status::Ok) {
         record.clearHeaders();

@@ -30,7 +30,9 @@ Result<JpegHeaderInfo> readLibraryJpegHeader(ByteSpan data);
 int jpegScaleEighths(int width, int height, int minWidth, int minHeight);
 
 // Decodes a whole JPEG file held in memory straight into the record's pixel
-// buffer as 24-bit bottom-up rows, turned upright by its Exif orientation.
+// buffer as 24-bit bottom-up rows, turned upright by its Exif orientation,
+// in sRGB: an embedded ICC profile (APP2) converts the colours, CMYK and
+// YCCK inks go through a CMYK profile or the plain ink rule.
 // Corrupt when libjpeg-turbo cannot read it, TooLarge when the picture does
 // not fit the record's buffer. Stray bytes between segments still give Ok;
 // a file that ends (or whose scan breaks off) before the last row gives

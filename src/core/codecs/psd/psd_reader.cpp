@@ -7,7 +7,9 @@
 
 #include "core/codecs/image_file_access.h"
 #include "core/codecs/psd/packbits.h"
+#include "core/codecs/psd/psd_resources.h"
 #include "core/codecs/record_rows.h"
+#include "core/colour/embedded_profile.h"
 
 #include <vector>
 
@@ -29,6 +31,7 @@ struct PsdHeader {
     std::uint16_t depth = 0;
     std::uint16_t mode = 0;
     std::uint16_t compression = 0;
+    ByteSpan profile; // the embedded colour profile, empty when none
     int colourChannels() const { return mode == kModeGrey ? 1 : mode == kModeRgb ? 3 : 4; }
     std::size_t rowBytes() const { return static_cast<std::size_t>(width) * (depth / 8); }
 };
@@ -48,8 +51,9 @@ Status readHeader(ByteReader& in, PsdHeader& h)
     h.width = in.u32be();
     h.depth = in.u16be();
     h.mode = in.u16be();
-    for (int section = 0; section < 3; ++section) // colour-mode data, resources, layers
-        in.skip(in.u32be());
+    in.skip(in.u32be()); // colour-mode data
+    h.profile = psdResource(in.view(in.u32be()), kPsdIccProfileResource); // past the end: truncated
+    in.skip(in.u32be()); // layers
     h.compression = in.u16be();
     if (in.truncated())
         return Status::Truncated;
@@ -107,11 +111,27 @@ Status readPackBits(ByteReader& in, const PsdHeader& h, Planes& planes)
     return Status::Ok;
 }
 
-// CMYK documents store inverted inks: a value is the light the ink lets through.
-std::uint8_t lit(std::uint8_t ink, std::uint8_t black) { return static_cast<std::uint8_t>((ink * black + 127) / 255); }
+// CMYK documents store inverted inks (a value is the light the ink lets
+// through); the colours come from them in one go once the planes are read.
+void storeCmyk(const PsdHeader& h, const Planes& planes, ImageRecord& record)
+{
+    std::vector<std::uint8_t> ink(planes[0].size() * 4);
+    for (std::uint32_t y = 0; y < h.height; ++y) {
+        const std::size_t from = static_cast<std::size_t>(y) * h.width;
+        std::uint8_t* to = ink.data() + static_cast<std::size_t>(h.height - 1 - y) * h.width * 4;
+        for (std::uint32_t x = 0; x < h.width; ++x, to += 4)
+            for (std::size_t c = 0; c < 4; ++c)
+                to[c] = static_cast<std::uint8_t>(255 - planes[c][from + x]);
+    }
+    convertCmykToSrgb(h.profile, ink, record);
+}
 
 void storePlanes(const PsdHeader& h, const Planes& planes, ImageRecord& record)
 {
+    if (h.mode == kModeCmyk) {
+        storeCmyk(h, planes, record);
+        return;
+    }
     for (std::uint32_t y = 0; y < h.height; ++y) {
         std::uint8_t* dst = rowFromTop(record, static_cast<int>(y));
         const std::size_t base = static_cast<std::size_t>(y) * h.width;
@@ -119,18 +139,14 @@ void storePlanes(const PsdHeader& h, const Planes& planes, ImageRecord& record)
             const std::size_t i = base + x;
             if (h.mode == kModeGrey) {
                 dst[0] = dst[1] = dst[2] = planes[0][i];
-            } else if (h.mode == kModeRgb) {
+            } else {
                 dst[0] = planes[2][i];
                 dst[1] = planes[1][i];
                 dst[2] = planes[0][i];
-            } else {
-                const std::uint8_t k = planes[3][i];
-                dst[0] = lit(planes[2][i], k);
-                dst[1] = lit(planes[1][i], k);
-                dst[2] = lit(planes[0][i], k);
             }
         }
     }
+    convertToSrgb(h.profile, record);
 }
 
 Status decodePsd(ByteSpan data, ImageRecord& record)

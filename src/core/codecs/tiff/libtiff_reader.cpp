@@ -1,6 +1,7 @@
 // libtiff over a file held in memory, with its messages kept to itself.
 #include "core/codecs/tiff/libtiff_reader.h"
 
+#include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
 #include <tiffio.h>
@@ -95,6 +96,18 @@ std::uint8_t onWhite(std::uint32_t colour, std::uint32_t alpha, bool premultipli
     return static_cast<std::uint8_t>(std::min<std::uint32_t>(255, covered + (255 - alpha)));
 }
 
+// The colour profile libtiff found in the directory; empty when none. The
+// RGBA reader has already turned CMYK into RGB, so a CMYK profile does not
+// match the pixels and changes nothing.
+std::span<const std::uint8_t> embeddedProfile(TIFF* tiff)
+{
+    std::uint32_t size = 0;
+    void* bytes = nullptr;
+    if (TIFFGetField(tiff, TIFFTAG_ICCPROFILE, &size, &bytes) != 1 || !bytes)
+        return {};
+    return {static_cast<const std::uint8_t*>(bytes), size};
+}
+
 Status decode(ByteSpan data, ImageRecord& record)
 {
     MemoryFile file{data};
@@ -132,6 +145,7 @@ Status decode(ByteSpan data, ImageRecord& record)
         }
         std::fill(dst, record.row(static_cast<int>(y)) + record.stride(), std::uint8_t{0});
     }
+    convertToSrgb(embeddedProfile(tiff.get()), record);
     return Status::Ok;
 }
 

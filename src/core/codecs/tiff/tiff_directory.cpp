@@ -25,6 +25,7 @@ enum Tag : std::uint16_t {
     kTileWidth = 322,
     kTileOffsets = 324,
     kInkSet = 332,
+    kIccProfile = 34675,
 };
 
 class TiffInput {
@@ -81,6 +82,24 @@ Status readValues(TiffInput& in, const Entry& e, std::vector<std::uint32_t>& out
     return r.truncated() ? Status::Truncated : Status::Ok;
 }
 
+// The embedded colour profile, an UNDEFINED (or BYTE) array anywhere in the
+// file. A damaged one is left out: the picture is then read as sRGB.
+void readProfile(TiffInput& in, const Entry& e, std::vector<std::uint8_t>& out)
+{
+    if (e.type != 7 && e.type != 1)
+        return;
+    ByteReader& r = in.reader();
+    r.seek(e.fieldPosition);
+    const std::size_t offset = e.count > 4 ? in.u32() : e.fieldPosition;
+    // Checked before reading, so a profile past the end does not mark the
+    // directory as truncated.
+    if (offset > r.size() || e.count > r.size() - offset)
+        return;
+    r.seek(offset);
+    const ByteSpan bytes = r.view(e.count);
+    out.assign(bytes.begin(), bytes.end());
+}
+
 Status readScalar(TiffInput& in, const Entry& e, std::uint32_t& out)
 {
     std::vector<std::uint32_t> values;
@@ -108,6 +127,9 @@ Status applyEntry(TiffInput& in, const Entry& e, TiffDirectory& dir)
     case kPlanarConfiguration: return readScalar(in, e, dir.planarConfiguration);
     case kColorMap: return readValues(in, e, dir.colorMap);
     case kInkSet: return readScalar(in, e, dir.inkSet);
+    case kIccProfile:
+        readProfile(in, e, dir.iccProfile);
+        return Status::Ok;
     case kTileWidth:
     case kTileOffsets:
         dir.tiled = true;

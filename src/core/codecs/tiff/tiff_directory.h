@@ -26,6 +26,7 @@ struct TiffDirectory {
     std::vector<std::uint32_t> stripOffsets;
     std::vector<std::uint32_t> stripByteCounts;
     std::vector<std::uint32_t> colorMap; // all red, then all green, then all blue values
+    std::vector<std::uint8_t> iccProfile; // the embedded colour profile, empty when none
 };
 
 // Parses the header and the first directory. Corrupt for a bad byte-order

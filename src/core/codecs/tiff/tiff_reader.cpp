@@ -7,9 +7,11 @@
 #include "core/codecs/image_file_access.h"
 #include "core/codecs/record_rows.h"
 #include "core/codecs/tiff/tiff_directory.h"
+#include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace pictra {
 namespace {
@@ -83,12 +85,6 @@ ByteSpan findRow(ByteSpan data, const TiffDirectory& dir, const TiffPixels& px, 
     return data.subspan(offset, px.rowBytes);
 }
 
-std::uint8_t inkToLight(std::uint8_t ink, std::uint8_t black)
-{
-    // (255 - ink)(255 - black) / 255, rounded: always within 0..255.
-    return static_cast<std::uint8_t>(((255 - ink) * (255 - black) + 127) / 255);
-}
-
 void convertRow(const std::uint8_t* src, const TiffDirectory& dir, const TiffPixels& px, std::uint8_t* dst)
 {
     for (std::size_t x = 0; x < dir.width; ++x, dst += 3) {
@@ -101,16 +97,17 @@ void convertRow(const std::uint8_t* src, const TiffDirectory& dir, const TiffPix
             continue;
         }
         const std::uint8_t* p = src + x * px.samples;
-        if (px.kind == TiffPhotometric::Rgb) {
-            dst[0] = p[2];
-            dst[1] = p[1];
-            dst[2] = p[0];
-        } else {
-            dst[0] = inkToLight(p[2], p[3]);
-            dst[1] = inkToLight(p[1], p[3]);
-            dst[2] = inkToLight(p[0], p[3]);
-        }
+        dst[0] = p[2];
+        dst[1] = p[1];
+        dst[2] = p[0];
     }
+}
+
+// The four inks of every pixel of a row, without the extra samples.
+void keepInks(const std::uint8_t* src, const TiffDirectory& dir, const TiffPixels& px, std::uint8_t* ink)
+{
+    for (std::size_t x = 0; x < dir.width; ++x, ink += 4)
+        std::copy_n(src + x * px.samples, 4, ink);
 }
 
 Status decodeTiff(ByteSpan data, ImageRecord& record)
@@ -125,12 +122,23 @@ Status decodeTiff(ByteSpan data, ImageRecord& record)
     status = record.setup24(static_cast<int>(dir->width), static_cast<int>(dir->height));
     if (status != Status::Ok)
         return status;
+    // CMYK rows are collected as inks, then turned into colours in one go.
+    const bool cmyk = px.kind == TiffPhotometric::Separated;
+    const std::size_t inkRow = std::size_t{dir->width} * 4;
+    std::vector<std::uint8_t> ink(cmyk ? inkRow * dir->height : 0);
     for (std::uint32_t y = 0; y < dir->height; ++y) {
         const ByteSpan row = findRow(data, *dir, px, y);
         if (row.empty())
             return Status::Truncated;
-        convertRow(row.data(), *dir, px, rowFromTop(record, static_cast<int>(y)));
+        if (cmyk)
+            keepInks(row.data(), *dir, px, ink.data() + inkRow * (dir->height - 1 - y));
+        else
+            convertRow(row.data(), *dir, px, rowFromTop(record, static_cast<int>(y)));
     }
+    if (cmyk)
+        convertCmykToSrgb(dir->iccProfile, ink, record);
+    else
+        convertToSrgb(dir->iccProfile, record);
     return Status::Ok;
 }
 
