@@ -2,16 +2,15 @@
 #include "core/commands/dropped_files.h"
 
 #include "core/album/image_entry.h"
+#include "core/image/image_format.h"
 #include "core/util/paths.h"
 
-#include <array>
 #include <string_view>
 
 namespace pictra {
 
 DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths)
 {
-    constexpr std::array<std::string_view, 6> kImageEndings = {".bmp", ".tif", ".tiff", ".jpg", ".psd", ".pcx"};
     DroppedFiles out;
     for (const std::string& path : paths) {
         if (path.size() >= kPathBytes)
@@ -20,10 +19,7 @@ DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths)
             out.albums.push_back(path);
             continue;
         }
-        bool image = false;
-        for (std::string_view ending : kImageEndings)
-            image = image || endsWithIgnoreCase(path, ending);
-        if (!image)
+        if (loadFormatOf(path) == ImageFormat::Unknown)
             continue;
         if (static_cast<int>(out.images.size()) < kMaxDroppedImages)
             out.images.push_back(path);

@@ -9,13 +9,13 @@ namespace pictra {
 
 struct DroppedFiles {
     std::vector<std::string> albums; // ".abm"
-    std::vector<std::string> images; // ".bmp", ".tif", ".tiff", ".jpg", ".psd", ".pcx"; at most kMaxDroppedImages
+    std::vector<std::string> images; // of a format the program reads; at most kMaxDroppedImages
     int skippedImages = 0;           // images beyond the limit
 };
 
 inline constexpr int kMaxDroppedImages = 1000;
 
-// By the last four characters of each path, without regard to case. Paths
+// By each path's extension, without regard to case. Paths
 // longer than a stored path field (359 bytes) are skipped: an album could
 // not keep them.
 DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths);

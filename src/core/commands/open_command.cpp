@@ -1,6 +1,7 @@
 // Parsing and making the [open("...")] command text.
 #include "core/commands/open_command.h"
 
+#include "core/image/image_format.h"
 #include "core/util/paths.h"
 
 namespace pictra {
@@ -18,7 +19,8 @@ std::optional<std::string> parseOpenCommand(std::string_view text)
         return std::nullopt;
     // Characters a + 2 .. b - 2: the path without its surrounding quotes.
     std::string path(text.substr(a + 2, b - a - 3));
-    if (!endsWithIgnoreCase(path, ".abm"))
+    // Albums, and the pictures "Open with" hands over.
+    if (!endsWithIgnoreCase(path, ".abm") && loadFormatOf(path) == ImageFormat::Unknown)
         return std::nullopt;
     return path;
 }

@@ -13,7 +13,8 @@ inline constexpr std::size_t kOpenCommandMaxBytes = 359;
 // The album path of an open command, or nothing when the text is not one:
 // it must begin with "[open"; the path lies between the quotes inside the
 // first "(" and the last ")", which must stand at least three characters
-// apart (so brackets inside the path do no harm); only paths ending in ".abm" (any case) are taken. Texts longer than
+// apart (so brackets inside the path do no harm); only paths ending in ".abm"
+// or a readable picture's extension (any case) are taken. Texts longer than
 // kOpenCommandMaxBytes are cut to that length first.
 std::optional<std::string> parseOpenCommand(std::string_view text);
 

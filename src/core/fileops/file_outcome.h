@@ -15,6 +15,7 @@ enum class FileOutcome {
     PathTooLong,     // the new path does not fit an album entry (359 bytes)
     InvalidName,     // empty, ".", "..", a separator, or a relative folder
     DuplicateName,   // an earlier file of the same job has this target
+    ListedTwice,     // an earlier row of the same job is this very file: it goes once, with that row
     IoError,
 };
 

@@ -22,11 +22,14 @@ std::vector<TransferRow> planTransfer(std::span<const std::string> sources, std:
 {
     std::vector<TransferRow> rows;
     std::set<std::string> targets;
+    std::set<std::string> listed;
     const bool absolute = !folder.empty() && folder.front() == '/';
     for (const std::string& source : sources) {
         TransferRow row{source, transferTarget(folder, source)};
         if (!absolute)
             row.outcome = FileOutcome::InvalidName;
+        else if (!listed.insert(source).second)
+            row.outcome = FileOutcome::ListedTwice;
         else if (row.target.size() >= kPathBytes)
             row.outcome = FileOutcome::PathTooLong;
         else if (!fileExists(source))
@@ -39,6 +42,17 @@ std::vector<TransferRow> planTransfer(std::span<const std::string> sources, std:
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+const TransferRow* firstRowOfSource(std::span<const TransferRow> rows, const TransferRow& row)
+{
+    for (const TransferRow& earlier : rows) {
+        if (&earlier == &row)
+            break;
+        if (earlier.source == row.source)
+            return &earlier;
+    }
+    return nullptr;
 }
 
 void runTransfer(std::vector<TransferRow>& rows, TransferMode mode, Overwrite overwrite,

@@ -1,15 +1,19 @@
-// ImageFileIO: readers and writers chosen by file name.
+// ImageFileIO: readers chosen by a file's first bytes, writers by its name.
 #include "core/image_io/image_file_io.h"
 
 #include "core/codecs/bmp/bmp_file.h"
+#include "core/codecs/image_file_access.h"
 #include "core/codecs/psd/psd_file.h"
 #include "core/codecs/tiff/tiff_file.h"
-#include "core/image/image_format.h"
+#include "core/image/image_format_sniff.h"
+#include "core/image_io/exif_upright.h"
 #include "core/image_io/jpeg_codec.h"
 #include "core/imaging_library/ik_file.h"
 #include "core/util/fixed_text.h"
 
 #include <algorithm>
+#include <array>
+#include <fstream>
 
 namespace pictra {
 
@@ -29,20 +33,40 @@ JpegSaveOptions jpegSaveOptions(const WorkModeSettings& settings)
     return options;
 }
 
-ImageFileIO::ImageFileIO(JpegSaveOptions jpeg) : m_jpeg(std::move(jpeg)) {}
+ImageFormat formatOfFile(const std::string& path)
+{
+    std::array<char, kSniffBytes> head{};
+    std::ifstream file(path, std::ios::binary);
+    file.read(head.data(), head.size());
+    const auto got = static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0));
+    const ImageFormat sniffed = sniffFormat(ByteSpan(reinterpret_cast<const std::uint8_t*>(head.data()), got));
+    return sniffed != ImageFormat::Unknown ? sniffed : loadFormatOf(path);
+}
+
+ImageFileIO::ImageFileIO(JpegSaveOptions jpeg, WebpSaveOptions webp) : m_jpeg(std::move(jpeg)), m_webp(webp) {}
 
 Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
 {
     record.clearHeaders();
     Status status = Status::Unsupported;
-    switch (loadFormatOf(path)) {
+    const ImageFormat format = formatOfFile(path);
+    switch (format) {
     case ImageFormat::Bmp: status = readBmp(path, record); break;
     case ImageFormat::Jpeg: status = JpegCodec(useLibrary, m_jpeg).loadJpeg(path, record); break;
-    case ImageFormat::Tiff: status = readTiff(path, record); break;
-    case ImageFormat::Psd: status = readPsd(path, record); break;
+    // readTiff and readPsd insist on their extension; the bytes have spoken here.
+    case ImageFormat::Tiff: status = readImageFile(path, record, readTiffBytes); break;
+    case ImageFormat::Psd: status = readImageFile(path, record, readPsdBytes); break;
     case ImageFormat::Pcx: status = IKPcxFileLoad(path, record); break;
+    case ImageFormat::Png:
+    case ImageFormat::Gif:
+    case ImageFormat::Webp: break;
+    // The HEIF/AVIF and JPEG XL readers go here.
+    case ImageFormat::Heif:
+    case ImageFormat::Avif:
+    case ImageFormat::Jxl: break;
     case ImageFormat::Unknown: break;
     }
+    status = applyExifUpright(path, format, record, status);
     if (!pictureLoaded(status))
         record.clearHeaders();
     return status;
@@ -56,6 +80,12 @@ Status ImageFileIO::saveImage(const std::string& path, const ImageRecord& record
     case ImageFormat::Tiff: return writeTiff(path, record);
     case ImageFormat::Psd: return writePsd(path, record);
     case ImageFormat::Pcx: return IKPcxFileSave(path, record);
+    case ImageFormat::Png:
+    case ImageFormat::Webp:
+    case ImageFormat::Gif:
+    case ImageFormat::Heif:
+    case ImageFormat::Avif:
+    case ImageFormat::Jxl:
     case ImageFormat::Unknown: break;
     }
     return Status::Unsupported;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -99,6 +100,20 @@ ExifInfo fieldsOf(ExifData* data)
     return info;
 }
 
+// libexif takes the block with the header a JPEG segment gives it.
+Result<ExifInfo> exifInfoFromSegment(ByteSpan segment)
+{
+    ExifDataPtr data(exif_data_new());
+    if (!data)
+        return Status::IoError;
+    // Read what the camera wrote; do not let libexif add or "fix" entries.
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_load_data(data.get(), segment.data(), static_cast<unsigned>(segment.size()));
+    if (!hasEntries(data.get()))
+        return Status::Corrupt;
+    return fieldsOf(data.get());
+}
+
 } // namespace
 
 Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
@@ -108,15 +123,17 @@ Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
     const std::optional<ByteSpan> segment = exifSegment(jpeg);
     if (!segment)
         return Status::NotFound;
-    ExifDataPtr data(exif_data_new());
-    if (!data)
-        return Status::IoError;
-    // Read what the camera wrote; do not let libexif add or "fix" entries.
-    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-    exif_data_load_data(data.get(), segment->data(), static_cast<unsigned>(segment->size()));
-    if (!hasEntries(data.get()))
-        return Status::Corrupt;
-    return fieldsOf(data.get());
+    return exifInfoFromSegment(*segment);
+}
+
+Result<ExifInfo> exifInfoFromBlock(ByteSpan tiff)
+{
+    constexpr std::string_view kHeader{"Exif\0\0", 6};
+    if (tiff.size() > std::numeric_limits<unsigned>::max() - kHeader.size())
+        return Status::TooLarge;
+    std::vector<std::uint8_t> segment(kHeader.begin(), kHeader.end());
+    segment.insert(segment.end(), tiff.begin(), tiff.end());
+    return exifInfoFromSegment(segment);
 }
 
 Result<ExifInfo> IKJpegExifInfo(const std::string& path)

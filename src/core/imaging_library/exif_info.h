@@ -49,6 +49,11 @@ inline constexpr std::size_t kMaxExifTextBytes = 1023;
 // nothing readable.
 Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg);
 
+// The Exif data of a raw Exif block (starting at its TIFF header "II*\0" or
+// "MM\0*", as PNG, WebP, HEIF and JPEG XL files keep it). Corrupt when the
+// block holds nothing readable.
+Result<ExifInfo> exifInfoFromBlock(ByteSpan tiff);
+
 // The same for a file; NotFound and IoError from reading it too.
 Result<ExifInfo> IKJpegExifInfo(const std::string& path);
 

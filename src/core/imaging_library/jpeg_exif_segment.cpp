@@ -65,6 +65,14 @@ std::optional<int> exifOrientation(ByteSpan segment)
     return littleEndian(segment) ? segment[*at] | segment[*at + 1] << 8 : segment[*at] << 8 | segment[*at + 1];
 }
 
+std::optional<int> exifBlockOrientation(ByteSpan tiff)
+{
+    // Wrapped as the APP1 segment the lookup reads (its length field is not looked at).
+    std::vector<std::uint8_t> segment = {0xFF, 0xE1, 0, 0, 'E', 'x', 'i', 'f', 0, 0};
+    segment.insert(segment.end(), tiff.begin(), tiff.end());
+    return exifOrientation(segment);
+}
+
 int jpegOrientation(ByteSpan jpeg)
 {
     const std::optional<SegmentSpan> exif = findExifSegment(jpeg);

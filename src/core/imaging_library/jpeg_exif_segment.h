@@ -24,6 +24,10 @@ std::optional<SegmentSpan> findExifSegment(ByteSpan jpeg);
 // absent.
 std::optional<int> exifOrientation(ByteSpan segment);
 
+// The orientation tag of IFD0 in a raw Exif block (from its TIFF header on,
+// as PNG and WebP files keep it), as stored; nullopt when absent.
+std::optional<int> exifBlockOrientation(ByteSpan tiff);
+
 // The Exif orientation of a whole JPEG file, 1..8 (1 = upright, also for
 // files without one or with a value outside 1..8): how the stored rows must
 // be turned and mirrored to show the picture upright.

@@ -1,6 +1,7 @@
 // Pattern and word tests of the search.
 #include "core/search/search_match.h"
 
+#include "core/image/image_format.h"
 #include "core/util/cp932.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
@@ -12,8 +13,10 @@
 namespace pictra {
 namespace {
 
+// The patterns "*.bmp" ... "*.pcx" keep to their one extension; "*.*" takes
+// every type the program reads (and, on disk, albums).
 constexpr std::array<std::string_view, 5> kImageExtensions = {"bmp", "jpg", "tif", "psd", "pcx"};
-constexpr std::array<std::string_view, 6> kDiskExtensions = {"bmp", "jpg", "tif", "psd", "pcx", "abm"};
+constexpr std::string_view kAlbumExtension = "abm";
 constexpr std::array<std::string_view, 3> kPrefixExtensions = {"bmp", "jpg", "abm"};
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -37,6 +40,8 @@ bool containsIgnoreCase(std::string_view text, std::string_view part)
     return hit != text.end() || part.empty();
 }
 
+bool isReadablePicture(std::string_view ext) { return formatOfExtension(ext) != ImageFormat::Unknown; }
+
 bool isFixedPattern(std::string_view pattern)
 {
     return pattern == kAnyImagePattern ||
@@ -49,7 +54,7 @@ bool isFixedPattern(std::string_view pattern)
 bool albumEntryPassesPattern(std::string_view path, std::string_view pattern)
 {
     const std::string_view ext = extensionOf(path);
-    if (isOneOf(ext, kImageExtensions) && (pattern == kAnyImagePattern || isStarDot(pattern, ext)))
+    if (pattern == kAnyImagePattern ? isReadablePicture(ext) : (isOneOf(ext, kImageExtensions) && isStarDot(pattern, ext)))
         return true;
     return !isFixedPattern(pattern) && containsIgnoreCase(path, pattern);
 }
@@ -60,7 +65,9 @@ bool diskFilePassesPattern(std::string_view fileName, std::string_view pattern)
     if (isOneOf(ext, kPrefixExtensions) && fileName.size() >= pattern.size() &&
         equalsIgnoreCase(fileName.substr(0, pattern.size()), pattern))
         return true;
-    return isOneOf(ext, kDiskExtensions) && (pattern == kAnyImagePattern || isStarDot(pattern, ext));
+    if (pattern == kAnyImagePattern)
+        return isReadablePicture(ext) || equalsIgnoreCase(ext, kAlbumExtension);
+    return (isOneOf(ext, kImageExtensions) || equalsIgnoreCase(ext, kAlbumExtension)) && isStarDot(pattern, ext);
 }
 
 bool isAlbumFileName(std::string_view fileName) { return equalsIgnoreCase(extensionOf(fileName), "abm"); }

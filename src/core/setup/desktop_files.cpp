@@ -2,6 +2,7 @@
 #include "core/setup/desktop_files.h"
 
 #include "core/album/album_file.h"
+#include "core/image/image_format.h"
 
 namespace pictra {
 namespace {
@@ -77,7 +78,10 @@ std::string programDesktopEntry(const ProgramLocations& where)
     if (!where.workFolder.empty())
         extra += "Path=" + desktopString(where.workFolder) + "\n";
     extra += "Terminal=false\nCategories=Graphics;Photography;Viewer;\n";
-    extra += "MimeType=" + std::string(kAlbumMimeType) + ";\n";
+    extra += "MimeType=" + std::string(kAlbumMimeType) + ";";
+    for (std::string_view type : readableMimeTypes())
+        extra += std::string(type) + ";";
+    extra += "\n";
     extra += "Actions=help;manual;\n";
     const std::string openManual = execValue({"xdg-open", where.manual});
     extra += "\n[Desktop Action help]\nName=ﾍﾙﾌﾟ\nExec=" + openManual + "\n";

@@ -1,6 +1,8 @@
 // The tool table.
 #include "core/tools/image_tool.h"
 
+#include "core/image/image_format.h"
+#include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "core/util/program_subfolders.h"
 
@@ -24,8 +26,6 @@ constexpr std::array kTools = {
     ImageToolInfo{ImageTool::BlueScale, 32845, 155, "ブルースケール", "ブルースケール", "_blue.dat", "_blue.bmp"},
     ImageToolInfo{ImageTool::Histogram, 32852, 198, "ヒストグラム", "ヒストグラム", "_hist.dat", "_hist.bmp"},
 };
-
-constexpr std::array<std::string_view, 5> kWritableExtensions = {"jpg", "bmp", "tif", "psd", "pcx"};
 
 } // namespace
 
@@ -55,14 +55,33 @@ std::string toolOpenPath(std::string_view programFolder, std::string_view source
 std::string addedFilePath(std::string_view chosenPath)
 {
     const std::string_view ext = extensionOf(chosenPath);
-    if (std::any_of(kWritableExtensions.begin(), kWritableExtensions.end(),
-                    [ext](std::string_view w) { return equalsIgnoreCase(ext, w); }))
+    if (saveFormatOf(chosenPath) != ImageFormat::Unknown)
         return std::string(chosenPath);
     std::string path(chosenPath);
     path.erase(path.size() - ext.size());
     if (!path.ends_with('.'))
         path += '.';
     return path + "jpg";
+}
+
+std::optional<std::string> jpegBesidePath(std::string_view source, const std::function<bool(const std::string&)>& taken)
+{
+    constexpr int kMaxTries = 999;
+    const std::string_view ext = extensionOf(source);
+    std::string stem(source.substr(0, source.size() - ext.size()));
+    if (stem.ends_with('.'))
+        stem.pop_back();
+    for (int n = 0; n <= kMaxTries; ++n) {
+        std::string candidate = stem;
+        if (n > 0)
+            candidate.append("-").append(std::to_string(n));
+        candidate.append(".jpg");
+        if (candidate.size() >= kPathBytes)
+            return std::nullopt;
+        if (candidate != source && !taken(candidate))
+            return candidate;
+    }
+    return std::nullopt;
 }
 
 } // namespace pictra

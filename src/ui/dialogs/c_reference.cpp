@@ -210,13 +210,24 @@ void CReference::renewReplacedCopies(const std::vector<TransferRow>& rows)
 void CReference::report(const std::vector<TransferRow>& rows)
 {
     QStringList lines;
+    QStringList once;
     for (const TransferRow& row : rows) {
-        if (row.outcome != FileOutcome::Done)
+        if (row.outcome == FileOutcome::ListedTwice) {
+            // The file's first row tells what became of it; only a success needs the word here.
+            const TransferRow* first = firstRowOfSource(rows, row);
+            if (first && first->outcome == FileOutcome::Done && !once.contains(qs(fileNamePart(row.source))))
+                once << qs(fileNamePart(row.source));
+        } else if (row.outcome != FileOutcome::Done) {
             lines << QStringLiteral("%1: %2").arg(qs(fileNamePart(row.source)), fileOutcomeText(row.outcome));
+        }
     }
+    QStringList notes;
     if (!lines.isEmpty())
-        m_prompts.showMessage(this, QStringLiteral("次のファイルは%1しませんでした。\n%2")
-                                        .arg(modeWord(m_mode), lines.join(QLatin1Char('\n'))));
+        notes << QStringLiteral("次のファイルは%1しませんでした。\n%2").arg(modeWord(m_mode), lines.join(QLatin1Char('\n')));
+    if (!once.isEmpty())
+        notes << transferredOnceMessage(once, modeWord(m_mode));
+    if (!notes.isEmpty())
+        m_prompts.showMessage(this, notes.join(QStringLiteral("\n\n")));
 }
 
 } // namespace pictra::ui

@@ -17,9 +17,16 @@ QString fileOutcomeText(FileOutcome outcome)
     case FileOutcome::InvalidName:
         return QStringLiteral("名前が正しくありません（空の名前、「.」「..」、「/」を含む名前、相対パスは使えません）。");
     case FileOutcome::DuplicateName: return QStringLiteral("同じ名前の別のファイルがこの転送に含まれています。");
+    case FileOutcome::ListedTwice: return QStringLiteral("同じファイルが二度選ばれています。一度だけ扱います。");
     case FileOutcome::IoError: return QStringLiteral("ファイルを読み書きできませんでした。");
     }
     return {};
+}
+
+QString transferredOnceMessage(const QStringList& names, const QString& act)
+{
+    return QStringLiteral("次のファイルは二度選ばれていましたが、同じファイルなので一度だけ%1しました。\n%2")
+        .arg(act, names.join(QLatin1Char('\n')));
 }
 
 } // namespace pictra::ui

@@ -1,12 +1,14 @@
-// The name filter of the dialogs that pick image files: every extension the
-// program reads, in both letter cases, since Linux file names keep theirs.
+// The name filters of the dialogs that pick image files, built from the
+// format table in both letter cases, since Linux file names keep theirs.
 #pragma once
 
 #include <QString>
 
 namespace pictra::ui {
 
-// "画像ﾌｧｲﾙ (*.bmp *.BMP *.jpg *.JPG *.jpeg *.JPEG ...)"
+// Every type the program reads: "画像ﾌｧｲﾙ (*.bmp *.BMP *.jpg *.JPG *.jpeg *.JPEG ...)"
 QString imageFileFilter();
+// Every type the program writes, for the dialogs that save a picture.
+QString writableImageFileFilter();
 
 } // namespace pictra::ui

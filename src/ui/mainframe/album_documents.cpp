@@ -10,6 +10,7 @@
 #include "core/album/window_slots.h"
 #include "core/app/app_state.h"
 #include "core/document/album_names.h"
+#include "core/image/image_format.h"
 #include "core/platform/program_paths.h"
 #include "core/recovery/recovery_copies.h"
 #include "core/settings/last_used_folder.h"
@@ -24,6 +25,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/c_view_pictra.h"
 #include "ui/albumwindow/error_log_dialog.h"
+#include "ui/albumwindow/special_window.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/wait_cursor.h"
 #include "ui/prompts/user_prompts.h"
@@ -97,6 +99,12 @@ CChildFrame* AlbumDocuments::newAlbum()
 
 bool AlbumDocuments::openAlbum(const std::string& path)
 {
+    // "Open with" hands over pictures too: each shows in a single-image window.
+    if (!endsWithIgnoreCase(path, ".abm") && loadFormatOf(path) != ImageFormat::Unknown && fileExists(path)) {
+        ImageEntry entry;
+        return setFieldText(entry.path, path) &&
+               openSpecialWindow(m_state, m_host, AlbumKind::SingleImage, entry) != nullptr;
+    }
     AlbumTable& t = *m_state.albums;
     for (int i = 0; i < t.openCount; ++i) {
         if (pathOf(t.windowSlots[static_cast<std::size_t>(i)]) == path) {

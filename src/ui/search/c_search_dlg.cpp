@@ -10,11 +10,11 @@
 #include "core/search/search_files.h"
 #include "core/search/search_match.h"
 #include "ui/dialogs/album_change_messages.h"
-#include "ui/dialogs/file_list_widget.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/widgets/picture_preview.h"
 #include "ui/search/search_hand_over.h"
 #include "ui/search/search_places.h"
+#include "ui/search/search_result_list.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -88,9 +88,8 @@ CSearchDlg::CSearchDlg(AppState& state, UserPrompts& prompts, int mode, bool alb
 
     m_resultText = new QLabel(this);
     m_resultText->setObjectName(QStringLiteral("1012"));
-    m_list = makeFileList(this, 50);
+    m_list = new SearchResultList(this);
     m_list->setObjectName(QStringLiteral("1079"));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_preview = new PicturePreview(state, this);
     m_preview->setObjectName(QStringLiteral("1058"));
     m_preview->setMinimumSize(200, 160);
@@ -126,7 +125,7 @@ CSearchDlg::CSearchDlg(AppState& state, UserPrompts& prompts, int mode, bool alb
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(2, 1);
-    resize(820, 460);
+    resize(960, 460);
 
     setUpLocations();
     enableResultButtons(false);
@@ -265,8 +264,7 @@ void CSearchDlg::runDiskSearch(const std::string& pattern)
 
 void CSearchDlg::addRows(const std::vector<std::string>& paths)
 {
-    for (const std::string& path : paths)
-        addFileRow(*m_list, path, FolderColumn::WithFinalSeparator);
+    m_list->addPaths(paths);
 }
 
 void CSearchDlg::showFoundCount()
@@ -286,7 +284,7 @@ void CSearchDlg::selectionChanged()
     const QList<QTreeWidgetItem*> rows = m_list->selectedItems();
     if (rows.isEmpty())
         return;
-    m_selectedPath = rowPath(*rows.back());
+    m_selectedPath = SearchResultList::rowPath(*rows.back());
     m_preview->setPath(m_selectedPath);
     enableResultButtons(true);
 }
@@ -304,7 +302,7 @@ std::vector<std::string> CSearchDlg::selectedPaths() const
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = m_list->topLevelItem(i);
         if (row->isSelected())
-            paths.push_back(rowPath(*row));
+            paths.push_back(SearchResultList::rowPath(*row));
     }
     return paths;
 }
@@ -325,9 +323,9 @@ void CSearchDlg::deleteSelected()
 {
     const QList<QTreeWidgetItem*> rows = m_list->selectedItems();
     for (QTreeWidgetItem* row : rows) {
-        const QString path = qs(rowPath(*row));
+        const QString path = qs(SearchResultList::rowPath(*row));
         QStringList albums;
-        for (const std::string& album : albumsListingFile(*m_state.albums, rowPath(*row)))
+        for (const std::string& album : albumsListingFile(*m_state.albums, SearchResultList::rowPath(*row)))
             albums << qs(album);
         if (!m_prompts.askYesNo(this, deleteFileQuestion(path, albums)))
             continue;
@@ -336,7 +334,7 @@ void CSearchDlg::deleteSelected()
         else
             m_prompts.showMessage(this, QStringLiteral("「%1」をごみ箱へ移せませんでした。").arg(path));
     }
-    renumberFileRows(*m_list);
+    m_list->renumber();
     m_list->clearSelection();
     showFoundCount();
     m_selectedPath.clear();

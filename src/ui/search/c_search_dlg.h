@@ -17,7 +17,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 
 namespace pictra {
 struct AppState;
@@ -26,6 +25,7 @@ struct AppState;
 namespace pictra::ui {
 
 class PicturePreview;
+class SearchResultList;
 class UserPrompts;
 
 class CSearchDlg : public QDialog {
@@ -80,7 +80,7 @@ private:
     QPushButton* m_delete = nullptr;
     QPushButton* m_add = nullptr;
     QLabel* m_resultText = nullptr;
-    QTreeWidget* m_list = nullptr;
+    SearchResultList* m_list = nullptr;
     PicturePreview* m_preview = nullptr;
     QLabel* m_folderText = nullptr;
 };

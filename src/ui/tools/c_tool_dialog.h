@@ -13,6 +13,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QBoxLayout;
@@ -81,7 +82,10 @@ private:
     // Reads the scratch file back into the shared record and checks it is the
     // result; tells the user and returns false otherwise.
     bool resultReadBack();
-    bool replaceSource(ImageRecord& picture);
+    // Where "変更" writes: the source, or for a format the program cannot
+    // write the JPEG beside it the user agrees to; nullopt to keep nothing.
+    std::optional<std::string> changeTarget();
+    bool replaceSource(ImageRecord& picture, const std::string& target);
     // False, the user told `failure` (by default that the album's copy is
     // not renewed), when the store copy could not be written.
     bool renewStoreCopy(ImageRecord& picture, int slot, const std::string& imagePath, const QString& failure = {});

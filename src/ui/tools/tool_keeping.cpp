@@ -11,12 +11,14 @@
 #include "core/fileops/repoint_entries.h"
 #include "core/image/image_format.h"
 #include "core/image_io/image_file_io.h"
+#include "core/tools/image_tool.h"
 #include "core/tools/picture_replacement.h"
 #include "core/tools/tool_album.h"
 #include "core/tools/tool_pipeline.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/image_file_filter.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/tools/tool_messages.h"
@@ -29,11 +31,6 @@ namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
-// Every extension the program writes, in both cases, since file names on
-// this system tell them apart.
-const QString kPictureFilter = QStringLiteral(
-    "画像ﾌｧｲﾙ (*.bmp *.jpg *.tif *.psd *.pcx *.BMP *.JPG *.TIF *.PSD *.PCX)");
-
 } // namespace
 
 bool CToolDialog::resultReadBack()
@@ -45,20 +42,41 @@ bool CToolDialog::resultReadBack()
     return false;
 }
 
-bool CToolDialog::replaceSource(ImageRecord& picture)
+std::optional<std::string> CToolDialog::changeTarget()
+{
+    const std::string& source = m_context.sourcePath;
+    if (saveFormatOf(source) != ImageFormat::Unknown)
+        return source;
+    const AlbumTable& table = *m_context.state.albums;
+    // A name of no file, and whose store copy no other picture of an open album owns.
+    const std::optional<std::string> beside = jpegBesidePath(source, [&](const std::string& candidate) {
+        return fileExists(candidate) || storeCopyRenameClash(table, source, candidate).has_value();
+    });
+    if (!beside) {
+        m_context.prompts.showMessage(this, noJpegBesideMessage(qs(source)));
+        return std::nullopt;
+    }
+    if (!m_context.prompts.askYesNo(this, jpegBesideQuestion(qs(std::string(fileNamePart(source))),
+                                                             qs(std::string(fileNamePart(*beside))))))
+        return std::nullopt;
+    return beside;
+}
+
+bool CToolDialog::replaceSource(ImageRecord& picture, const std::string& target)
 {
     const std::string& path = m_context.sourcePath;
     ImageFileIO io(jpegSaveOptions(m_context.state.settings));
-    if (saveFormatOf(path) == ImageFormat::Jpeg && !movesPixelsOnly(m_edit) && !toolSession().reencodeConfirmed) {
+    if (target == path && saveFormatOf(path) == ImageFormat::Jpeg && !movesPixelsOnly(m_edit) &&
+        !toolSession().reencodeConfirmed) {
         if (!m_context.prompts.askYesNo(this, reencodeSourceQuestion()))
             return false;
         toolSession().reencodeConfirmed = true;
     }
-    const auto written = writeEditedPicture(io, m_edit, picture, path, path, [this] {
+    const auto written = writeEditedPicture(io, m_edit, picture, path, target, [this] {
         return m_context.prompts.askYesNo(this, reencodeTurnQuestion());
     });
     if (!written) {
-        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(path), written.status()));
+        m_context.prompts.showMessage(this, pictureSaveFailureMessage(qs(target), written.status()));
         return false;
     }
     return *written != EditWriting::Declined;
@@ -84,15 +102,22 @@ void CToolDialog::keepByChange()
     if (!resultReadBack())
         return;
     ImageRecord& picture = sharedRecord(m_context.state);
-    if (!replaceSource(picture))
+    const std::optional<std::string> target = changeTarget();
+    if (!target || !replaceSource(picture, *target))
         return;
-    const int slot = sourceAlbumSlot(*m_context.state.albums, m_context.rememberedAlbumSlot, m_context.sourcePath);
-    renewStoreCopy(picture, slot, m_context.sourcePath);
+    AlbumTable& table = *m_context.state.albums;
+    const std::string source = m_context.sourcePath;
+    const int slot = sourceAlbumSlot(table, m_context.rememberedAlbumSlot, source);
+    const std::vector<int> listing = albumSlotsListingFile(table, source);
+    // A JPEG kept beside the source takes its place in every album (each then to be saved).
+    if (*target != source)
+        (void)repointEntries(table, m_context.state.selection, source, *target); // the albums listing it were found above
+    renewStoreCopy(picture, slot, *target);
     // The other open albums that list the file show the new picture too, and
     // ask to be saved with it.
-    for (const int other : albumSlotsListingFile(*m_context.state.albums, m_context.sourcePath)) {
+    for (const int other : listing) {
         if (other != slot)
-            renewStoreCopy(picture, other, m_context.sourcePath);
+            renewStoreCopy(picture, other, *target);
     }
     removeScratch();
     m_outcome = ToolOutcome::Changed;
@@ -103,7 +128,7 @@ void CToolDialog::keepByAdding()
 {
     const QString folder = qs(std::string(folderPart(m_context.sourcePath)));
     const QString chosen = m_context.prompts.saveFileName(this, QStringLiteral("名前を付けて保存"),
-                                                          folder + QLatin1Char('/'), kPictureFilter);
+                                                          folder + QLatin1Char('/'), writableImageFileFilter());
     if (chosen.isEmpty())
         return;
     const std::string path = addedFilePath(chosen.toStdString());

@@ -37,6 +37,8 @@ namespace {
 
 // The range of the up-down control: positions 0..100, up arrow towards 0.
 constexpr int kSpinMaximum = 100;
+// A cell holds few letters of a name: the labels use a smaller type.
+constexpr double kLabelTypeShare = 0.85;
 
 QRect boundingRect(const StripLayout& layout)
 {
@@ -66,6 +68,9 @@ ThumbnailStrip::ThumbnailStrip(const StripLayout& layout, QWidget* parent) : QWi
         label->setObjectName(k < layout.labelIds.size() ? layout.labelIds[k] : QString());
         label->setGeometry(layout.labels[k].translated(-origin));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QFont small = label->font();
+        small.setPointSizeF(small.pointSizeF() * kLabelTypeShare);
+        label->setFont(small);
         m_labels.push_back(label);
     }
     m_spin = new QScrollBar(Qt::Vertical, this);
@@ -148,7 +153,12 @@ void ThumbnailStrip::refreshTexts()
 {
     for (std::size_t k = 0; k < m_labels.size(); ++k) {
         const int item = itemInCell(static_cast<int>(k));
-        m_labels[k]->setText(item >= 0 ? m_names[item] : QString());
+        const QString name = item >= 0 ? m_names[item] : QString();
+        // The name's start and its number and extension at the end tell
+        // files apart; a label too narrow for it gives up the middle.
+        QLabel* label = m_labels[k];
+        label->setText(label->fontMetrics().elidedText(name, Qt::ElideMiddle, label->contentsRect().width()));
+        label->setToolTip(name);
     }
     m_pageLabel->setText(QString::fromStdString(pages().label(m_page)));
 }

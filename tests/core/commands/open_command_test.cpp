@@ -22,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ParseCase{"[open(\"/home/u/trip.abm\")]", "/home/u/trip.abm"},
                       ParseCase{"[open(\"/home/u/Trip.ABM\")]", "/home/u/Trip.ABM"},
                       ParseCase{"[open(\"/a b/(x)/旅行.abm\")]", "/a b/(x)/旅行.abm"}, // brackets inside the path
-                      ParseCase{"[open(\"/home/u/photo.jpg\")]", std::nullopt},
+                      ParseCase{"[open(\"/home/u/photo.jpg\")]", "/home/u/photo.jpg"},
+                      ParseCase{"[open(\"/home/u/notes.txt\")]", std::nullopt},
                       ParseCase{"[open(\"\")]", std::nullopt},                          // ")" right after the quotes
                       ParseCase{"[open()]", std::nullopt},                              // ")" too close to "("
                       ParseCase{"[open(\"x.abm\"", std::nullopt},                        // no ")"

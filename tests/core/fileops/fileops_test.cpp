@@ -113,6 +113,30 @@ TEST(TransferJob, TargetsAndRowsLeftOut)
     EXPECT_FALSE(fs::exists(dir.file("a/IMG_1.jpg")));
 }
 
+TEST(TransferJob, AFileListedTwiceGoesOnceWithItsFirstRow)
+{
+    TempDir dir;
+    writeBytes(dir.file("a/IMG_1.jpg"), "1");
+    fs::create_directories(dir.file("t"));
+    const std::vector<std::string> sources{dir.file("a/IMG_1.jpg"), dir.file("a/IMG_1.jpg")};
+    std::vector<TransferRow> rows = planTransfer(sources, dir.file("t"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].outcome, FileOutcome::Done);
+    EXPECT_EQ(rows[1].outcome, FileOutcome::ListedTwice);
+    EXPECT_EQ(firstRowOfSource(rows, rows[1]), &rows[0]);
+    EXPECT_EQ(firstRowOfSource(rows, rows[0]), nullptr);
+    // Onto its own folder the first row is SameFile and the second still only a repeat.
+    const std::vector<TransferRow> home = planTransfer(sources, dir.file("a"));
+    EXPECT_EQ(home[0].outcome, FileOutcome::SameFile);
+    EXPECT_EQ(home[1].outcome, FileOutcome::ListedTwice);
+
+    runTransfer(rows, TransferMode::Move, Overwrite::Refuse, {});
+    EXPECT_EQ(rows[0].outcome, FileOutcome::Done);
+    EXPECT_EQ(rows[1].outcome, FileOutcome::ListedTwice);
+    EXPECT_EQ(contents(dir.file("t/IMG_1.jpg")), "1");
+    EXPECT_FALSE(fs::exists(dir.file("a/IMG_1.jpg")));
+}
+
 struct RenameCase {
     const char* path;
     const char* name;

@@ -1,6 +1,8 @@
 #include "core/image/image_format.h"
+#include "core/image/image_format_sniff.h"
 #include "core/image/shared_image.h"
 #include "core/image_io/image_file_io.h"
+#include "core/util/file_io.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"
 
@@ -11,33 +13,11 @@
 namespace pictra {
 namespace {
 
-struct NameCase {
-    const char* path;
-    ImageFormat load;
-    ImageFormat save;
-};
-
-class FormatByName : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(FormatByName, ChoosesReaderAndWriter)
+std::string fileBytes(const std::string& path)
 {
-    const NameCase c = GetParam();
-    EXPECT_EQ(loadFormatOf(c.path), c.load);
-    EXPECT_EQ(saveFormatOf(c.path), c.save);
+    const auto bytes = readFile(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FormatByName,
-    ::testing::Values(NameCase{"/a/b.bmp", ImageFormat::Bmp, ImageFormat::Bmp},
-                      NameCase{"/a/B.JPG", ImageFormat::Jpeg, ImageFormat::Jpeg},
-                      NameCase{"/a/b.Jpeg", ImageFormat::Jpeg, ImageFormat::Jpeg},
-                      NameCase{"/a/b.tif", ImageFormat::Tiff, ImageFormat::Tiff},
-                      NameCase{"/a/b.tiff", ImageFormat::Tiff, ImageFormat::Tiff},
-                      NameCase{"/a/b.PSD", ImageFormat::Psd, ImageFormat::Psd},
-                      NameCase{"/a/b.pcx", ImageFormat::Pcx, ImageFormat::Pcx},
-                      NameCase{"/a/jpg", ImageFormat::Unknown, ImageFormat::Unknown},
-                      NameCase{"/a.jpg/b", ImageFormat::Unknown, ImageFormat::Unknown},
-                      NameCase{"/a/b.png", ImageFormat::Unknown, ImageFormat::Unknown}));
 
 class ImageFileIoTest : public ::testing::Test {
 protected:
@@ -59,16 +39,55 @@ TEST_F(ImageFileIoTest, LoadsJpegUnderAnyCaseOfItsExtension)
     }
 }
 
-TEST_F(ImageFileIoTest, RefusesUnknownNamesAndClearsTheHeaders)
+TEST_F(ImageFileIoTest, ChoosesTheReaderByTheFirstBytesWhateverTheName)
 {
-    const auto jpeg = test::encodeWithTurbo(test::makePhotoLike(8, 8), 90, test::TurboSampling::S444);
-    for (const char* name : {"photo.tifff", "photo", "photo.png"}) {
-        test::writeBytes(dir.file(name), std::string(jpeg.begin(), jpeg.end()));
+    const test::RgbImage image = test::makePhotoLike(9, 7, 4);
+    test::fillRecord(image, buffers);
+    ASSERT_EQ(io.saveImage(dir.file("real.bmp"), buffers.record()), Status::Ok);
+    ASSERT_EQ(io.saveImage(dir.file("real.tif"), buffers.record()), Status::Ok);
+    const auto jpeg = test::encodeWithTurbo(test::makePhotoLike(8, 6), 90, test::TurboSampling::S444);
+    struct Renamed {
+        const char* name;
+        std::string bytes;
+    };
+    const Renamed cases[] = {
+        {"photo.png", std::string(jpeg.begin(), jpeg.end())},
+        {"photo", std::string(jpeg.begin(), jpeg.end())},
+        {"photo.tifff", std::string(jpeg.begin(), jpeg.end())},
+        {"bitmap.jpg", fileBytes(dir.file("real.bmp"))},
+        {"scan.psd", fileBytes(dir.file("real.tif"))},
+    };
+    for (const Renamed& c : cases) {
+        test::writeBytes(dir.file(c.name), c.bytes);
+        EXPECT_EQ(io.loadImage(dir.file(c.name), buffers.record()), Status::Ok) << c.name;
+        EXPECT_GT(buffers.record().width(), 0) << c.name;
+        EXPECT_EQ(formatOfFile(dir.file(c.name)), sniffFormat(ByteSpan(
+                                                      reinterpret_cast<const std::uint8_t*>(c.bytes.data()), 8)))
+            << c.name;
+    }
+}
+
+TEST_F(ImageFileIoTest, FallsBackOnTheNameAndRefusesWhatNoReaderKnows)
+{
+    // A PCX header without its usual version byte is still read by name.
+    test::fillRecord(test::makePhotoLike(5, 4, 2), buffers);
+    ASSERT_EQ(io.saveImage(dir.file("a.pcx"), buffers.record()), Status::Ok);
+    std::string pcx = fileBytes(dir.file("a.pcx"));
+    pcx[1] = 9;
+    test::writeBytes(dir.file("odd.pcx"), pcx);
+    EXPECT_EQ(formatOfFile(dir.file("odd.pcx")), ImageFormat::Pcx);
+    EXPECT_EQ(formatOfFile(dir.file("missing.webp")), ImageFormat::Webp);
+
+    for (const char* name : {"notes.tifff", "notes", "notes.txt"}) {
+        test::writeBytes(dir.file(name), "just some words\n");
         ASSERT_EQ(buffers.record().setup24(5, 5), Status::Ok);
         EXPECT_EQ(io.loadImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
         EXPECT_EQ(buffers.record().width(), 0) << name;
         EXPECT_EQ(io.saveImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
     }
+    ASSERT_EQ(buffers.record().setup24(5, 5), Status::Ok);
+    for (const char* name : {"a.gif", "a.heic", "a.avif", "a.jxl"})
+        EXPECT_EQ(io.saveImage(dir.file(name), buffers.record()), Status::Unsupported) << name;
 }
 
 TEST_F(ImageFileIoTest, EveryLosslessFormatRoundTripsThroughItsOwnWriterAndReader)

@@ -1,5 +1,6 @@
 #include "core/imaging_library/exif_info.h"
 #include "core/imaging_library/exif_text.h"
+#include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/util/byte_writer.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"
@@ -191,6 +192,24 @@ TEST(ExifText, ListsTheItemsWithTheirNamesAndValues)
     EXPECT_TRUE(text.ends_with("■ストロボエネルギー\r\n0/0\r\n"));
     info.meteringMode = 7; // no name: an empty value line
     EXPECT_NE(exifText(info).find("■測光方式\r\n\r\n"), std::string::npos);
+}
+
+TEST(ExifBlock, ARawBlockGivesTheFieldsAndItsOrientationInEitherByteOrder)
+{
+    std::vector<Tag> ifd0 = ifd0Tags();
+    ifd0.insert(ifd0.begin() + 2, {0x0112, kShort, "", 6});
+    for (const bool big : {false, true}) {
+        const std::vector<std::uint8_t> block = TiffBuilder(big).build(ifd0, exifTags());
+        const Result<ExifInfo> info = exifInfoFromBlock(block);
+        ASSERT_TRUE(info) << big;
+        EXPECT_EQ(info->maker, "Korvale");
+        EXPECT_EQ(info->dateTime, "2003:04:05 06:07:08");
+        EXPECT_EQ(info->isoSpeed, 400u);
+        EXPECT_EQ(exifBlockOrientation(block), 6);
+    }
+    EXPECT_EQ(exifBlockOrientation(TiffBuilder(false).build(ifd0Tags(), {})), std::nullopt);
+    EXPECT_FALSE(exifInfoFromBlock(std::vector<std::uint8_t>{'I', 'I', 42, 0}));
+    EXPECT_EQ(exifBlockOrientation(std::vector<std::uint8_t>{'I', 'I', 42, 0, 0xFF, 0xFF, 0xFF, 0x7F}), std::nullopt);
 }
 
 } // namespace

@@ -62,7 +62,9 @@ TEST(AlbumSearchPattern, FixedPatternsTestTheExtensionOthersThePath)
     const Case cases[] = {
         {"/p/a.jpg", "*.*", true},         {"/p/a.JPG", "*.*", true},        {"/p/a.bmp", "*.*", true},
         {"/p/a.tif", "*.*", true},         {"/p/a.psd", "*.*", true},        {"/p/a.pcx", "*.*", true},
-        {"/p/a.jpeg", "*.*", false},       {"/p/a.JPG", "*.jpg", true},      {"/p/a.bmp", "*.jpg", false},
+        {"/p/a.jpeg", "*.*", true},        {"/p/a.JPG", "*.jpg", true},      {"/p/a.bmp", "*.jpg", false},
+        {"/p/a.png", "*.*", true},         {"/p/a.HEIC", "*.*", true},       {"/p/a.jxl", "*.*", true},
+        {"/p/a.txt", "*.*", false},        {"/p/a.abm", "*.*", false},       {"/p/a.tiff", "*.tif", false},
         {"/p/Kyoto/a.png", "kyoto", true}, {"/p/KYOTO.jpg", "kyoto", true},  {"/p/osaka.jpg", "kyoto", false},
         {"/p/a.jpeg", "*.jpeg", false},    {"/p/a.jpg", "*.jpeg", false},
     };
@@ -80,7 +82,9 @@ TEST(DiskSearchPattern, PrefixForBmpJpgAbmAndStarPatternsByExtension)
     const Case cases[] = {
         {"IMG0001.JPG", "IMG", true}, {"img2.bmp", "IMG", true}, {"IMG3.tif", "IMG", false},
         {"trip.abm", "tr", true},     {"a.tif", "*.*", true},    {"a.PCX", "*.*", true},
-        {"a.txt", "*.*", false},      {"a.jpeg", "*.*", false},  {"b.ABM", "*.abm", true},
+        {"a.txt", "*.*", false},      {"a.jpeg", "*.*", true},   {"b.ABM", "*.abm", true},
+        {"a.webp", "*.*", true},      {"a.avif", "*.*", true},   {"b.abm", "*.*", true},
+        {"a.png", "IMG", false},      {"a.gif", "*.jpg", false},
         {"b.jpg", "*.abm", false},    {"IM", "IMG", false},
     };
     for (const Case& c : cases)
@@ -121,6 +125,8 @@ TEST(AlbumSearch, PatternThenWordsInAlbumOrder)
         test::makeEntry({"/p/nara/d.tif", 2001, "", ""}),
     };
     EXPECT_EQ(searchAlbumEntries(entries, "*.*", parseSearchWords("2003,京都")),
+              (Words{"/p/kyoto/a.jpg", "/p/kyoto/b.jpeg", "/p/nara/c.JPG"}));
+    EXPECT_EQ(searchAlbumEntries(entries, "*.jpg", parseSearchWords("2003,京都")),
               (Words{"/p/kyoto/a.jpg", "/p/nara/c.JPG"}));
     EXPECT_EQ(searchAlbumEntries(entries, "KYOTO", {}), (Words{"/p/kyoto/a.jpg", "/p/kyoto/b.jpeg"}));
 }

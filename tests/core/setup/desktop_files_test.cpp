@@ -34,7 +34,11 @@ TEST(DesktopFiles, ProgramEntryOpensAlbumsAndNamesTheManual)
                                                    "/home/u/My ABM10/pictra.pdf", "/home/u/My ABM10"});
     EXPECT_NE(entry.find("Name=Pictra 1.0\n"), std::string::npos);
     EXPECT_NE(entry.find("Exec=\"/home/u/My ABM10/pictra\" %f\n"), std::string::npos);
-    EXPECT_NE(entry.find("MimeType=application/x-pictra-album;\n"), std::string::npos);
+    EXPECT_NE(entry.find("MimeType=application/x-pictra-album;image/bmp;"), std::string::npos);
+    // "Open with" offers the program for every type it reads.
+    for (const char* type : {"image/jpeg;", "image/png;", "image/gif;", "image/webp;", "image/heic;", "image/heif;",
+                             "image/avif;", "image/jxl;"})
+        EXPECT_NE(entry.find(type), std::string::npos) << type;
     EXPECT_NE(entry.find("[Desktop Action manual]\nName=ﾏﾆｭｱﾙ\nExec=xdg-open \"/home/u/My ABM10/pictra.pdf\"\n"),
               std::string::npos);
     EXPECT_NE(albumMimePackage().find("value=\"Pictra version1.0\""), std::string::npos);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 namespace pictra {
 namespace {
 
@@ -23,8 +26,9 @@ TEST(ImageTool, AddedFilesGetAnExtensionThePictureCanBeWrittenIn)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"/a/x.gif", "/a/x.jpg"}, {"/a/x.JPG", "/a/x.JPG"}, {"/a/x.bmp", "/a/x.bmp"},
-        {"/a/x", "/a/x.jpg"},     {"/a/x.", "/a/x.jpg"},    {"/a/x.jpeg", "/a/x.jpg"},
-        {"/a.d/x", "/a.d/x.jpg"}, {"/a/x.Pcx", "/a/x.Pcx"},
+        {"/a/x", "/a/x.jpg"},     {"/a/x.", "/a/x.jpg"},    {"/a/x.jpeg", "/a/x.jpeg"},
+        {"/a.d/x", "/a.d/x.jpg"}, {"/a/x.Pcx", "/a/x.Pcx"}, {"/a/x.png", "/a/x.png"},
+        {"/a/x.WebP", "/a/x.WebP"}, {"/a/x.heic", "/a/x.jpg"}, {"/a/x.jxl", "/a/x.jpg"},
     };
     for (const auto& [chosen, written] : cases)
         EXPECT_EQ(addedFilePath(chosen), written) << chosen;
@@ -105,6 +109,18 @@ TEST(HistogramPlot, NoCurveWithoutAPeakAndLinesOnTheScale)
     EXPECT_EQ(curve[0], (IntPoint{10, 100}));
     EXPECT_EQ(limitLineX(frame, 0), 10);
     EXPECT_EQ(limitLineX(frame, 128), 138);
+}
+
+TEST(ImageTool, AJpegBesideAnUnwritablePictureTakesTheFirstFreeName)
+{
+    std::set<std::string> taken;
+    const auto isTaken = [&](const std::string& path) { return taken.count(path) > 0; };
+    EXPECT_EQ(jpegBesidePath("/p/IMG_1.heic", isTaken), "/p/IMG_1.jpg");
+    taken = {"/p/IMG_1.jpg", "/p/IMG_1-1.jpg"};
+    EXPECT_EQ(jpegBesidePath("/p/IMG_1.heic", isTaken), "/p/IMG_1-2.jpg");
+    EXPECT_EQ(jpegBesidePath("/p/scan", isTaken), "/p/scan.jpg");
+    EXPECT_EQ(jpegBesidePath("/p/" + std::string(355, 'x'), isTaken), std::nullopt); // no room for ".jpg"
+    EXPECT_EQ(jpegBesidePath("/p/a.avif", [](const std::string&) { return true; }), std::nullopt);
 }
 
 } // namespace

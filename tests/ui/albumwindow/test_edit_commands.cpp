@@ -144,6 +144,61 @@ private slots:
         QVERIFY(f.host.scripted.asked[0].contains(QStringLiteral("x3.jpg")));
     }
 
+    void insertStripNamesGiveUpTheirMiddle()
+    {
+        AlbumWindowFixture f;
+        const QString longName = QStringLiteral("IMG_20240421_sunrise_over_the_harbour_0421.jpg");
+        const std::string path = f.dir.file("pics/" + longName.toStdString());
+        writeTinted(path, 0);
+        writeTinted(f.dir.file("pics/p1.jpg"), 1);
+        f.host.scripted.filesAnswers << QStringList{QString::fromStdString(path),
+                                                    QString::fromStdString(f.dir.file("pics/p1.jpg"))};
+        pictra::ui::CInsertImageDlg dialog(f.state, f.host.scripted, {f.dir.file("trip.abm"), {}}, nullptr);
+        dialog.show();
+        clickButton(dialog, "1017");
+        auto* label = dialog.findChild<QLabel*>(QStringLiteral("1045"));
+        QVERIFY(label);
+        const QString shown = label->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("IMG_2")) && shown.endsWith(QStringLiteral("1.jpg")) &&
+                     shown.contains(QChar(0x2026)),
+                 qPrintable(shown));
+        QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->contentsRect().width());
+        QCOMPARE(label->toolTip(), longName);
+        QCOMPARE(labelText(dialog, "1046"), QStringLiteral("p1.jpg")); // a name that fits stays whole
+        QVERIFY(pictra::test::saveArtifact(dialog, "insert_strip_names.png"));
+    }
+
+    void moveOfAFileListedTwiceMovesItOnceAndSaysSo()
+    {
+        AlbumWindowFixture f;
+        const std::string photo = f.dir.file("a/IMG_1.jpg");
+        AlbumWindowFixture::writeJpeg(photo, 120, 1);
+        auto* frame = f.openAlbum(f.dir.file("trip.abm"), 2);
+        pictra::editWindowRecords(*f.state.albums, frame->viewId(), [&](pictra::AlbumRecord& r) {
+            pictra::setFieldText(r.images[0].path, photo);
+            pictra::setFieldText(r.images[1].path, photo);
+        });
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 0));
+        std::filesystem::create_directories(f.dir.file("b"));
+        const auto moveDialog = whenDialogOpens([&](QDialog& dialog) {
+            dialog.findChild<QRadioButton*>(QStringLiteral("1068"))->click(); // 全てのファイル
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("1079"));
+            QCOMPARE(list->topLevelItemCount(), 2);
+            dialog.findChild<QLineEdit*>(QStringLiteral("1000"))->setText(QString::fromStdString(f.dir.file("b")));
+            list->selectAll();
+            clickButton(dialog, "1020");
+        });
+        QVERIFY(frame->handleCommand(cmd::kMoveToFolder));
+        QVERIFY(pictra::fileExists(f.dir.file("b/IMG_1.jpg")));
+        QCOMPARE(entryPath(f.record(*frame), 1), f.dir.file("b/IMG_1.jpg"));
+        // No question about two files of one name: it is one file.
+        QCOMPARE(f.host.scripted.asked.size(), 1);
+        const QString note = f.host.scripted.asked.last();
+        QVERIFY2(note.contains(QStringLiteral("同じファイルなので一度だけ移動しました")) && note.contains(QStringLiteral("IMG_1.jpg")) &&
+                     !note.contains(QStringLiteral("別のファイル")) && !note.contains(QStringLiteral("移動しませんでした")),
+                 qPrintable(note));
+    }
+
     void deleteAsksAndFocusesTheNewLastImage()
     {
         AlbumWindowFixture f;

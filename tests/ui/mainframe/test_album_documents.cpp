@@ -64,6 +64,14 @@ private slots:
         QCOMPARE(state.albums->working.imageCount, 1);
         frame->executeShellCommand(openCommand(album)); // already open: only activated
         QCOMPARE(state.albums->openCount, 2);
+
+        // A picture handed over by "Open with" shows in a window of its own.
+        const std::string photo = tmp.file("img/beach.jpg");
+        test::writeJpeg(photo, 64, 48, 5);
+        frame->executeShellCommand(openCommand(photo));
+        QCOMPARE(state.albums->openCount, 3);
+        QCOMPARE(state.albums->working.kind, AlbumKind::SingleImage);
+        QCOMPARE(std::string(fieldText(state.albums->working.images[0].path)), photo);
     }
 
     void openThroughTheDialogReusesAnEmptyWindowAndRemembersTheFolder()

@@ -13,12 +13,16 @@
 #include "ui/search/search_command.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <chrono>
+#include <filesystem>
 
 using pictra::AlbumKind;
 using pictra::test::AlbumWindowFixture;
@@ -39,6 +43,21 @@ void chooseFolder(AlbumWindowFixture& f, QWidget& dialog, const std::string& fol
     auto* location = control<QComboBox>(dialog, "1019");
     f.host.scripted.fileAnswers << QString::fromStdString(folder);
     emit location->activated(location->count() - 1);
+}
+
+QStringList columnTexts(QTreeWidget& list, int column)
+{
+    QStringList texts;
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        texts << list.topLevelItem(i)->text(column);
+    return texts;
+}
+
+void clickHeading(QTreeWidget& list, int column)
+{
+    QHeaderView* header = list.header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 int windowsOfKind(AlbumWindowFixture& f, AlbumKind kind)
@@ -184,6 +203,7 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 3);
         list->sortItems(1, Qt::AscendingOrder);
         std::remove(f.dir.file("disk/b.jpg").c_str()); // gone before the delete: moving it fails
+        QVERIFY(!pictra::fileExists(f.home.trashedFile("a.jpg")));
         list->topLevelItem(0)->setSelected(true);
         list->topLevelItem(1)->setSelected(true);
         f.host.scripted.yesNoAnswers << true << true;
@@ -191,12 +211,65 @@ private slots:
         QVERIFY(f.host.scripted.asked.contains(
             QStringLiteral("「%1」を削除します。").arg(QString::fromStdString(f.dir.file("disk/a.jpg")))));
         QVERIFY(!pictra::fileExists(f.dir.file("disk/a.jpg")));
+        QVERIFY(pictra::fileExists(f.home.trashedFile("a.jpg"))); // the test's own trash, nobody else's
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("b"));
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("1"));
         QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("2"));
         QCOMPARE(resultText(dialog), QStringLiteral("2件のファイルが見つかりました。"));
         QVERIFY(!button(dialog, "1021")->isEnabled());
+    }
+
+    void resultsSortByEachColumnAndStayNumbered()
+    {
+        AlbumWindowFixture f;
+        namespace fs = std::filesystem;
+        const auto now = fs::file_time_type::clock::now();
+        struct Found {
+            const char* name;
+            std::size_t bytes;
+            int minutesOld;
+        };
+        // IMG_9 and IMG_10 both read "2 KB": only their byte counts order them.
+        for (const Found& file : {Found{"disk/IMG_10.jpg", 1100, 30}, Found{"disk/IMG_9.jpg", 1500, 10},
+                                  Found{"disk/sub/beach.jpg", 12000, 20}}) {
+            pictra::test::writeBytes(f.dir.file(file.name), std::string(file.bytes, 'x'));
+            fs::last_write_time(f.dir.file(file.name), now - std::chrono::minutes(file.minutesOld));
+        }
+        CSearchDlg dialog(f.state, f.host.scripted, cmd::kSearchFromFile, false, nullptr);
+        dialog.show();
+        chooseFolder(f, dialog, f.dir.file("disk"));
+        QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);
+        QTreeWidget& list = *results(dialog);
+        QCOMPARE(list.topLevelItemCount(), 3);
+        const QStringList numbers{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+        const QStringList found = columnTexts(list, 1);
+
+        clickHeading(list, 1);
+        QCOMPARE(columnTexts(list, 1), (QStringList{QStringLiteral("beach"), QStringLiteral("IMG_9"), QStringLiteral("IMG_10")}));
+        QCOMPARE(columnTexts(list, 0), numbers);
+        clickHeading(list, 1);
+        QCOMPARE(columnTexts(list, 1), (QStringList{QStringLiteral("IMG_10"), QStringLiteral("IMG_9"), QStringLiteral("beach")}));
+        clickHeading(list, 1);
+        clickHeading(list, 4);
+        QCOMPARE(columnTexts(list, 1), (QStringList{QStringLiteral("IMG_10"), QStringLiteral("IMG_9"), QStringLiteral("beach")}));
+        QCOMPARE(columnTexts(list, 4), (QStringList{QStringLiteral("2 KB"), QStringLiteral("2 KB"), QStringLiteral("12 KB")}));
+        QCOMPARE(columnTexts(list, 0), numbers);
+        QVERIFY(pictra::test::saveArtifact(dialog, "search_sorted.png"));
+        clickHeading(list, 5);
+        QCOMPARE(columnTexts(list, 1), (QStringList{QStringLiteral("IMG_10"), QStringLiteral("beach"), QStringLiteral("IMG_9")}));
+        clickHeading(list, 3);
+        QCOMPARE(list.topLevelItem(2)->text(1), QStringLiteral("beach")); // disk/ before disk/sub/
+        QCOMPARE(columnTexts(list, 0), numbers);
+        clickHeading(list, 0); // back to the order they were found in
+        QCOMPARE(columnTexts(list, 1), found);
+        QCOMPARE(columnTexts(list, 0), numbers);
+
+        // A delete closes the numbers up.
+        list.topLevelItem(0)->setSelected(true);
+        f.host.scripted.yesNoAnswers << true;
+        QTest::mouseClick(button(dialog, "1021"), Qt::LeftButton);
+        QCOMPARE(columnTexts(list, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     }
 
     void deleteFirstSaysWhichOpenAlbumsUseTheFile()
@@ -241,8 +314,9 @@ private slots:
         QVERIFY(!control<QComboBox>(dialog, "1019")->isEnabled());
         control<QLineEdit>(dialog, "1001")->setText(QStringLiteral("2003,京都"));
         QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);
-        QCOMPARE(results(dialog)->topLevelItemCount(), 1); // c.jpeg is no image of "*.*"
+        QCOMPARE(results(dialog)->topLevelItemCount(), 2); // "*.*" takes every type the program reads
         QCOMPARE(results(dialog)->topLevelItem(0)->text(1), QStringLiteral("b"));
+        QCOMPARE(results(dialog)->topLevelItem(1)->text(1), QStringLiteral("c"));
         pattern->setEditText(QStringLiteral("KYOTO"));
         control<QLineEdit>(dialog, "1001")->clear();
         QTest::mouseClick(button(dialog, "1017"), Qt::LeftButton);

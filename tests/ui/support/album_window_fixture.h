@@ -8,6 +8,7 @@
 #include "core/album/window_records.h"
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
+#include "support/private_home.h"
 #include "support/synthetic_image.h"
 #include "support/temp_dir.h"
 #include "support/test_album_host.h"
@@ -122,6 +123,7 @@ struct AlbumWindowFixture {
     }
 
     TempDir dir;
+    PrivateHome home{dir.file("home")};
     AppState state;
     TestAlbumHost host;
 };

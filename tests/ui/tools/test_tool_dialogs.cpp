@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <filesystem>
+
 namespace pictra {
 namespace {
 
@@ -166,6 +168,38 @@ private slots:
         QVERIFY(view->handleCommand(32830));
         QCOMPARE(bytesOf(source), kept);
         QVERIFY(f.host.scripted.asked.last().contains("元の画像は変更されていません"));
+    }
+
+    void changeOfAPictureThatCannotBeWrittenKeepsAJpegBesideIt()
+    {
+        AlbumWindowFixture f;
+        f.openAlbum(kAlbum, 2);
+        f.writePictures(kAlbum, 2, 64, 32);
+        // A GIF by name (the program reads it by its bytes) that the program cannot write.
+        const std::string gif = f.dir.file("img0.gif");
+        std::filesystem::copy_file(f.dir.file("img0.jpg"), gif);
+        editWindowRecords(*f.state.albums, f.state.albums->windowSlots[0].viewId,
+                          [&](AlbumRecord& r) { setFieldText(r.images[0].path, gif); });
+        ui::CChildFrame* frame = ui::openSpecialWindow(f.state, f.host, AlbumKind::SingleImage,
+                                                       f.state.albums->windowSlots[0].images[0]);
+        auto* view = qobject_cast<CPictraView*>(frame->widget());
+        const auto kept = bytesOf(gif);
+
+        f.host.scripted.yesNoAnswers << false;
+        const auto declined = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        QVERIFY(view->handleCommand(32839)); // negative
+        QVERIFY(f.host.scripted.asked.last().contains(QStringLiteral("「img0-1.jpg」"))); // img0.jpg is taken
+        QVERIFY(!fileExists(f.dir.file("img0-1.jpg")));
+
+        f.host.scripted.yesNoAnswers << true;
+        const auto accepted = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1017); });
+        QVERIFY(view->handleCommand(32839));
+        const std::string jpeg = f.dir.file("img0-1.jpg");
+        QVERIFY(fileExists(jpeg));
+        QCOMPARE(bytesOf(gif), kept); // the original stays as it was
+        QCOMPARE(imageFilePath(f.state.albums->windowSlots[0].images[0]), jpeg);
+        QVERIFY(albumChanged(f.state.albums->windowSlots[0]));
+        QVERIFY(fileExists(storeCopyPath(f.state.programFolder, kAlbum, jpeg)));
     }
 
     void changeRenewsTheStoreCopyOfEveryOpenAlbumListingThePicture()
