@@ -2,9 +2,12 @@
 #include "core/image_io/image_file_io.h"
 
 #include "core/codecs/bmp/bmp_file.h"
+#include "core/codecs/gif/gif_file.h"
 #include "core/codecs/image_file_access.h"
+#include "core/codecs/png/png_file.h"
 #include "core/codecs/psd/psd_file.h"
 #include "core/codecs/tiff/tiff_file.h"
+#include "core/codecs/webp/webp_file.h"
 #include "core/image/image_format_sniff.h"
 #include "core/image_io/exif_upright.h"
 #include "core/image_io/jpeg_codec.h"
@@ -57,9 +60,9 @@ Status ImageFileIO::loadImage(const std::string& path, ImageRecord& record)
     case ImageFormat::Tiff: status = readImageFile(path, record, readTiffBytes); break;
     case ImageFormat::Psd: status = readImageFile(path, record, readPsdBytes); break;
     case ImageFormat::Pcx: status = IKPcxFileLoad(path, record); break;
-    case ImageFormat::Png:
-    case ImageFormat::Gif:
-    case ImageFormat::Webp: break;
+    case ImageFormat::Png: status = readPng(path, record); break;
+    case ImageFormat::Gif: status = readGif(path, record); break;
+    case ImageFormat::Webp: status = readWebp(path, record); break;
     // The HEIF/AVIF and JPEG XL readers go here.
     case ImageFormat::Heif:
     case ImageFormat::Avif:
@@ -80,8 +83,8 @@ Status ImageFileIO::saveImage(const std::string& path, const ImageRecord& record
     case ImageFormat::Tiff: return writeTiff(path, record);
     case ImageFormat::Psd: return writePsd(path, record);
     case ImageFormat::Pcx: return IKPcxFileSave(path, record);
-    case ImageFormat::Png:
-    case ImageFormat::Webp:
+    case ImageFormat::Png: return writePng(path, record);
+    case ImageFormat::Webp: return writeWebp(path, record, m_webp);
     case ImageFormat::Gif:
     case ImageFormat::Heif:
     case ImageFormat::Avif:

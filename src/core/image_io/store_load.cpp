@@ -2,6 +2,7 @@
 #include "core/image_io/store_load.h"
 
 #include "core/codecs/image_file_access.h"
+#include "core/codecs/webp/webp_file.h"
 #include "core/image/area_resample.h"
 #include "core/image/image_format.h"
 #include "core/image/orientation.h"
@@ -30,11 +31,21 @@ Status decodeJpegForStore(ByteSpan data, ImageRecord& record)
     return status;
 }
 
+// A still WebP is scaled by libwebp as it decodes, straight to the store size.
+Status decodeWebpForStore(ByteSpan data, ImageRecord& record)
+{
+    const Result<PictureSize> size = webpPictureSize(data);
+    if (!size)
+        return size.status();
+    return readWebpBytesAtSize(data, record, storeSize(size->width, size->height));
+}
+
 } // namespace
 
 Status loadForStore(ImageFileIO& io, const std::string& path, ImageRecord& record)
 {
-    if (io.useLibrary != 0 && loadFormatOf(path) == ImageFormat::Jpeg) {
+    const ImageFormat format = formatOfFile(path);
+    if (io.useLibrary != 0 && format == ImageFormat::Jpeg) {
         record.clearHeaders();
         auto bytes = readFile(path, kMaxImageFileBytes);
         if (!bytes)
@@ -42,6 +53,11 @@ Status loadForStore(ImageFileIO& io, const std::string& path, ImageRecord& recor
         if (const Status status = decodeJpegForStore(*bytes, record); pictureLoaded(status))
             return status;
         // A file the library refuses may still suit our own decoder.
+    }
+    if (format == ImageFormat::Webp) {
+        record.clearHeaders();
+        const auto bytes = readFile(path, kMaxImageFileBytes);
+        return bytes ? decodeWebpForStore(*bytes, record) : bytes.status();
     }
     const Status status = io.loadImage(path, record);
     if (!pictureLoaded(status))

@@ -1,7 +1,8 @@
 // Loading a picture at the size its store copy keeps. A JPEG is decoded at
 // the smallest DCT reduction that is still at least that size and then
 // averaged down to it, which is much faster than a full decode and gives a
-// smoother copy; any other file is loaded whole and reduced.
+// smoother copy; a still WebP is scaled while it decodes; any other file is
+// loaded whole and reduced.
 #pragma once
 
 #include "core/image/image_record.h"

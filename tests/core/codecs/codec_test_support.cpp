@@ -1,6 +1,8 @@
 // Codec test helpers.
 #include "codec_test_support.h"
 
+#include <cmath>
+
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,30 @@ std::vector<std::uint8_t> readAll(const std::string& path)
 void writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     writeBytes(path, std::string(bytes.begin(), bytes.end()));
+}
+
+double psnr(const RgbImage& a, const RgbImage& b)
+{
+    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size() || a.rgb.empty())
+        return 0;
+    double squares = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
+        const double d = double(a.rgb[i]) - double(b.rgb[i]);
+        squares += d * d;
+    }
+    if (squares == 0)
+        return 99;
+    return 10 * std::log10(255.0 * 255.0 * double(a.rgb.size()) / squares);
+}
+
+std::optional<RgbImage> decodeWithTool(const std::string& command, const std::string& ppmPath)
+{
+    std::string output;
+    if (!runCommand(command, &output)) {
+        ADD_FAILURE() << command << ": " << output;
+        return std::nullopt;
+    }
+    return fromPpm(readAll(ppmPath));
 }
 
 RgbImage makeFewColours(int width, int height, int colours)

@@ -44,6 +44,17 @@ bool runCommand(const std::string& command, std::string* output = nullptr);
 std::vector<std::uint8_t> readAll(const std::string& path);
 void writeAll(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// Peak signal-to-noise ratio of two pictures of one size in dB (99 when
+// equal, 0 when their sizes differ).
+double psnr(const RgbImage& a, const RgbImage& b);
+
+// Runs `command`, which writes a binary PPM to `ppmPath`, and reads that
+// picture (nullopt when the tool fails).
+std::optional<RgbImage> decodeWithTool(const std::string& command, const std::string& ppmPath);
+
+// convert options that put a picture with alpha over white, as our readers do.
+inline constexpr const char* kOnWhite = "-background white -alpha remove -alpha off";
+
 // A picture of at most `colours` distinct colours (at most 256, so it fits a palette).
 RgbImage makeFewColours(int width, int height, int colours);
 

@@ -1,10 +1,13 @@
 #include "core/image_io/exif_block.h"
 
+#include "core/image_io/image_file_io.h"
 #include "core/util/file_io.h"
+#include "support/synthetic_image.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -121,6 +124,34 @@ TEST(ReadExifBlock, ReadsTheFileAndTellsAMissingOne)
     ASSERT_TRUE(block);
     EXPECT_EQ(std::string(block->begin(), block->end()), kTiff);
     EXPECT_EQ(readExifBlock(dir.file("none.png")).status(), Status::NotFound);
+}
+
+// Files whose Exif was put in by independent tools: exiftool writes a PNG's
+// eXIf chunk, webpmux a WebP's EXIF chunk (the block exiftool cuts out).
+TEST(ReadExifBlock, FindsWhatExiftoolAndWebpmuxWrote)
+{
+    for (const char* tool : {"/usr/bin/exiftool", "/usr/bin/webpmux"})
+        if (!fileExists(tool))
+            GTEST_SKIP() << tool << " is not installed";
+    test::TempDir dir;
+    ImageBuffers buffers(1 << 16);
+    test::fillRecord(test::makePhotoLike(4, 3), buffers);
+    ImageFileIO io;
+    ASSERT_EQ(io.saveImage(dir.file("a.png"), buffers.record()), Status::Ok);
+    ASSERT_EQ(io.saveImage(dir.file("plain.webp"), buffers.record()), Status::Ok);
+    const std::string commands =
+        "/usr/bin/exiftool -q -overwrite_original -Orientation=6 -n -Make=Pictra " + dir.file("a.png") + " && " +
+        "/usr/bin/exiftool -b -exif " + dir.file("a.png") + " > " + dir.file("exif.bin") + " && " +
+        "/usr/bin/webpmux -set exif " + dir.file("exif.bin") + " " + dir.file("plain.webp") + " -o " + dir.file("a.webp");
+    ASSERT_EQ(std::system(("(" + commands + ") >/dev/null 2>&1").c_str()), 0);
+    const auto expected = readFile(dir.file("exif.bin"));
+    ASSERT_TRUE(expected);
+    ASSERT_GE(expected->size(), 8u);
+    for (const char* name : {"a.png", "a.webp"}) {
+        const Result<Bytes> block = readExifBlock(dir.file(name));
+        ASSERT_TRUE(block) << name << " " << statusName(block.status());
+        EXPECT_EQ(*block, *expected) << name;
+    }
 }
 
 } // namespace

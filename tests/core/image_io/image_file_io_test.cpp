@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace pictra {
@@ -168,6 +169,36 @@ TEST(SharedImage, GrowsOnDemandUpToTheSettingsCap)
     EXPECT_EQ(record.width(), 0);
     s.imageBufferMb = 0;
     EXPECT_EQ(imageBufferBytes(s), static_cast<std::size_t>(kSharedImageFallbackMb) * 1'000'000);
+}
+
+TEST_F(ImageFileIoTest, NewFormatsRoundTripThroughTheDoorWhateverTheirNames)
+{
+    const test::RgbImage image = test::makePhotoLike(31, 17, 6);
+    test::fillRecord(image, buffers);
+    ImageFileIO lossless(JpegSaveOptions{}, WebpSaveOptions{WebpCompression::Lossless, 60});
+    for (const char* name : {"a.png", "a.WEBP"}) {
+        ASSERT_EQ(lossless.saveImage(dir.file(name), buffers.record()), Status::Ok) << name;
+        const std::string renamed = dir.file(std::string(name) + ".jpg");
+        test::writeBytes(renamed, fileBytes(dir.file(name)));
+        ImageBuffers back(1 << 20);
+        ASSERT_EQ(io.loadImage(renamed, back.record()), Status::Ok) << name;
+        EXPECT_EQ(test::fromRecord(back.record()).rgb, image.rgb) << name;
+    }
+    ASSERT_EQ(io.saveImage(dir.file("lossy.webp"), buffers.record()), Status::Ok);
+    EXPECT_LT(fileBytes(dir.file("lossy.webp")).size(), fileBytes(dir.file("a.WEBP")).size());
+}
+
+TEST_F(ImageFileIoTest, AHeicNamedJpgIsTakenForHeif)
+{
+    if (!fileExists("/usr/bin/heif-enc"))
+        GTEST_SKIP() << "heif-enc is not installed";
+    test::fillRecord(test::makePhotoLike(16, 8, 1), buffers);
+    ASSERT_EQ(io.saveImage(dir.file("in.png"), buffers.record()), Status::Ok);
+    const std::string encode = "/usr/bin/heif-enc -q 60 " + dir.file("in.png") + " -o " + dir.file("IMG_1.heic");
+    ASSERT_EQ(std::system((encode + " >/dev/null 2>&1").c_str()), 0);
+    test::writeBytes(dir.file("IMG_1.jpg"), fileBytes(dir.file("IMG_1.heic")));
+    EXPECT_EQ(formatOfFile(dir.file("IMG_1.jpg")), ImageFormat::Heif);
+    EXPECT_NE(io.loadImage(dir.file("IMG_1.jpg"), buffers.record()), Status::Corrupt); // never the JPEG reader's verdict
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/album/store_copy.h"
+#include "core/codecs/webp/webp_file.h"
 #include "core/image/area_resample.h"
 #include "core/image/shared_image.h"
 #include "core/image_io/store_load.h"
@@ -116,6 +117,26 @@ TEST(AreaShrink, AveragesTheCoveredPixelsInPlace)
     EXPECT_EQ(record.row(1)[6], 63); // rows 2, 3
     EXPECT_EQ(record.row(0)[9], 0);  // padding
     EXPECT_FALSE(shrinkByArea(record, 4, 2)); // not a reduction
+}
+
+// A still WebP is scaled while it decodes: its copy has the rule's sides,
+// and a picture over the buffer's cap at full size still gives its copy.
+TEST(StoreFromWebp, ScalesWhileDecodingWithinASmallBuffer)
+{
+    test::TempDir dir;
+    ImageBuffers source(0, 20'000'000);
+    test::fillRecord(quarters(2400, 1800), source); // 13 MB decoded
+    const std::string path = dir.file("wide.jpg"); // the bytes, not the name, choose the reader
+    ASSERT_EQ(writeWebp(path, source.record(), {WebpCompression::Lossless, 50}), Status::Ok);
+    ImageBuffers buffers(0, 2'000'000);
+    ImageFileIO io;
+    EXPECT_EQ(io.loadImage(path, buffers.record()), Status::TooLarge);
+    ASSERT_EQ(loadForStore(io, path, buffers.record()), Status::Ok);
+    EXPECT_EQ((PictureSize{buffers.record().width(), buffers.record().height()}), storeSize(2400, 1800));
+    const test::RgbImage copy = test::fromRecord(buffers.record());
+    const std::uint8_t* bottomRight = copy.rgb.data() + copy.rgb.size() - 3;
+    EXPECT_EQ(std::vector<int>(copy.rgb.begin(), copy.rgb.begin() + 3), (std::vector<int>{20, 40, 60}));
+    EXPECT_EQ(std::vector<int>(bottomRight, bottomRight + 3), (std::vector<int>{230, 200, 60}));
 }
 
 } // namespace

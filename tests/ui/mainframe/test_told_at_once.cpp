@@ -25,14 +25,14 @@ namespace {
 struct Program : test::StartedProgram {
     std::string good = tmp.file("img/good.jpg");
     std::string text = tmp.file("img/notes.jpg");  // a text file named .jpg
-    std::string typed = tmp.file("img/anim.gif");  // a type the program does not read
+    std::string typed = tmp.file("img/paint.xcf"); // a type the program does not read
     std::string cut = tmp.file("img/cut.jpg");     // a JPEG that ends half way
 
     Program()
     {
         test::writeJpeg(good, 64, 48, 1);
         test::writeBytes(text, "shopping list");
-        test::writeBytes(typed, "GIF89a");
+        test::writeBytes(typed, "gimp xcf v011");
         auto jpeg = test::encodeWithTurbo(test::makePhotoLike(320, 240, 4), 85, test::TurboSampling::S420);
         jpeg.resize(jpeg.size() / 2);
         test::writeBytes(cut, std::string(jpeg.begin(), jpeg.end()));

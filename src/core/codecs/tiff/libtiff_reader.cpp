@@ -1,6 +1,7 @@
 // libtiff over a file held in memory, with its messages kept to itself.
 #include "core/codecs/tiff/libtiff_reader.h"
 
+#include "core/codecs/alpha_on_white.h"
 #include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
@@ -88,14 +89,6 @@ bool premultiplied(TIFF* tiff)
     return !(grey && unassociated);
 }
 
-// Puts a colour over white: premultiplied colours add the uncovered share
-// of white.
-std::uint8_t onWhite(std::uint32_t colour, std::uint32_t alpha, bool premultipliedColour)
-{
-    const std::uint32_t covered = premultipliedColour ? colour : (colour * alpha + 127) / 255;
-    return static_cast<std::uint8_t>(std::min<std::uint32_t>(255, covered + (255 - alpha)));
-}
-
 // The colour profile libtiff found in the directory; empty when none. The
 // RGBA reader has already turned CMYK into RGB, so a CMYK profile does not
 // match the pixels and changes nothing.
@@ -133,15 +126,15 @@ Status decode(ByteSpan data, ImageRecord& record)
     }
     if (TIFFReadRGBAImageOriented(tiff.get(), width, height, raster.data(), ORIENTATION_BOTLEFT, 1) == 0)
         return Status::Corrupt;
-    const bool pre = premultiplied(tiff.get());
+    const AlphaKind kind = premultiplied(tiff.get()) ? AlphaKind::Premultiplied : AlphaKind::Straight;
     const std::uint32_t* src = raster.data();
     for (std::uint32_t y = 0; y < height; ++y) {
         std::uint8_t* dst = record.row(static_cast<int>(y));
         for (std::uint32_t x = 0; x < width; ++x, ++src, dst += 3) {
             const std::uint32_t a = TIFFGetA(*src);
-            dst[0] = onWhite(TIFFGetB(*src), a, pre);
-            dst[1] = onWhite(TIFFGetG(*src), a, pre);
-            dst[2] = onWhite(TIFFGetR(*src), a, pre);
+            dst[0] = onWhite(TIFFGetB(*src), a, kind);
+            dst[1] = onWhite(TIFFGetG(*src), a, kind);
+            dst[2] = onWhite(TIFFGetR(*src), a, kind);
         }
         std::fill(dst, record.row(static_cast<int>(y)) + record.stride(), std::uint8_t{0});
     }
