@@ -69,5 +69,6 @@ int runScan(const Args& args);
 int runEdit(const Args& args);
 int runSearch(const Args& args);
 int runXmp(const Args& args);
+int runRelink(const Args& args);
 
 } // namespace pictra::cli

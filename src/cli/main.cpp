@@ -77,6 +77,17 @@ constexpr const char* kUsage =
     "                             (IMG_1.xmp, IMG_1.jpg.xmp) and their files' own Exif,\n"
     "                             XMP and IPTC, and save the album; only empty texts and\n"
     "                             unset dates are filled unless --overwrite is given\n"
+    "  relink [--search DIR]... [--apply] ALBUM\n"
+    "                             find the moved or renamed originals of the album's\n"
+    "                             missing images by their pictures, as 元画像を探す\n"
+    "                             does: in each DIR with its subfolders (default: the\n"
+    "                             album's folder, the last folders used, the picture\n"
+    "                             folder and mounted media); prints \"OLD → NEW\" per\n"
+    "                             image found, \"ambiguous: OLD → A | B\" where files are\n"
+    "                             equally alike (left unchanged) and \"not found: OLD\";\n"
+    "                             --apply points the album at the files found; hashes\n"
+    "                             are kept in $XDG_CACHE_HOME/pictra; exit 3 when some\n"
+    "                             image was not found\n"
     "  --help                     show this text\n"
     "\n"
     "Settings (JPEG options, image buffer size) come from Pictra's program folder.\n"
@@ -119,6 +130,8 @@ int main(int argc, char** argv)
         return runSearch(args);
     if (command == "xmp")
         return runXmp(args);
+    if (command == "relink")
+        return runRelink(args);
     printError("unknown command \"" + std::string(command) + "\" (see pictra-cli --help)");
     return kExitUsage;
 }

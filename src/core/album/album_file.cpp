@@ -80,6 +80,20 @@ Result<AlbumFileContents> parseAlbumFile(ByteSpan data)
     return contents;
 }
 
+std::vector<std::uint8_t> albumFileBytes(std::span<const ImageEntry> entries, std::span<const ByteSpan> storeCopies)
+{
+    std::size_t bytes = albumHeadBytes(entries.size());
+    for (const ByteSpan copy : storeCopies)
+        bytes += 4 + copy.size();
+    ByteWriter out(bytes);
+    writeAlbumHead(out, entries);
+    for (const ByteSpan copy : storeCopies) {
+        out.i32(static_cast<std::int32_t>(copy.size()));
+        out.bytes(copy);
+    }
+    return out.take();
+}
+
 void writeAlbumHead(ByteWriter& out, std::span<const ImageEntry> entries)
 {
     out.fixedString(kAlbumMagic, kAlbumMagicBytes);

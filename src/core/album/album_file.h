@@ -49,4 +49,8 @@ std::size_t albumHeadBytes(std::size_t count);
 // Writes the magic block, N and the entries (what precedes the blocks).
 void writeAlbumHead(ByteWriter& out, std::span<const ImageEntry> entries);
 
+// A whole album file: the head, then each store copy with its length
+// (`storeCopies` one per entry).
+std::vector<std::uint8_t> albumFileBytes(std::span<const ImageEntry> entries, std::span<const ByteSpan> storeCopies);
+
 } // namespace pictra

@@ -75,6 +75,8 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kPrintPoster:
     case kPrintDtp:
         return s.hasActiveWindow && s.imageCount != 0;
+    case kRelink:
+        return isAlbum(s) && s.imageCount > 0;
     case kCopyToFolder:
     case kMoveToFolder:
     case kRename:

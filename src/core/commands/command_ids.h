@@ -51,6 +51,7 @@ inline constexpr int kOptions = 32796;
 inline constexpr int kCopyToFolder = 32798;
 inline constexpr int kMoveToFolder = 32799;
 inline constexpr int kRename = 32800;
+inline constexpr int kRelink = 32870;
 
 inline constexpr int kPrintNormal = 32842;
 inline constexpr int kPrintPoster = 32855;

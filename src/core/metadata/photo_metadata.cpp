@@ -2,6 +2,7 @@
 // exception; they end here as statuses, so no exception leaves this file.
 #include "core/metadata/photo_metadata.h"
 
+#include "core/image_io/exif_block.h"
 #include "core/metadata/exiv2_setup.h"
 #include "core/metadata/jpeg_exif_block.h"
 #include "core/util/cp932.h"
@@ -172,13 +173,10 @@ std::vector<std::uint8_t> fileStart(const std::string& path)
     return bytes;
 }
 
-} // namespace
 
-Result<PhotoMetadata> readPhotoMetadata(const std::string& path)
+// What exiv2 itself makes of the file at `path`.
+Result<PhotoMetadata> readWithExiv2(const std::string& path)
 {
-    if (!fileExists(path))
-        return Status::NotFound;
-    prepareExiv2();
     if (!knownFormat([&] { return Exiv2::ImageFactory::getType(path); }))
         return fallback(fileStart(path), Status::Unsupported);
     try {
@@ -186,6 +184,27 @@ Result<PhotoMetadata> readPhotoMetadata(const std::string& path)
     } catch (const std::exception&) {
         return fallback(fileStart(path), Status::Corrupt);
     }
+}
+
+} // namespace
+
+Result<PhotoMetadata> readPhotoMetadata(const std::string& path)
+{
+    if (!fileExists(path))
+        return Status::NotFound;
+    prepareExiv2();
+    Result<PhotoMetadata> read = readWithExiv2(path);
+    if (read && read->taken)
+        return read;
+    // Formats whose Exif exiv2 does not find (HEIF and others) still give
+    // their date through the program's own readers of the raw block.
+    const auto block = readExifBlock(path);
+    const std::optional<TakenDate> date = block ? rawExifDate(*block) : std::nullopt;
+    if (!date)
+        return read;
+    PhotoMetadata m = read ? std::move(*read) : PhotoMetadata{};
+    m.taken = date;
+    return m;
 }
 
 Result<PhotoMetadata> photoMetadataFromBytes(std::span<const std::uint8_t> bytes)

@@ -31,13 +31,7 @@ Result<int> repointSamplePictures(const std::string& albumPath, const std::strin
     if (changed == 0)
         return 0;
 
-    ByteWriter out(bytes->size());
-    writeAlbumHead(out, album->entries);
-    for (ByteSpan copy : album->storeCopies) {
-        out.i32(static_cast<std::int32_t>(copy.size()));
-        out.bytes(copy);
-    }
-    const Status written = writeFileAtomic(albumPath, out.data());
+    const Status written = writeFileAtomic(albumPath, albumFileBytes(album->entries, album->storeCopies));
     if (written != Status::Ok)
         return written;
     return changed;

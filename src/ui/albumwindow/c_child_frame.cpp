@@ -180,6 +180,7 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kCopyToFolder:
     case cmd::kMoveToFolder:
     case cmd::kRename:
+    case cmd::kRelink:
         makeCurrent();
         return runFileCommand(m_state, m_host, *this, id);
     case cmd::kFillDateTaken:

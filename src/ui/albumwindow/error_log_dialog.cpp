@@ -4,10 +4,12 @@
 #include "core/util/cp932.h"
 #include "core/util/paths.h"
 #include "ui/dialogs/album_change_messages.h"
+#include "ui/dialogs/relink_messages.h"
 #include "ui/widgets/file_list_view.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -21,7 +23,7 @@ QString text(std::string_view s) { return QString::fromStdString(storedPathToUtf
 } // namespace
 
 ErrorLogDialog::ErrorLogDialog(const std::string& albumPath, const std::vector<std::string>& missingPaths,
-                               QWidget* parent)
+                               QWidget* parent, std::function<void()> findOriginals)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("190"));
@@ -41,6 +43,14 @@ ErrorLogDialog::ErrorLogDialog(const std::string& albumPath, const std::vector<s
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (findOriginals) {
+        QPushButton* find = buttons->addButton(relinkErrorLogButtonText(), QDialogButtonBox::ActionRole);
+        find->setObjectName(QStringLiteral("findOriginals"));
+        connect(find, &QPushButton::clicked, this, [this, findOriginals = std::move(findOriginals)] {
+            accept();
+            findOriginals();
+        });
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addWidget(list);

@@ -18,7 +18,9 @@
 #include "ui/dialogs/c_file_name_dlg.h"
 #include "ui/dialogs/c_insert_image_dlg.h"
 #include "ui/dialogs/c_reference.h"
+#include "ui/dialogs/c_relink_dlg.h"
 #include "ui/dialogs/file_outcome_messages.h"
+#include "ui/dialogs/relink_messages.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -145,6 +147,20 @@ void rename(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         host.prompts().showMessage(&frame, unfollowed.join(QStringLiteral("\n\n")));
 }
 
+// "元画像を探す...": the dialog repoints what the user confirms.
+void relink(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
+{
+    CRelinkDlg dialog(state, host.prompts(), &frame);
+    if (dialog.missingCount() == 0) {
+        host.prompts().showMessage(&frame, relinkNothingMissingMessage());
+        return;
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.changedAlbums().empty())
+        return;
+    frame.refreshTitle();
+    refreshWindows(state, host);
+}
+
 } // namespace
 
 bool runFileCommand(AppState& state, AlbumWindowHost& host, CChildFrame& frame, int id)
@@ -154,6 +170,7 @@ bool runFileCommand(AppState& state, AlbumWindowHost& host, CChildFrame& frame, 
     case cmd::kCopyToFolder: transfer(state, host, frame, TransferMode::Copy); return true;
     case cmd::kMoveToFolder: transfer(state, host, frame, TransferMode::Move); return true;
     case cmd::kRename: rename(state, host, frame); return true;
+    case cmd::kRelink: relink(state, host, frame); return true;
     default: return false;
     }
 }

@@ -8,6 +8,7 @@
 #include "core/album/album_read.h"
 #include "core/album/album_write.h"
 #include "core/album/window_slots.h"
+#include "core/commands/command_ids.h"
 #include "core/app/app_state.h"
 #include "core/document/album_names.h"
 #include "core/image/image_format.h"
@@ -32,6 +33,7 @@
 
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -153,7 +155,11 @@ Status AlbumDocuments::readInto(CChildFrame& frame, const std::string& path, con
     if (CViewPictra* view = frame.pageView())
         view->showAppended(); // draws the first page and focuses its first image
     if (!read->missingSources.empty()) {
-        auto* log = new ErrorLogDialog(path, read->missingSources.paths(), &frame);
+        QPointer<CChildFrame> target(&frame);
+        auto* log = new ErrorLogDialog(path, read->missingSources.paths(), &frame, [target] {
+            if (target)
+                target->handleCommand(cmd::kRelink);
+        });
         log->setAttribute(Qt::WA_DeleteOnClose);
         log->open();
     }

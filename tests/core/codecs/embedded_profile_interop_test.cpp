@@ -224,14 +224,23 @@ TEST_F(EmbeddedProfiles, CmykJpegsComeOutNearTheRgbOriginal)
     }
 }
 
-TEST_F(EmbeddedProfiles, CmykJpegWithAPressProfileMatchesImageMagick)
+TEST_F(EmbeddedProfiles, CmykPicturesWithAPressProfileMatchImageMagick)
 {
     const std::string press = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
-    convert(file("in.ppm") + " -profile " + file("srgb.icc") + " -profile " + press + " -quality 95", "press.jpg");
-    const test::RgbImage want = reference("press.jpg");
-    ImageBuffers buffers(test::kTestBufferBytes);
-    ASSERT_EQ(JpegCodec(1).loadJpeg(file("press.jpg"), buffers.record()), Status::Ok);
-    EXPECT_LT(worstDeltaE(test::fromRecord(buffers.record()), want), 3);
+    struct Case {
+        const char* name;
+        const char* options;
+        Status (*read)(const std::string&, ImageRecord&);
+    };
+    const auto readJpeg = [](const std::string& path, ImageRecord& record) { return JpegCodec(1).loadJpeg(path, record); };
+    for (const Case& c : {Case{"press.jpg", "-quality 95", readJpeg}, Case{"press.tif", "-compress none", readTiff},
+                          Case{"press.psd", "", readPsd}}) {
+        convert(file("in.ppm") + " -profile " + file("srgb.icc") + " -profile " + press + " " + c.options, c.name);
+        const test::RgbImage want = reference(c.name);
+        ImageBuffers buffers(test::kTestBufferBytes);
+        ASSERT_EQ(c.read(file(c.name), buffers.record()), Status::Ok) << c.name;
+        EXPECT_LT(worstDeltaE(test::fromRecord(buffers.record()), want), 3) << c.name;
+    }
 }
 
 } // namespace
