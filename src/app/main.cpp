@@ -5,6 +5,7 @@
 #include "core/commands/open_command.h"
 #include "core/platform/program_folder.h"
 #include "ui/dialogs/qt_translations.h"
+#include "ui/prompts/file_dialog_columns.h"
 #include "ui/mainframe/c_main_frame.h"
 #include "ui/mainframe/single_instance.h"
 
@@ -13,8 +14,10 @@
 
 int main(int argc, char** argv)
 {
+    pictra::ui::preferJapaneseSystemLocale();
     QApplication app(argc, argv);
     (void)pictra::ui::installQtJapanese(app); // without them Qt's buttons stay in English
+    pictra::ui::fitFileDialogColumns(app);
     pictra::AppState state;
     pictra::StartOptions options;
     options.programDir = QCoreApplication::applicationDirPath().toStdString();

@@ -5,6 +5,8 @@
 #include "scratch_folder.h"
 
 #include "core/album/create_album.h"
+#include "core/album/duplicate_pictures.h"
+#include "core/album/picture_identity.h"
 #include "core/image/shared_image.h"
 #include "core/metadata/metadata_settings.h"
 #include "parallel_store_copies.h"
@@ -37,20 +39,34 @@ void reportSkipped(const SkippedImage& skipped)
         printError("skipped " + skipped.path + ": " + std::string(statusText(skipped.status)));
 }
 
+// The images without those that repeat an earlier one (the same file, or
+// the same picture), each left out named on a line of its own.
+std::vector<std::string> withoutRepeats(const std::vector<std::string>& images)
+{
+    const std::vector<DuplicatePicture> repeats = findDuplicatePictures({}, fileIdentities(images));
+    for (const DuplicatePicture& d : repeats)
+        printError("skipped " + images[d.offered] +
+                   (d.kind == DuplicateKind::SameFile ? ": the same file as " : ": the same picture as ") + d.of);
+    return withoutDuplicates(std::span<const std::string>(images), repeats);
+}
+
 } // namespace
 
 int runCreate(const Args& args)
 {
     bool force = false;
+    bool skipDuplicates = false;
     std::vector<std::string> paths;
     for (const std::string& a : args) {
         if (a == "--force")
             force = true;
+        else if (a == "--skip-duplicates")
+            skipDuplicates = true;
         else
             paths.push_back(a);
     }
     if (paths.empty()) {
-        printError("usage: pictra-cli create [--force] ALBUM IMAGE...");
+        printError("usage: pictra-cli create [--force] [--skip-duplicates] ALBUM IMAGE...");
         return kExitUsage;
     }
     const std::string album = paths.front();
@@ -69,6 +85,8 @@ int runCreate(const Args& args)
     std::vector<std::string> images;
     for (std::size_t i = 1; i < paths.size(); ++i)
         images.push_back(absolute(paths[i]));
+    if (skipDuplicates)
+        images = withoutRepeats(images);
     StoreCopyBatch job;
     job.programFolder = scratch.path();
     job.albumPath = album;

@@ -17,6 +17,21 @@ WindowBox cascadedWindow(AreaSize area, int before, AreaSize preferred)
     return {k * kCascadeStep, k * kCascadeStep, width, height};
 }
 
+std::vector<WindowBox> cascadedAll(AreaSize area, int count)
+{
+    std::vector<WindowBox> boxes;
+    if (count <= 0 || area.width <= 0 || area.height <= 0)
+        return boxes;
+    const long long shrink = static_cast<long long>(count - 1) * kCascadeStep;
+    const auto side = [shrink](int whole) {
+        return static_cast<int>(std::max<long long>(whole - shrink, whole * 2LL / 3));
+    };
+    const AreaSize size{side(area.width), side(area.height)};
+    for (int i = 0; i < count; ++i)
+        boxes.push_back(cascadedWindow(area, i, size));
+    return boxes;
+}
+
 std::vector<WindowBox> tiledSideBySide(AreaSize area, int count)
 {
     std::vector<WindowBox> boxes;

@@ -1,6 +1,6 @@
-// Where the main window puts its album windows: new ones cascade from the
-// top-left of the window area, Tile sets them side by side, and minimised
-// ones line up along the bottom.
+// Where the main window puts its album windows: new ones and 重ねて表示
+// cascade from the top-left of the window area, Tile sets them side by side,
+// and minimised ones line up along the bottom.
 #pragma once
 
 #include <vector>
@@ -28,6 +28,13 @@ inline constexpr int kCascadeStep = 24;
 // back to the top-left when it would leave the area. An area of no size
 // (not shown yet) gives the preferred size at the top-left.
 WindowBox cascadedWindow(AreaSize area, int before, AreaSize preferred);
+
+// 重ねて表示: `count` windows stacked one step apart from the top-left, all
+// of one size: the area less one step per other window, so the last one
+// still fits, but never less than two thirds of the area each way, so every
+// window keeps a usable page (a stack too deep to fit starts again at the
+// top-left, as new windows do). No boxes for an area of no size.
+std::vector<WindowBox> cascadedAll(AreaSize area, int count);
 
 // `count` windows side by side, each as high as the area; the widths differ
 // by at most one pixel and fill the area exactly.

@@ -19,6 +19,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/prompts/user_prompts.h"
@@ -239,9 +240,12 @@ void CViewPictra::dropFrom(CViewPictra& source, QPoint globalPos)
     if (cell < 0)
         return;
     const AlbumRecord* from = source.ownRecord();
+    const auto offered = offeredAfterDuplicateCheck(m_state, m_host.prompts(), this, w, source.m_drag.entries);
+    if (!offered)
+        return;
     StoreNameSplit split =
         splitByStoreName(std::span(w.images).first(static_cast<std::size_t>(std::clamp(w.imageCount, 0, kMaxAlbumImages))),
-                         source.m_drag.entries);
+                         *offered);
     // Cut before any store copy is brought over, so none lands for an image left out.
     const RoomCut cut = cutToRoom(w.imageCount, split.kept.size());
     split.kept.resize(cut.kept);

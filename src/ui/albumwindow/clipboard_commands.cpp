@@ -17,6 +17,7 @@
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialogs/added_images_check.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/prompts/user_prompts.h"
 
@@ -27,6 +28,21 @@
 
 namespace pictra::ui {
 namespace {
+
+// The entries whose source paths (`paths[i]` is that of `entries[i]`) are
+// still in `kept`, which keeps the paths' order.
+std::vector<ImageEntry> entriesOf(std::span<const ImageEntry> entries, std::span<const std::string> paths,
+                                  std::span<const std::string> kept)
+{
+    std::vector<ImageEntry> left;
+    for (std::size_t i = 0, next = 0; i < paths.size() && i < entries.size() && next < kept.size(); ++i) {
+        if (paths[i] == kept[next]) {
+            left.push_back(entries[i]);
+            ++next;
+        }
+    }
+    return left;
+}
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -68,6 +84,10 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
         host.prompts().showMessage(&frame, albumFullMessage(count)); // a paste goes in whole or not at all
         return;
     }
+    auto wanted = offeredAfterDuplicateCheck(state, host.prompts(), &frame, w, block.clipboard);
+    if (!wanted || wanted->empty())
+        return;
+    block.clipboard = std::move(*wanted);
     // Like every other add: images without a store copy are named and left out.
     std::vector<std::string> sources;
     for (const ImageEntry& entry : block.clipboard)
@@ -76,14 +96,7 @@ void paste(AppState& state, AlbumWindowHost& host, CChildFrame& frame)
     const std::vector<std::string> accepted = imagesToAdd(host.prompts(), &frame, sources, results);
     if (accepted.empty())
         return;
-    std::vector<ImageEntry> kept;
-    for (std::size_t i = 0, next = 0; i < sources.size() && next < accepted.size(); ++i) {
-        if (sources[i] == accepted[next]) {
-            kept.push_back(block.clipboard[i]);
-            ++next;
-        }
-    }
-    block.clipboard = std::move(kept);
+    block.clipboard = entriesOf(block.clipboard, sources, accepted);
     if (pasteClipboard(w, block, tickCount()).outcome == PasteOutcome::Pasted)
         frame.showEntriesChanged();
 }

@@ -10,6 +10,7 @@
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/dialog_units.h"
 #include "ui/dialogs/added_images_check.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/dialogs/image_file_filter.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/drawing/image_painter.h"
@@ -123,9 +124,15 @@ void CInsertImageDlg::addFiles(const QStringList& chosen)
     std::vector<std::string> clashes;
     std::vector<std::string> owners = m_target.imagePaths;
     owners.insert(owners.end(), m_paths.begin(), m_paths.end());
+    std::vector<std::string> files;
+    for (const QString& file : chosen)
+        files.push_back(file.toStdString());
+    const auto offered = offeredAfterDuplicateCheck(m_state, m_prompts, this, m_target.albumPath, owners, files);
+    if (!offered)
+        return;
     const int room = this->room();
-    for (const QString& file : chosen) {
-        const std::string path = file.toStdString();
+    for (const std::string& path : *offered) {
+        const QString file = QString::fromStdString(path);
         if (static_cast<int>(added.size()) >= room) {
             ++overflow;
         } else if (path.size() >= kPathBytes) {

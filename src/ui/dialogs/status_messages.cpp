@@ -28,9 +28,6 @@ QString reason(Status status)
     return {};
 }
 
-// A message lists at most this many skipped images by name.
-constexpr std::size_t kListedImages = 10;
-
 // Free space below this counts as a full disk.
 constexpr qint64 kNearlyFullBytes = 1024 * 1024;
 

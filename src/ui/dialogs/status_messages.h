@@ -12,6 +12,9 @@
 
 namespace pictra::ui {
 
+// A message lists at most this many images by name.
+inline constexpr std::size_t kListedImages = 10;
+
 // Why a file operation failed, one sentence (no file name).
 QString statusReason(Status status);
 

@@ -6,6 +6,7 @@
 #include "core/album/window_records.h"
 #include "core/app/app_state.h"
 #include "core/app/window_layout.h"
+#include "core/app/window_menu.h"
 #include "core/commands/command_ids.h"
 #include "core/commands/open_command.h"
 #include "core/print/printer_paper.h"
@@ -30,6 +31,7 @@
 #include "ui/search/search_command.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -39,6 +41,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -77,20 +80,42 @@ void arrangeIcons(QMdiArea& area)
         icons[i]->move(boxes[static_cast<std::size_t>(i)].x, boxes[static_cast<std::size_t>(i)].y);
 }
 
-void tileSideBySide(QMdiArea& area)
+// The windows Tile and Cascade arrange: neither hidden, minimised nor disabled.
+QList<QMdiSubWindow*> arrangedWindows(QMdiArea& area)
 {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : area.subWindowList()) {
         if (sub->isVisible() && !sub->isMinimized() && sub->isEnabled())
             windows << sub;
     }
-    const QSize room = area.viewport()->size();
-    const std::vector<WindowBox> boxes = tiledSideBySide({room.width(), room.height()}, static_cast<int>(windows.size()));
-    for (qsizetype i = 0; i < windows.size(); ++i) {
+    return windows;
+}
+
+void placeWindows(const QList<QMdiSubWindow*>& windows, const std::vector<WindowBox>& boxes)
+{
+    for (qsizetype i = 0; i < windows.size() && i < static_cast<qsizetype>(boxes.size()); ++i) {
         const WindowBox& b = boxes[static_cast<std::size_t>(i)];
         windows[i]->showNormal();
         windows[i]->setGeometry(b.x, b.y, b.width, b.height);
+        windows[i]->raise(); // the later ones lie on top, each title bar showing
     }
+}
+
+void tileSideBySide(QMdiArea& area)
+{
+    const QList<QMdiSubWindow*> windows = arrangedWindows(area);
+    const QSize room = area.viewport()->size();
+    placeWindows(windows, tiledSideBySide({room.width(), room.height()}, static_cast<int>(windows.size())));
+}
+
+// The active window goes last, on top of the stack.
+void cascade(QMdiArea& area)
+{
+    QList<QMdiSubWindow*> windows = arrangedWindows(area);
+    if (QMdiSubWindow* active = area.activeSubWindow(); active && windows.removeOne(active))
+        windows << active;
+    const QSize room = area.viewport()->size();
+    placeWindows(windows, cascadedAll({room.width(), room.height()}, static_cast<int>(windows.size())));
 }
 
 } // namespace
@@ -105,7 +130,9 @@ CMainFrame::CMainFrame(AppState& state, UserPrompts* prompts, QWidget* parent)
     m_prompts = prompts;
     registerIcons();
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pictra.png")));
+    // Every window of the program, album, picture, dialog or message box, shows the program's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictra.png")));
+    setWindowIcon(QApplication::windowIcon());
     setAcceptDrops(true);
     m_mdi = new QMdiArea(this);
     m_mdi->setBackground(Qt::white);
@@ -148,6 +175,7 @@ void CMainFrame::startTimers()
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateCommandStates(); });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    connect(m_commands->windowMenu(), &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowMenu);
     m_idleUpdate = new QTimer(this);
     connect(m_idleUpdate, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
     m_idleUpdate->start(kIdleUpdateMs);
@@ -213,7 +241,7 @@ bool CMainFrame::runApplicationCommand(int id)
     case cmd::kSave: m_documents->save(); return true;
     case cmd::kSaveAs: m_documents->saveAs(); return true;
     case cmd::kExit: close(); return true;
-    case cmd::kCascade: m_mdi->cascadeSubWindows(); return true;
+    case cmd::kCascade: cascade(*m_mdi); return true;
     case cmd::kTile: tileSideBySide(*m_mdi); return true;
     case cmd::kArrangeIcons: arrangeIcons(*m_mdi); return true;
     case cmd::kPrintSetup: setUpPrinter(); return true;
@@ -259,6 +287,26 @@ void CMainFrame::rebuildRecentMenu()
             items.emplace_back(item.commandId, QString::fromStdString(item.text));
     }
     m_commands->setRecentItems(items);
+}
+
+void CMainFrame::rebuildWindowMenu()
+{
+    std::vector<OpenWindow> windows;
+    QList<QPointer<QMdiSubWindow>> subs;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        windows.push_back({sub->windowTitle().toStdString(), sub == m_mdi->activeSubWindow()});
+        subs << sub;
+    }
+    m_commands->setWindowItems(windowMenuItems(windows), [this, subs](std::size_t i) {
+        QMdiSubWindow* sub = subs.value(static_cast<qsizetype>(i));
+        if (!sub)
+            return;
+        if (sub->isMinimized())
+            sub->showNormal();
+        m_mdi->setActiveSubWindow(sub);
+        sub->raise();
+        updateCommandStates();
+    });
 }
 
 void CMainFrame::executeShellCommand(const QString& text)

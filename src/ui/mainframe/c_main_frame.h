@@ -59,6 +59,8 @@ public:
 
     // Rebuilds the recent albums of the File menu from PARAM/used_file.dat.
     void rebuildRecentMenu();
+    // Lists the open windows at the end of the ウインドウ menu (done as it opens).
+    void rebuildWindowMenu();
 
     // Handles a command text of the shell (a later start): [open("x.abm")].
     void executeShellCommand(const QString& text);

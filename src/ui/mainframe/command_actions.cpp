@@ -1,6 +1,7 @@
 // Building the menu bar, the toolbar and the shortcuts from the command table.
 #include "ui/mainframe/command_actions.h"
 
+#include "core/commands/command_ids.h"
 #include "core/commands/command_table.h"
 
 #include <QAction>
@@ -70,6 +71,8 @@ void CommandActions::buildMenus(QMainWindow& window)
             break;
         case MenuItemKind::Command:
             open.back()->addAction(action(item.id));
+            if (item.id == cmd::kCascade)
+                m_windowMenu = open.back();
             break;
         }
     }
@@ -117,6 +120,26 @@ void CommandActions::setRecentItems(const std::vector<std::pair<int, QString>>& 
     }
     QAction* separator = m_fileMenu->insertSeparator(before);
     m_recent.push_back(separator);
+}
+
+void CommandActions::setWindowItems(const std::vector<WindowMenuItem>& items, std::function<void(std::size_t)> choose)
+{
+    for (QAction* a : m_windowItems) {
+        m_windowMenu->removeAction(a);
+        a->deleteLater();
+    }
+    m_windowItems.clear();
+    if (items.empty())
+        return;
+    m_windowItems.push_back(m_windowMenu->addSeparator());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* a = new QAction(QString::fromStdString(items[i].text), this);
+        a->setCheckable(true);
+        a->setChecked(items[i].checked);
+        connect(a, &QAction::triggered, this, [choose, i] { choose(i); });
+        m_windowMenu->addAction(a);
+        m_windowItems.push_back(a);
+    }
 }
 
 } // namespace pictra::ui

@@ -3,6 +3,7 @@
 // command id; enabling comes from the one rule function.
 #pragma once
 
+#include "core/app/window_menu.h"
 #include "core/commands/command_enabling.h"
 
 #include <QObject>
@@ -29,6 +30,8 @@ public:
 
     QAction* action(int id) const;
     QMenu* fileMenu() const { return m_fileMenu; }
+    // The ウインドウ menu (the one holding 重ねて表示).
+    QMenu* windowMenu() const { return m_windowMenu; }
     QToolBar* toolBar() const { return m_toolBar; }
 
     // Enables and greys every action by the rules.
@@ -39,6 +42,10 @@ public:
     // empty list.
     void setRecentItems(const std::vector<std::pair<int, QString>>& items);
 
+    // Replaces the open-window items at the end of the ウインドウ menu, after
+    // a separator; `choose` is called with the index of the chosen item.
+    void setWindowItems(const std::vector<WindowMenuItem>& items, std::function<void(std::size_t)> choose);
+
 private:
     QAction* makeAction(int id);
     void buildMenus(QMainWindow& window);
@@ -47,7 +54,9 @@ private:
     std::function<void(int)> m_run;
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recent; // recent items and their separator
+    std::vector<QAction*> m_windowItems; // open windows and their separator
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/dialogs/added_images_check.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_copy_runner.h"
 #include "ui/dialogs/store_name_clash_prompt.h"
@@ -56,6 +57,9 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     if (!frame)
         return;
     const AlbumRecord& w = m_state.albums->working;
+    const auto offered = offeredAfterDuplicateCheck(m_state, m_host.prompts(), m_window, w, images);
+    if (!offered)
+        return;
     StoreCopyBatch batch;
     batch.programFolder = m_state.programFolder;
     batch.albumPath = std::string(fieldText(w.path));
@@ -63,7 +67,7 @@ void DropHandler::addImages(const std::vector<std::string>& images)
     batch.bufferCap = imageBufferBytes(m_state.settings);
     std::vector<std::string> clashing;
     const std::span<const ImageEntry> entries(w.images.data(), static_cast<std::size_t>(w.imageCount));
-    for (const std::string& image : images) {
+    for (const std::string& image : *offered) {
         // A second image with the same file name would overwrite the first one's store copy.
         if (storeNameOwner(entries, batch.sources, image))
             clashing.push_back(image);

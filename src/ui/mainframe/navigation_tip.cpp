@@ -1,7 +1,10 @@
 // The navigation tooltip of album pages.
 #include "ui/mainframe/navigation_tip.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
+#include <QMenu>
 #include <QToolTip>
 
 namespace pictra::ui {
@@ -10,6 +13,15 @@ NavigationTip::NavigationTip(QObject* parent) : QObject(parent)
 {
     m_delay.setSingleShot(true);
     connect(&m_delay, &QTimer::timeout, this, &NavigationTip::showNow);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+bool NavigationTip::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched))
+        hide();
+    return QObject::eventFilter(watched, event);
 }
 
 void NavigationTip::configure(bool enabled, int delayMs)

@@ -1,6 +1,8 @@
 // NavigationTip: the one tooltip of the program that album pages use to show
 // an image's summary under the mouse. It shows a text only when navigation
 // is on, after the navigation delay, and never the same text twice in a row.
+// It closes whenever a menu (a context menu or one of the menu bar) opens,
+// so it never covers the menu's items.
 #pragma once
 
 #include <QObject>
@@ -29,6 +31,9 @@ public:
 
     bool isShown() const { return m_shown; }
     const QString& text() const { return m_text; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showNow();

@@ -11,6 +11,7 @@
 #include "ui/albumwindow/album_window_host.h"
 #include "ui/albumwindow/c_child_frame.h"
 #include "ui/albumwindow/special_window.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/prompts/user_prompts.h"
 #include "ui/scan/c_twain_dlg.h"
 
@@ -39,7 +40,12 @@ void applyTwainResult(AppState& state, AlbumWindowHost& host, CChildFrame& frame
     if (!list)
         return;
     if (result == static_cast<int>(TwainResult::Add)) {
-        frame.appendImages(*list);
+        frame.makeCurrent(); // the working copy is the album the scans join
+        const auto wanted = offeredAfterDuplicateCheck(state, host.prompts(), &frame, state.albums->working, list->paths());
+        FileNameList kept;
+        for (const std::string& path : wanted.value_or(std::vector<std::string>{}))
+            (void)kept.add(path); // cannot fail: fewer paths than the list held
+        frame.appendImages(kept);
         return;
     }
     int notOpened = 0;

@@ -11,6 +11,7 @@
 #include "core/util/fixed_text.h"
 #include "core/util/paths.h"
 #include "ui/dialogs/added_images_check.h"
+#include "ui/dialogs/duplicate_prompt.h"
 #include "ui/dialogs/status_messages.h"
 #include "ui/dialogs/store_name_clash_prompt.h"
 #include "ui/prompts/user_prompts.h"
@@ -28,9 +29,12 @@ std::vector<std::string> addableWithStoreCopies(AppState& state, UserPrompts& pr
     AlbumRecord& album = state.albums->working;
     const std::string albumPath(fieldText(album.path));
     const std::span<const ImageEntry> entries(album.images.data(), static_cast<std::size_t>(album.imageCount));
+    const auto offered = offeredAfterDuplicateCheck(state, prompts, parent, album, paths);
+    if (!offered)
+        return {};
     std::vector<std::string> addable;
     std::vector<std::string> clashing;
-    for (const std::string& path : paths) {
+    for (const std::string& path : *offered) {
         if (storeNameOwner(entries, addable, path))
             clashing.push_back(path);
         else

@@ -189,7 +189,9 @@ private slots:
         AlbumWindowFixture::dragTo(view, view->mapFromGlobal(overB));
         QTRY_COMPARE(f.state.albums->working.viewId, b->viewId());
         AlbumWindowFixture::dragTo(view, view->mapFromGlobal(overB) + QPoint(1, 1));
+        f.host.scripted.yesNoCancelAnswers << pictra::ui::YesNoCancel::Yes; // B holds image 1 already: add it again
         AlbumWindowFixture::release(view, view->mapFromGlobal(overB) + QPoint(1, 1));
+        QVERIFY(f.host.scripted.asked.last().contains(QStringLiteral("すでにアルバムにあります")));
         QCOMPARE(f.summaries(*b), (std::vector<std::string>{"summary 1", "summary 3", "summary 0", "summary 1"}));
         QCOMPARE(f.summaries(*a).size(), std::size_t{4});
         QCOMPARE(f.record(*a).images[1].stamp, 101);

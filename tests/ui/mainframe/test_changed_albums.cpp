@@ -235,6 +235,7 @@ private slots:
         const std::string first = p.tmp.file("albums/first.abm");
         const std::string second = p.tmp.file("albums/second.abm");
         QVERIFY(savedAlbum(p, second, {photo}));
+        p.prompts.yesNoCancelAnswers << YesNoCancel::Yes; // the photo twice, as asked
         ui::CChildFrame* window = savedAlbum(p, first, {photo, photo, picture(p, "other.jpg", 2)});
         QVERIFY(window);
         QVERIFY(changedAlbumWindows(*p.state.albums).empty());
