@@ -3,8 +3,6 @@
 
 #include "codec_test_support.h"
 
-#include <cmath>
-
 namespace pictra::test {
 
 bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfAlpha)
@@ -21,20 +19,6 @@ std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path
     if (!runCommand(std::string(kConvert) + " " + path + " -background white -alpha remove -alpha off -depth 8 " + ppm))
         return std::nullopt;
     return fromPpm(readAll(ppm));
-}
-
-double psnr(const RgbImage& a, const RgbImage& b)
-{
-    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size() || a.rgb.empty())
-        return 0;
-    double sum = 0;
-    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
-        const double d = double(a.rgb[i]) - double(b.rgb[i]);
-        sum += d * d;
-    }
-    if (sum == 0)
-        return 99;
-    return 10 * std::log10(255.0 * 255.0 * double(a.rgb.size()) / sum);
 }
 
 RgbImage turnedLeft(const RgbImage& image)

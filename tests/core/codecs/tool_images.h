@@ -19,10 +19,6 @@ bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfA
 // white; nullopt when convert cannot read it.
 std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path);
 
-// Peak signal-to-noise ratio in dB over all channels (99 for identical
-// pictures, 0 for pictures of different sizes).
-double psnr(const RgbImage& a, const RgbImage& b);
-
 // The picture turned a quarter anticlockwise.
 RgbImage turnedLeft(const RgbImage& image);
 
