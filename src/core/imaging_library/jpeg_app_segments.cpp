@@ -19,8 +19,10 @@ bool startsWith(ByteSpan payload, std::string_view signature)
 
 // Calls `visit` with every segment's marker and payload up to the first
 // scan; stops early when `visit` returns false or the segments break off.
+// With `keepCutTail`, a segment that runs past the data is visited with the
+// bytes that are there, and the walk ends after it.
 template <typename Visit>
-void walkSegments(ByteSpan jpeg, Visit visit)
+void walkSegments(ByteSpan jpeg, Visit visit, bool keepCutTail = false)
 {
     ByteReader in(jpeg);
     if (in.u16be() != 0xFFD8)
@@ -38,8 +40,12 @@ void walkSegments(ByteSpan jpeg, Visit visit)
         const std::uint16_t length = in.u16be();
         if (length < 2)
             return;
-        const ByteSpan payload = in.view(length - 2u);
-        if (in.truncated() || !visit(marker, payload))
+        const std::size_t wanted = length - 2u;
+        const bool cut = wanted > in.remaining();
+        if (cut && !keepCutTail)
+            return;
+        const ByteSpan payload = in.view(cut ? in.remaining() : wanted);
+        if (!visit(marker, payload) || cut)
             return;
     }
 }
@@ -64,6 +70,21 @@ bool looksLikeJpeg(ByteSpan jpeg) { return jpeg.size() >= 2 && jpeg[0] == 0xFF &
 std::optional<ByteSpan> exifSegment(ByteSpan jpeg)
 {
     return findSegment(jpeg, kApp1, std::string_view("Exif\0\0", 6));
+}
+
+ByteSpan jpegExifBlock(ByteSpan jpeg)
+{
+    constexpr std::string_view kExifName("Exif\0\0", 6);
+    ByteSpan block;
+    walkSegments(
+        jpeg,
+        [&](std::uint8_t marker, ByteSpan payload) {
+            if (marker == kApp1 && startsWith(payload, kExifName))
+                block = payload.subspan(kExifName.size());
+            return block.empty();
+        },
+        true);
+    return block;
 }
 
 std::vector<ByteSpan> appSegments(ByteSpan jpeg, std::uint8_t marker, std::string_view signature)

@@ -18,6 +18,11 @@ bool looksLikeJpeg(ByteSpan jpeg);
 // Exif data, among the segments before the first scan.
 std::optional<ByteSpan> exifSegment(ByteSpan jpeg);
 
+// The bytes after "Exif\0\0" of that segment (the TIFF header on), up to the
+// segment's end or the end of `jpeg`, whichever comes first: a file cut inside
+// or right after its Exif still gives it. Empty when there is none.
+ByteSpan jpegExifBlock(ByteSpan jpeg);
+
 // The payloads of every segment with this marker whose payload starts with
 // `signature`, in file order, among the segments before the first scan.
 std::vector<ByteSpan> appSegments(ByteSpan jpeg, std::uint8_t marker, std::string_view signature);

@@ -3,8 +3,8 @@
 #include "core/metadata/photo_metadata.h"
 
 #include "core/image_io/exif_block.h"
+#include "core/imaging_library/jpeg_app_segments.h"
 #include "core/metadata/exiv2_setup.h"
-#include "core/metadata/jpeg_exif_block.h"
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 

@@ -1,6 +1,6 @@
 #include "core/metadata/photo_metadata.h"
 
-#include "core/metadata/jpeg_exif_block.h"
+#include "core/imaging_library/jpeg_app_segments.h"
 #include "core/util/file_io.h"
 #include "support/status_print.h"
 
