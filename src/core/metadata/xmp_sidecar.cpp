@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 namespace pictra {
 namespace {
@@ -25,18 +26,35 @@ std::string xmpDateText(const TakenDate& date)
     return text;
 }
 
+// Sets a simple text property. Whatever stood there is dropped first: an
+// array or a structure found under the key (other programs write Location as
+// a bag) would otherwise take the text as one more item.
+void eraseKey(Exiv2::XmpData& xmp, const Exiv2::XmpKey& key)
+{
+    for (auto it = xmp.findKey(key); it != xmp.end(); it = xmp.findKey(key))
+        xmp.erase(it);
+}
+
+void setText(Exiv2::XmpData& xmp, const char* key, const std::string& text)
+{
+    const Exiv2::XmpKey xmpKey(key);
+    eraseKey(xmp, xmpKey);
+    const Exiv2::XmpTextValue value(text);
+    xmp.add(xmpKey, &value);
+}
+
 // Sets the default-language text of a LangAlt property, keeping its other languages.
 void setDefaultText(Exiv2::XmpData& xmp, const char* key, const std::string& text)
 {
+    const Exiv2::XmpKey xmpKey(key);
     Exiv2::LangAltValue value;
-    const auto it = xmp.findKey(Exiv2::XmpKey(key));
-    if (it != xmp.end()) {
+    const auto it = xmp.findKey(xmpKey);
+    if (it != xmp.end())
         if (const auto* old = dynamic_cast<const Exiv2::LangAltValue*>(&it->value()))
             value.value_ = old->value_;
-        xmp.erase(it);
-    }
+    eraseKey(xmp, xmpKey);
     value.value_["x-default"] = text;
-    xmp.add(Exiv2::XmpKey(key), &value);
+    xmp.add(xmpKey, &value);
 }
 
 void setCreator(Exiv2::XmpData& xmp, const std::string& creator)
@@ -55,7 +73,7 @@ void setCreator(Exiv2::XmpData& xmp, const std::string& creator)
 void setDate(Exiv2::XmpData& xmp, const TakenDate& date)
 {
     const std::string text = xmpDateText(date);
-    xmp["Xmp.photoshop.DateCreated"] = text;
+    setText(xmp, "Xmp.photoshop.DateCreated", text);
     const auto create = xmp.findKey(Exiv2::XmpKey("Xmp.xmp.CreateDate"));
     if (create != xmp.end() && parseTakenDate(create->toString()) != date)
         create->setValue(text);
@@ -70,9 +88,20 @@ void mergeFields(Exiv2::XmpData& xmp, const PhotoMetadata& fields)
     if (!fields.creator.empty())
         setCreator(xmp, fields.creator);
     if (!fields.location.empty())
-        xmp["Xmp.iptc.Location"] = fields.location;
+        setText(xmp, "Xmp.iptc.Location", fields.location);
     if (fields.taken)
         setDate(xmp, *fields.taken);
+}
+
+// Whether every text that went in reads back from the packet.
+bool keepsTexts(const PhotoMetadata& back, const PhotoMetadata& fields)
+{
+    for (auto [got, wanted] : {std::pair{&back.title, &fields.title}, std::pair{&back.description, &fields.description},
+                               std::pair{&back.creator, &fields.creator}, std::pair{&back.location, &fields.location}}) {
+        if (!wanted->empty() && *got != *wanted)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -124,6 +153,11 @@ Result<std::string> mergedSidecarPacket(std::string_view existing, const PhotoMe
         mergeFields(xmp, fields);
         std::string packet;
         if (Exiv2::XmpParser::encode(packet, xmp, Exiv2::XmpParser::useCompactFormat) != 0)
+            return Status::Corrupt;
+        // A sidecar that binds a standard prefix to another namespace makes
+        // the XMP toolkit write a packet it cannot read back; it is left alone.
+        const auto back = photoMetadataFromXmp(packet);
+        if (!back || !keepsTexts(*back, fields))
             return Status::Corrupt;
         return packet;
     } catch (const std::exception&) {

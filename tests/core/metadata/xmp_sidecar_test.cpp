@@ -104,6 +104,26 @@ TEST(XmpSidecar, EmptyFieldsLeaveTheSidecarsValues)
     EXPECT_EQ(back->taken, (TakenDate{2021, 3, 4}));
 }
 
+TEST(XmpSidecar, APlaceStoredAsABagIsReplacedAndAClashingPrefixRefused)
+{
+    const std::string bag =
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+        "<rdf:Description rdf:about='' xmlns:Iptc4xmpCore='http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/'>"
+        "<Iptc4xmpCore:Location><rdf:Bag><rdf:li>Osaka</rdf:li></rdf:Bag></Iptc4xmpCore:Location>"
+        "</rdf:Description></rdf:RDF></x:xmpmeta>";
+    auto packet = mergedSidecarPacket(bag, albumFields());
+    ASSERT_TRUE(packet);
+    auto back = photoMetadataFromXmp(*packet);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->location, "港区");
+
+    // The same prefix bound to another namespace: the toolkit would write a
+    // packet it cannot read back, so the merge is refused.
+    std::string rebound = bag;
+    rebound.replace(rebound.find("http://iptc.org"), 4, "City");
+    EXPECT_EQ(mergedSidecarPacket(rebound, albumFields()).status(), Status::Corrupt);
+}
+
 TEST(XmpSidecar, AnUnreadableSidecarIsLeftAsItIs)
 {
     test::TempDir dir;
