@@ -5,8 +5,7 @@
 #include "scratch_folder.h"
 
 #include "core/album/create_album.h"
-#include "core/album/duplicate_pictures.h"
-#include "core/album/picture_identity.h"
+#include "core/album/offered_duplicates.h"
 #include "core/image/shared_image.h"
 #include "core/metadata/metadata_settings.h"
 #include "parallel_store_copies.h"
@@ -40,10 +39,11 @@ void reportSkipped(const SkippedImage& skipped)
 }
 
 // The images without those that repeat an earlier one (the same file, or
-// the same picture), each left out named on a line of its own.
-std::vector<std::string> withoutRepeats(const std::vector<std::string>& images)
+// the same picture by content), each left out named on a line of its own.
+std::vector<std::string> withoutRepeats(const std::vector<std::string>& images, std::size_t capBytes)
 {
-    const std::vector<DuplicatePicture> repeats = findDuplicatePictures({}, fileIdentities(images));
+    StoreCopyContents noCopies; // a new album has no store copies yet
+    const std::vector<DuplicatePicture> repeats = findOfferedDuplicates({}, images, noCopies, capBytes);
     for (const DuplicatePicture& d : repeats)
         printError("skipped " + images[d.offered] +
                    (d.kind == DuplicateKind::SameFile ? ": the same file as " : ": the same picture as ") + d.of);
@@ -86,7 +86,7 @@ int runCreate(const Args& args)
     for (std::size_t i = 1; i < paths.size(); ++i)
         images.push_back(absolute(paths[i]));
     if (skipDuplicates)
-        images = withoutRepeats(images);
+        images = withoutRepeats(images, imageBufferBytes(context->settings));
     StoreCopyBatch job;
     job.programFolder = scratch.path();
     job.albumPath = album;

@@ -17,7 +17,8 @@ bool sameFile(const PictureIdentity& a, const PictureIdentity& b)
 
 bool sameContent(const PictureIdentity& a, const PictureIdentity& b)
 {
-    return a.hash && b.hash && std::popcount(*a.hash ^ *b.hash) <= kSameContentHashDistance;
+    return a.content && b.content && std::popcount(a.content->hash ^ b.content->hash) <= kSameContentHashDistance &&
+           lookShift(a.content->look, b.content->look) <= kSameContentLookShift;
 }
 
 // The first of `known` that `picture` repeats by `rule`.

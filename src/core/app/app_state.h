@@ -1,6 +1,6 @@
 // AppState: the one owner of the process-wide records (registry store,
 // program folder, settings, album table, shared image buffers, selection and
-// clipboard, slide show). Windows receive it by reference; tests build their own.
+// clipboard, slide show, the duplicate guard's store-copy contents). Windows receive it by reference; tests build their own.
 #pragma once
 
 #include "core/album/album_table.h"
@@ -8,6 +8,7 @@
 #include "core/album/slide_show.h"
 #include "core/image/image_record.h"
 #include "core/platform/registry_store.h"
+#include "core/recognise/content_reading.h"
 #include "core/settings/work_mode_settings.h"
 
 #include <memory>
@@ -25,6 +26,8 @@ struct AppState {
     std::unique_ptr<ImageBuffers> sharedImage;
     SelectionBlock selection; // selection list and image clipboard
     SlideShowState slideShow;
+    // What the duplicate guard has read of the open albums' store copies.
+    StoreCopyContents storeCopyContents;
 };
 
 } // namespace pictra

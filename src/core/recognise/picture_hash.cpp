@@ -11,6 +11,7 @@
 #include <bit>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace pictra {
 namespace {
@@ -33,13 +34,14 @@ const CosineTable& cosines()
     return table;
 }
 
-} // namespace
+using Coefficients = std::array<double, kHashSide * kHashSide>;
 
-std::uint64_t perceptualHash(const ImageRecord& upright)
+// The 64 coefficients the hash is made of; nullopt for a record without a picture.
+std::optional<Coefficients> hashCoefficients(const ImageRecord& upright)
 {
     const auto grid = sampleGrid(upright, kHashGridSide, kHashGridSide);
     if (!grid)
-        return 0;
+        return std::nullopt;
     std::array<double, kHashGridSide * kHashGridSide> grey{};
     for (std::size_t i = 0; i < grey.size(); ++i) {
         const float* px = grid->rgb.data() + i * 3;
@@ -56,7 +58,7 @@ std::uint64_t perceptualHash(const ImageRecord& upright)
                        cos[static_cast<std::size_t>(u)][static_cast<std::size_t>(x)];
             rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(u)] = sum;
         }
-    std::array<double, kHashSide * kHashSide> coefficients{};
+    Coefficients coefficients{};
     for (int v = 1; v < kFrequencies; ++v)
         for (int u = 1; u < kFrequencies; ++u) {
             double sum = 0;
@@ -65,16 +67,47 @@ std::uint64_t perceptualHash(const ImageRecord& upright)
                        cos[static_cast<std::size_t>(v)][static_cast<std::size_t>(y)];
             coefficients[static_cast<std::size_t>((v - 1) * kHashSide + (u - 1))] = sum;
         }
-    std::array<double, kHashSide * kHashSide> sorted = coefficients;
+    return coefficients;
+}
+
+double median(const Coefficients& coefficients)
+{
+    Coefficients sorted = coefficients;
     std::nth_element(sorted.begin(), sorted.begin() + 32, sorted.end());
     const double upper = sorted[32];
     const double lower = *std::max_element(sorted.begin(), sorted.begin() + 32);
-    const double median = (lower + upper) / 2;
+    return (lower + upper) / 2;
+}
+
+std::uint64_t bitsAbove(const Coefficients& coefficients, double threshold)
+{
     std::uint64_t hash = 0;
     for (std::size_t i = 0; i < coefficients.size(); ++i)
-        if (coefficients[i] > median)
+        if (coefficients[i] > threshold)
             hash |= std::uint64_t{1} << i;
     return hash;
+}
+
+} // namespace
+
+std::uint64_t perceptualHash(const ImageRecord& upright)
+{
+    const auto coefficients = hashCoefficients(upright);
+    return coefficients ? bitsAbove(*coefficients, median(*coefficients)) : 0;
+}
+
+std::optional<std::uint64_t> contentHash(const ImageRecord& upright)
+{
+    const auto coefficients = hashCoefficients(upright);
+    if (!coefficients)
+        return std::nullopt;
+    const double middle = median(*coefficients);
+    double spread = 0;
+    for (const double c : *coefficients)
+        spread = std::max(spread, std::abs(c - middle));
+    if (spread < kFlatHashSpread)
+        return std::nullopt;
+    return bitsAbove(*coefficients, middle);
 }
 
 int hashDistance(std::uint64_t a, std::uint64_t b) { return std::popcount(a ^ b); }

@@ -3,7 +3,8 @@
 
 #include "core/album/cell_picture.h"
 #include "core/album/image_entry.h"
-#include "core/album/picture_identity.h"
+#include "core/album/offered_duplicates.h"
+#include "core/image/shared_image.h"
 #include "core/app/app_state.h"
 #include "ui/dialogs/duplicate_messages.h"
 #include "ui/prompts/user_prompts.h"
@@ -29,10 +30,9 @@ std::optional<std::vector<DuplicatePicture>> repeatsToLeaveOut(AppState& state, 
                                                                std::span<const std::string> albumImages,
                                                                std::span<const std::string> offered)
 {
-    (void)state;     // the same file is told by path and inode alone:
-    (void)albumPath; // neither the settings nor the store copies are read
+    const AlbumPictures album{state.programFolder, albumPath, albumImages};
     std::vector<DuplicatePicture> duplicates =
-        findDuplicatePictures(fileIdentities(albumImages), fileIdentities(offered));
+        findOfferedDuplicates(album, offered, state.storeCopyContents, imageBufferBytes(state.settings));
     if (duplicates.empty())
         return duplicates;
     switch (prompts.askYesNoCancel(parent, duplicatePicturesQuestion(offered, duplicates))) {

@@ -7,14 +7,30 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 
 namespace pictra {
 namespace {
 
-PictureIdentity picture(std::string path, std::optional<FileId> file = {}, std::optional<std::uint64_t> hash = {})
+PictureIdentity picture(std::string path, std::optional<FileId> file = {}, std::optional<PictureContent> content = {})
 {
-    return {std::move(path), file, hash};
+    return {std::move(path), file, content};
+}
+
+// A look of soft waves, moved by `shift` cells and with ±`noise` added in
+// a checkerboard: noise is like a re-encode, a shift like another shot.
+PictureContent content(std::uint64_t hash, double shift = 0, int noise = 0)
+{
+    PictureContent c{hash, {}};
+    for (int y = 0; y < kLookHeight; ++y)
+        for (int x = 0; x < kLookWidth; ++x) {
+            const double wave = 128 + 60 * std::sin((x + shift) * 0.5) * std::cos(y * 0.4);
+            const double level = wave + ((x + y) % 2 != 0 ? noise : -noise);
+            for (int k = 0; k < 3; ++k)
+                c.look[static_cast<std::size_t>((y * kLookWidth + x) * 3 + k)] = static_cast<std::uint8_t>(level);
+        }
+    return c;
 }
 
 TEST(DuplicatePictures, SameFileByPathOrByDeviceAndInode)
@@ -46,23 +62,29 @@ TEST(DuplicatePictures, EmptyPathsAndUnknownFilesNeverMatch)
     EXPECT_TRUE(findDuplicatePictures(album, offered).empty());
 }
 
-TEST(DuplicatePictures, SameContentWithinTheHashDistance)
+// Both the hash and the look must agree: the hash a few bits, the look
+// differing by noise rather than by moved edges.
+TEST(DuplicatePictures, SameContentByHashAndLook)
 {
     constexpr std::uint64_t kHash = 0xF0F0'1234'5678'9ABCull;
-    constexpr std::uint64_t kFourOff = kHash ^ 0x8421ull;
-    constexpr std::uint64_t kFiveOff = kHash ^ 0xF800000000000000ull; // and nine from kFourOff
-    const std::vector<PictureIdentity> album = {picture("/p/a.jpg", FileId{1, 10}, kHash)};
-    const std::vector<PictureIdentity> offered = {picture("/q/a-small.jpg", FileId{1, 30}, kFourOff),
-                                                  picture("/q/other.jpg", FileId{1, 31}, kFiveOff),
-                                                  picture("/q/unread.jpg", FileId{1, 32})};
+    constexpr std::uint64_t kSixOff = kHash ^ 0x8421'0003ull;
+    constexpr std::uint64_t kSevenOff = kHash ^ 0xFE00000000000000ull;
+    const std::vector<PictureIdentity> album = {picture("/p/a.jpg", FileId{1, 10}, content(kHash))};
+    const std::vector<PictureIdentity> offered = {
+        picture("/q/a-small.jpg", FileId{1, 30}, content(kSixOff, 0, 3)), // re-encoded smaller
+        picture("/q/other.jpg", FileId{1, 31}, content(kSevenOff)),        // the hash too far
+        picture("/q/burst.jpg", FileId{1, 32}, content(kHash, 1.0)),       // the look moved
+        picture("/q/unread.jpg", FileId{1, 33}),                         // no content
+    };
     const std::vector<DuplicatePicture> expected = {{0, "/p/a.jpg", DuplicateKind::SameContent}};
     EXPECT_EQ(findDuplicatePictures(album, offered), expected);
 }
 
 TEST(DuplicatePictures, SameFileCountsBeforeSameContent)
 {
-    const std::vector<PictureIdentity> album = {picture("/p/copy.jpg", FileId{1, 9}, 7), picture("/p/a.jpg", FileId{1, 10}, 7)};
-    const std::vector<PictureIdentity> offered = {picture("/p/a.jpg", FileId{1, 10}, 7)};
+    const std::vector<PictureIdentity> album = {picture("/p/copy.jpg", FileId{1, 9}, content(7)),
+                                                picture("/p/a.jpg", FileId{1, 10}, content(7))};
+    const std::vector<PictureIdentity> offered = {picture("/p/a.jpg", FileId{1, 10}, content(7))};
     const std::vector<DuplicatePicture> expected = {{0, "/p/a.jpg", DuplicateKind::SameFile}};
     EXPECT_EQ(findDuplicatePictures(album, offered), expected);
 }

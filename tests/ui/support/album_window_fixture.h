@@ -10,6 +10,7 @@
 #include "core/util/paths.h"
 #include "support/private_home.h"
 #include "support/synthetic_image.h"
+#include "support/synthetic_scene.h"
 #include "support/temp_dir.h"
 #include "support/test_album_host.h"
 #include "ui/albumwindow/c_child_frame.h"
@@ -74,7 +75,7 @@ struct AlbumWindowFixture {
 
     static void writeJpeg(const std::string& path, int width, int seed)
     {
-        const auto bytes = encodeWithTurbo(makePhotoLike(width, width * 3 / 4, static_cast<std::uint32_t>(seed + 1)),
+        const auto bytes = encodeWithTurbo(makeScene(width, width * 3 / 4, static_cast<std::uint32_t>(seed + 1)),
                                            90, TurboSampling::S420);
         writeBytes(path, std::string(bytes.begin(), bytes.end()));
     }

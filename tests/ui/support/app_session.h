@@ -8,6 +8,7 @@
 #include "support/exif_jpeg.h"
 #include "support/scripted_prompts.h"
 #include "support/synthetic_image.h"
+#include "support/synthetic_scene.h"
 #include "support/temp_dir.h"
 #include "ui/mainframe/c_main_frame.h"
 
@@ -40,9 +41,10 @@ struct StartedProgram {
 };
 
 // Writes a photo-like JPEG of w × h pixels, with camera data when `exif`.
+// Each seed is its own scene, so the duplicate guard tells them apart.
 inline void writeJpeg(const std::string& path, int w, int h, std::uint32_t seed, bool exif = false)
 {
-    auto bytes = encodeWithTurbo(makePhotoLike(w, h, seed), 90, TurboSampling::S420);
+    auto bytes = encodeWithTurbo(makeScene(w, h, seed), 90, TurboSampling::S420);
     if (exif)
         bytes = withExif(bytes);
     writeBytes(path, std::string(bytes.begin(), bytes.end()));
