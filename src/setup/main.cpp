@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTranslator>
 
 #include <cstdio>
@@ -25,6 +26,17 @@ int main(int argc, char** argv)
     if (!error.isEmpty()) {
         std::fprintf(stderr, "pictra-setup: %s\n", error.toLocal8Bit().constData());
         return 2;
+    }
+    // Without a display Qt's windows would abort: an uninstall goes on
+    // unattended, an installation says how to run without windows.
+    if (!arguments.quiet && !pictra::setup::windowsCanOpen(QProcessEnvironment::systemEnvironment())) {
+        if (arguments.mode != SetupArguments::Mode::Uninstall) {
+            std::fputs("pictra-setup: 画面がないためウインドウを開けません。"
+                       "--unattended --target DIR で実行して下さい。\n", stderr);
+            return 1;
+        }
+        std::fputs("pictra-setup: 画面がないため、確認せずにアンインストールします（--unattended と同じ）。\n", stderr);
+        arguments.quiet = true;
     }
     // Without windows no display is needed: administrators run this over ssh.
     std::unique_ptr<QCoreApplication> app;
