@@ -3,8 +3,10 @@
 //   pictra-setup                       the dialogs
 //   pictra-setup --unattended --target DIR [--no-samples] [--no-program] [--source DIR]
 //   pictra-setup --uninstall [--target DIR] [--unattended]
+//   pictra-setup --help
 // Exit status: 0 done, 1 failed or cancelled, 2 wrong arguments.
 #include "setup/setup_modes.h"
+#include "setup/setup_usage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -18,6 +20,8 @@
 int main(int argc, char** argv)
 {
     using pictra::setup::SetupArguments;
+    if (const auto answered = pictra::setup::answerHelpOrUnknownOption(argc, argv))
+        return *answered;
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
