@@ -15,10 +15,12 @@ namespace {
 constexpr OptionSpec kInfoOptions[] = {{"--json"}};
 constexpr OptionSpec kCreateOptions[] = {{"--force"}, {"--skip-duplicates"}};
 constexpr OptionSpec kConvertOptions[] = {{"--codec", true}, {"--quality", true}, {"--lossless"}};
+#ifdef PICTRA_CLI_PRINT // printing comes with the Qt build only
 constexpr OptionSpec kPrintOptions[] = {
     {"--paper", true},   {"--orientation", true}, {"--margin", true}, {"--layout", true},
     {"--offsets", true}, {"--gaps", true},        {"--pdf", true},    {"--printer", true},
     {"--poster", true},  {"--sheet-orientation", true}};
+#endif
 constexpr OptionSpec kScanOptions[] = {{"--list"},          {"--device", true}, {"--resolution", true},
                                        {"--mode", true},    {"--source", true}, {"--area", true},
                                        {"--folder", true},  {"--format", true}};
