@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -193,6 +195,10 @@ int runDialogs(const SetupArguments& arguments)
             break;
         QMessageBox::information(&menu, QString::fromUtf8(kMessageTitle), pdfViewerMessage(desktopPdfViewer()));
     }
+    // Sized to the screen first: without a window manager the full-screen
+    // request alone leaves the background at its default size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->geometry());
     window.showFullScreen();
 
     AgreementDialog agreement(&window);

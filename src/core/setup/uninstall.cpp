@@ -7,6 +7,7 @@
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -122,7 +123,9 @@ Result<UninstallReport> uninstallPictra(const std::string& installFolder, const 
     }
     // The program-folder value is also written by a reinstall into the same
     // folder without a record of the value before: it names this folder.
-    if (manifest->registry.empty() && registry.readString(kPictraRegistryKey, kProgramFolderValue) == installFolder)
+    const bool folderValueRecorded = std::any_of(manifest->registry.begin(), manifest->registry.end(),
+                                                 [](const ManifestRegistry& r) { return r.name == kProgramFolderValue; });
+    if (!folderValueRecorded && registry.readString(kPictraRegistryKey, kProgramFolderValue) == installFolder)
         if (registry.deleteValue(kPictraRegistryKey, kProgramFolderValue) != Status::Ok)
             report.failed.push_back(registry.filePath());
 

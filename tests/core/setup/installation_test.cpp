@@ -280,12 +280,15 @@ TEST_F(InstallationTest, TheFirstStartIsHandedTheInstalledSampleAlbumOnce)
     ASSERT_EQ(install(options), InstallOutcome::Installed);
     EXPECT_EQ(takeFirstAlbum(registry), std::nullopt);
 
-    // Never started: the uninstall takes the value away with the album.
+    // Never started: the uninstall takes the value away with the album, and
+    // the program-folder value written before this installation's record.
     fs::remove(album);
+    fs::remove(options.target + "/uninstall.lst");
     ASSERT_EQ(install(options), InstallOutcome::Installed);
     ASSERT_TRUE(registry.readString(kPictraRegistryKey, kFirstAlbumValue).has_value());
     ASSERT_TRUE(uninstallPictra(options.target, places, registry));
     EXPECT_FALSE(registry.readString(kPictraRegistryKey, kFirstAlbumValue).has_value());
+    EXPECT_FALSE(registry.readString(kPictraRegistryKey, kProgramFolderValue).has_value());
     EXPECT_EQ(proposedInstallFolder(registry, "/home/u/ABM10"), "/home/u/ABM10");
 }
 
