@@ -1,5 +1,5 @@
 // Fuzz target: the Exif segment walk and orientation reset, and the lossless
-// turn of a JPEG file, on arbitrary bytes.
+// turn of a JPEG file, on arbitrary bytes, for pictures of up to 4 MB.
 #include "core/imaging_library/jpeg_exif_segment.h"
 #include "core/tools/jpeg_lossless.h"
 
@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)pictra::withExifSegment(jpeg, segment);
     }
     if (size > 0)
-        (void)pictra::transformJpegLossless(jpeg, {data[size - 1] & 3, (data[size - 1] & 4) != 0});
+        (void)pictra::transformJpegLossless(jpeg, {data[size - 1] & 3, (data[size - 1] & 4) != 0}, 4 << 20);
     return 0;
 }

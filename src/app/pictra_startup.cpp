@@ -10,6 +10,7 @@
 #include "core/platform/registry_store.h"
 #include "core/settings/recent_album_list.h"
 #include "core/settings/window_placement.h"
+#include "core/startup/first_album.h"
 #include "core/startup/superseded_install.h"
 #include "core/util/fixed_text.h"
 #include "ui/dialogs/status_messages.h"
@@ -75,7 +76,12 @@ std::unique_ptr<ui::CMainFrame> startPictra(AppState& state, const StartOptions&
         return nullptr;
     }
     installManual(state.programFolder, options.programDir);
-    const std::optional<std::string> sample = makeSampleData(state);
+    // A new program folder gets its samples now; one that pictra-setup filled
+    // names the installed sample album for this first start.
+    const std::optional<std::string> installedSample = takeFirstAlbum(state.registry);
+    std::optional<std::string> sample = makeSampleData(state);
+    if (!sample)
+        sample = installedSample;
     clearAlbumState(state);
 
     auto frame = std::make_unique<ui::CMainFrame>(state, options.prompts);

@@ -10,11 +10,18 @@ namespace pictra {
 
 Status prepareProgramFolder(AppState& state)
 {
-    state.settings = defaultWorkModeSettings();
     auto folder = resolveProgramFolder(state.registry);
-    if (!folder)
+    if (!folder) {
+        state.settings = defaultWorkModeSettings();
         return folder.status();
-    state.programFolder = *folder;
+    }
+    return prepareProgramFolderAt(state, *folder);
+}
+
+Status prepareProgramFolderAt(AppState& state, const std::string& folder)
+{
+    state.settings = defaultWorkModeSettings();
+    state.programFolder = folder;
     const Status ensured = ensureProgramFolder(state.programFolder);
     if (ensured != Status::Ok)
         return ensured;

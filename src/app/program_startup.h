@@ -5,6 +5,8 @@
 #include "core/app/app_state.h"
 #include "core/util/result.h"
 
+#include <string>
+
 namespace pictra {
 
 // Sets state.programFolder (from the registry value "_dir", else the
@@ -14,5 +16,9 @@ namespace pictra {
 // defaults). Not Ok when the folder cannot be found or set up: the program
 // cannot run without it.
 Status prepareProgramFolder(AppState& state);
+
+// The same for a folder given: the distribution folder is prepared this way,
+// so its sample data is made with the settings a first start has.
+Status prepareProgramFolderAt(AppState& state, const std::string& folder);
 
 } // namespace pictra

@@ -1,6 +1,7 @@
 // pictra-cli info and extract: reading an album file without opening it in
 // the program (no store folder is touched).
 #include "album_loading.h"
+#include "cli_commands.h"
 #include "cli_context.h"
 
 #include "core/album/album_file.h"
@@ -114,7 +115,7 @@ int runInfo(const Args& args)
             paths.push_back(a);
     }
     if (paths.size() != 1) {
-        printError("usage: pictra-cli info [--json] ALBUM");
+        printUsageError("info");
         return kExitUsage;
     }
     auto album = loadAlbum(paths[0]);
@@ -127,7 +128,7 @@ int runInfo(const Args& args)
 int runExtract(const Args& args)
 {
     if (args.size() != 2) {
-        printError("usage: pictra-cli extract ALBUM DIR");
+        printUsageError("extract");
         return kExitUsage;
     }
     auto album = loadAlbum(args[0]);

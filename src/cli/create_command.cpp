@@ -1,6 +1,7 @@
 // pictra-cli create: a new album file from image files, with store copies
 // made by the settings' JPEG options. The copies are made in a private
 // scratch folder, so a running Pictra's open albums are never touched.
+#include "cli_commands.h"
 #include "cli_context.h"
 #include "scratch_folder.h"
 
@@ -66,7 +67,7 @@ int runCreate(const Args& args)
             paths.push_back(a);
     }
     if (paths.empty()) {
-        printError("usage: pictra-cli create [--force] [--skip-duplicates] ALBUM IMAGE...");
+        printUsageError("create");
         return kExitUsage;
     }
     const std::string album = paths.front();

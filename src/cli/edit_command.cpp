@@ -1,6 +1,7 @@
 // pictra-cli edit: one image tool applied to a file, through the same edit
 // and the same writing as the tool dialogs' "変更": turns and flips of a
 // JPEG stay lossless and keep the camera data.
+#include "cli_commands.h"
 #include "cli_context.h"
 
 #include "core/image_io/image_file_io.h"
@@ -16,12 +17,12 @@ namespace pictra::cli {
 int runEdit(const Args& args)
 {
     if (args.size() != 3) {
-        printError("usage: pictra-cli edit TOOL IN OUT");
+        printUsageError("edit");
         return kExitUsage;
     }
     const Result<ToolEdit> edit = parseToolEdit(args[0]);
     if (!edit) {
-        printError("unknown tool or bad values \"" + args[0] + "\" (see pictra-cli --help)");
+        printError("unknown tool or bad values \"" + args[0] + "\" (see pictra-cli edit --help)");
         return kExitUsage;
     }
     auto image = openImageContext();

@@ -1,4 +1,5 @@
 // pictra-cli convert and exif: single image files.
+#include "cli_commands.h"
 #include "cli_context.h"
 
 #include "core/image_io/image_file_io.h"
@@ -46,7 +47,7 @@ int runConvert(const Args& args)
         }
     }
     if (paths.size() != 2 || usage) {
-        printError("usage: pictra-cli convert [--codec own|library] [--quality 1-100] [--lossless] IN OUT");
+        printUsageError("convert");
         return kExitUsage;
     }
     auto image = openImageContext();
@@ -67,7 +68,7 @@ int runConvert(const Args& args)
 int runExif(const Args& args)
 {
     if (args.size() != 1) {
-        printError("usage: pictra-cli exif FILE");
+        printUsageError("exif");
         return kExitUsage;
     }
     if (!fileExists(args[0])) {

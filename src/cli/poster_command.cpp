@@ -1,6 +1,7 @@
 // pictra-cli print --poster: one album image as a poster across printer
 // sheets, with the poster dialog's papers, rules and printing.
 #include "album_loading.h"
+#include "cli_commands.h"
 #include "cli_context.h"
 #include "cli_printer.h"
 #include "poster_command.h"
@@ -17,11 +18,6 @@
 
 namespace pictra::cli {
 namespace {
-
-constexpr const char* kPosterUsage =
-    "usage: pictra-cli print --poster PAPER [--orientation landscape|portrait]\n"
-    "       [--sheet-orientation landscape|portrait] [--margin MM] --paper SHEET\n"
-    "       (--pdf OUT.pdf | --printer NAME) ALBUM INDEX";
 
 struct PosterOptions {
     std::string poster, sheet, pdf, printer, album;
@@ -93,7 +89,7 @@ int runPosterPrint(const Args& args)
 {
     const auto options = parseOptions(args);
     if (!options) {
-        printError(kPosterUsage);
+        printUsageError("print");
         return kExitUsage;
     }
     auto context = openContext();

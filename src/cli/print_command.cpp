@@ -2,6 +2,7 @@
 // normal print dialog's geometry and page loop. Needs Qt's printing, so it
 // starts a QGuiApplication (the offscreen platform when none is asked for).
 #include "album_loading.h"
+#include "cli_commands.h"
 #include "cli_context.h"
 #include "cli_printer.h"
 #include "poster_command.h"
@@ -22,10 +23,6 @@
 
 namespace pictra::cli {
 namespace {
-
-constexpr const char* kPrintUsage =
-    "usage: pictra-cli print [--paper NAME] [--orientation landscape|portrait] [--margin MM]\n"
-    "       [--layout AxD] [--offsets L,T] [--gaps H,V] (--pdf OUT.pdf | --printer NAME) ALBUM [INDEX...]";
 
 // "12x3" or "10,5": two numbers around one separator.
 std::optional<std::pair<int, int>> numberPair(std::string_view text, char separator)
@@ -164,7 +161,7 @@ int runPrint(const Args& args)
         return runPosterPrint(args);
     const auto options = parseOptions(args);
     if (!options) {
-        printError(kPrintUsage);
+        printUsageError("print");
         return kExitUsage;
     }
     auto context = openContext();

@@ -2,6 +2,7 @@
 // entries with the same search as the "元画像を探す..." dialog, prints what it
 // found and, with --apply, points the album at them.
 #include "album_loading.h"
+#include "cli_commands.h"
 #include "cli_context.h"
 
 #include "core/album/album_file.h"
@@ -19,8 +20,6 @@
 
 namespace pictra::cli {
 namespace {
-
-constexpr std::string_view kUsage = "usage: pictra-cli relink [--search DIR]... [--apply] ALBUM";
 
 struct RelinkArgs {
     std::vector<std::string> folders;
@@ -122,7 +121,7 @@ int runRelink(const Args& args)
 {
     const auto parsed = parseRelinkArgs(args);
     if (!parsed) {
-        printError(kUsage);
+        printUsageError("relink");
         return kExitUsage;
     }
     const auto context = openContext();

@@ -4,6 +4,7 @@
 // are made in a scratch folder, so a running Pictra's open albums are never
 // touched. SIGINT or SIGTERM ends the scan after the page being read; the
 // pages saved until then are still added (a second signal drops that page).
+#include "cli_commands.h"
 #include "cli_context.h"
 #include "scratch_folder.h"
 
@@ -31,12 +32,6 @@
 
 namespace pictra::cli {
 namespace {
-
-constexpr const char* kScanUsage =
-    "usage: pictra-cli scan [--list] [--device NAME] [--resolution DPI] [--mode color|gray|lineart]\n"
-    "                       [--source flatbed|feeder|duplex] [--area max|a4|b5|l|WxH] [--folder DIR]\n"
-    "                       [--format jpg|bmp] ALBUM\n"
-    "  --area: the device's whole area, A4, JIS B5, L (89x127) or a size in mm (e.g. 100x148)";
 
 struct ScanArgs {
     bool list = false;
@@ -258,7 +253,7 @@ int runScan(const Args& args)
 {
     const auto parsed = parseScanArgs(args);
     if (!parsed) {
-        printError(kScanUsage);
+        printUsageError("scan");
         return kExitUsage;
     }
     if (parsed->list)

@@ -1,4 +1,5 @@
 // pictra-cli search: the search dialog's two searches from the command line.
+#include "cli_commands.h"
 #include "cli_context.h"
 
 #include "core/search/album_search.h"
@@ -28,8 +29,6 @@ void noteLeftOutWords(const SearchWords& words)
         printError("words are cut to " + std::to_string(kMaxSearchWordBytes) + " bytes");
 }
 
-constexpr std::string_view kUsage = "usage: pictra-cli search [--pattern P] [--words TEXT] [--words-any-pattern] PLACE";
-
 } // namespace
 
 int runSearch(const Args& args)
@@ -47,12 +46,12 @@ int runSearch(const Args& args)
         } else if (place.empty() && !args[i].starts_with("--")) {
             place = args[i];
         } else {
-            printError(kUsage);
+            printUsageError("search");
             return kExitUsage;
         }
     }
     if (place.empty()) {
-        printError(kUsage);
+        printUsageError("search");
         return kExitUsage;
     }
     std::error_code error;

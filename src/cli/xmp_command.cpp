@@ -2,6 +2,7 @@
 // pictures, or in from them (and from the pictures' own metadata), with the
 // same core code as the album window's commands. The album is read into a
 // private scratch folder, so a running Pictra's open albums are untouched.
+#include "cli_commands.h"
 #include "cli_context.h"
 #include "scratch_folder.h"
 
@@ -21,8 +22,6 @@
 
 namespace pictra::cli {
 namespace {
-
-constexpr const char* kXmpUsage = "usage: pictra-cli xmp export ALBUM | pictra-cli xmp import [--overwrite] ALBUM";
 
 std::vector<int> allPositions(const AlbumRecord& album)
 {
@@ -75,7 +74,7 @@ int runXmp(const Args& args)
     const bool exporting = rest.size() == 2 && rest[0] == "export" && !overwrite;
     const bool importing = rest.size() == 2 && rest[0] == "import";
     if (!exporting && !importing) {
-        printError(kXmpUsage);
+        printUsageError("xmp");
         return kExitUsage;
     }
     const std::string& path = rest[1];

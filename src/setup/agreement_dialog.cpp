@@ -1,6 +1,7 @@
 // The usage agreement.
 #include "setup/agreement_dialog.h"
 
+#include "setup/screen_centre.h"
 #include "setup/setup_texts.h"
 
 #include <QHBoxLayout>
@@ -33,6 +34,7 @@ AgreementDialog::AgreementDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(agree, &QPushButton::clicked, this, &QDialog::accept);
     connect(refuse, &QPushButton::clicked, this, &QDialog::reject);
+    centreOnScreen(*this);
 }
 
 } // namespace pictra::setup

@@ -1,6 +1,8 @@
 // The installation folder and choices.
 #include "setup/install_folder_dialog.h"
 
+#include "setup/screen_centre.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -55,6 +57,7 @@ InstallFolderDialog::InstallFolderDialog(const InstallOptions& options, QWidget*
     grid->addWidget(buttons, 5, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    centreOnScreen(*this);
 }
 
 InstallOptions InstallFolderDialog::options() const

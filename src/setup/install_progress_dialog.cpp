@@ -1,6 +1,8 @@
 // The installation progress dialog.
 #include "setup/install_progress_dialog.h"
 
+#include "setup/screen_centre.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -47,6 +49,7 @@ InstallProgressDialog::InstallProgressDialog(Installation& installation, QWidget
     grid->addWidget(m_cancel, row + 2, 2);
     connect(m_start, &QPushButton::clicked, this, &InstallProgressDialog::start);
     connect(m_cancel, &QPushButton::clicked, this, &InstallProgressDialog::requestCancel);
+    centreOnScreen(*this);
 }
 
 void InstallProgressDialog::requestCancel()

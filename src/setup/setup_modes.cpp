@@ -3,6 +3,7 @@
 
 #include "core/setup/desktop_places.h"
 #include "core/setup/installation.h"
+#include "core/setup/proposed_folder.h"
 #include "core/setup/uninstall.h"
 #include "setup/agreement_dialog.h"
 #include "setup/install_folder_dialog.h"
@@ -14,7 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -88,6 +91,14 @@ QString findDistributionFolder(const QString& programFolder)
 }
 
 QString defaultInstallFolder() { return QDir::home().filePath(QStringLiteral("ABM10")); }
+
+bool windowsCanOpen(const QProcessEnvironment& environment)
+{
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        if (!environment.value(QString::fromLatin1(name)).isEmpty())
+            return true;
+    return false;
+}
 
 QString desktopPdfViewer()
 {
@@ -170,7 +181,10 @@ int runDialogs(const SetupArguments& arguments)
     SetupWindow window;
     InstallOptions options;
     options.source = absolute(arguments.source).toStdString();
-    options.target = absolute(arguments.target.isEmpty() ? defaultInstallFolder() : arguments.target).toStdString();
+    // A reinstall proposes the folder installed before.
+    const QString proposed = QString::fromStdString(
+        proposedInstallFolder(openRegistry(), defaultInstallFolder().toStdString()));
+    options.target = absolute(arguments.target.isEmpty() ? proposed : arguments.target).toStdString();
 
     while (true) {
         StartMenuDialog menu;
@@ -181,6 +195,10 @@ int runDialogs(const SetupArguments& arguments)
             break;
         QMessageBox::information(&menu, QString::fromUtf8(kMessageTitle), pdfViewerMessage(desktopPdfViewer()));
     }
+    // Sized to the screen first: without a window manager the full-screen
+    // request alone leaves the background at its default size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->geometry());
     window.showFullScreen();
 
     AgreementDialog agreement(&window);

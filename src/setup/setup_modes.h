@@ -2,6 +2,7 @@
 // installation and the uninstallation, and what they share.
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,11 @@ QString findDistributionFolder(const QString& programFolder);
 
 // ~/ABM10.
 QString defaultInstallFolder();
+
+// Whether windows can open: a platform chosen with QT_QPA_PLATFORM, or an
+// X11 or Wayland display named in the environment. Without one Qt's
+// widgets abort the process.
+bool windowsCanOpen(const QProcessEnvironment& environment);
 
 // The desktop's PDF viewer ("" when none is registered).
 QString desktopPdfViewer();

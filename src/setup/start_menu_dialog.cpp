@@ -1,6 +1,7 @@
 // The start menu.
 #include "setup/start_menu_dialog.h"
 
+#include "setup/screen_centre.h"
 #include "setup/setup_texts.h"
 
 #include <QLabel>
@@ -36,6 +37,7 @@ StartMenuDialog::StartMenuDialog(QWidget* parent) : QDialog(parent)
     addButton("1012", QStringLiteral("Pictraのインストール"), StartChoice::Install)->setDefault(true);
     addButton("3", QStringLiteral("PDFリーダー"), StartChoice::Reader);
     addButton("2", QStringLiteral("キャンセル"), StartChoice::Cancelled);
+    centreOnScreen(*this);
 }
 
 } // namespace pictra::setup

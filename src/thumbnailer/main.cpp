@@ -1,6 +1,7 @@
 // pictra-thumbnailer IN OUT SIZE: writes the icon of album IN as the PNG
 // file OUT, at most SIZE pixels a side, for file managers (registered
 // through pictra.thumbnailer). Exit status 0 done, 1 failed, 2 wrong arguments.
+#include "core/util/command_options.h"
 #include "thumbnailer/album_thumbnail.h"
 
 #include <QGuiApplication>
@@ -8,11 +9,40 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage = "usage: pictra-thumbnailer ALBUM.abm OUT.png SIZE\n";
+
+void printHelp()
+{
+    std::printf("%s\n"
+                "Writes the icon of the album ALBUM.abm (its first picture on a small stack of\n"
+                "pages) as the PNG file OUT.png, at most SIZE pixels a side (1 to %d), for\n"
+                "file managers. Needs no display.\n"
+                "  -h, --help  show this text\n"
+                "Exit status: 0 done, 1 failed, 2 wrong arguments.\n",
+                kUsage, pictra::kMaxThumbnailSize);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    const auto check = pictra::checkOptions(std::vector<std::string>(argv + 1, argv + argc), {});
+    if (check.verdict == pictra::OptionVerdict::Help) {
+        printHelp();
+        return 0;
+    }
+    if (check.verdict == pictra::OptionVerdict::Unknown) {
+        std::fprintf(stderr, "pictra-thumbnailer: %s\n",
+                     pictra::unknownOptionHint(check.unknown, "pictra-thumbnailer").c_str());
+        return 2;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: pictra-thumbnailer ALBUM.abm OUT.png SIZE\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     bool sizeOk = false;

@@ -100,7 +100,7 @@ TEST_F(RelinkCli, RepointsMovedOriginalsAndNoDecoy)
 
 TEST_F(RelinkCli, ExplainsItselfAndRefusesBadArguments)
 {
-    const CliRun help = cli("--help");
+    const CliRun help = cli("relink --help");
     EXPECT_NE(help.out.find("relink [--search DIR]... [--apply] ALBUM"), std::string::npos);
     EXPECT_EQ(cli("relink").exitCode, 2);
     EXPECT_EQ(cli("relink --search").exitCode, 2);

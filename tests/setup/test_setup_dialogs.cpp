@@ -1,6 +1,8 @@
 // The setup program's windows as a user meets them: the start menu over the
 // background, and the stages running with their marks, the bar and the file
 // names (against a made-up distribution inside the test's folder).
+#include "setup/agreement_dialog.h"
+#include "setup/install_folder_dialog.h"
 #include "setup/install_progress_dialog.h"
 #include "setup/setup_window.h"
 #include "setup/start_menu_dialog.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <filesystem>
@@ -69,6 +72,7 @@ private slots:
     void startMenuOffersTheThreeChoices();
     void stagesShowTheirMarksAndFinish();
     void cancelBeforeTheStartCopiesNothing();
+    void windowsOpenCentredOnTheScreen();
 };
 
 void TestSetupDialogs::startMenuOffersTheThreeChoices()
@@ -113,6 +117,28 @@ void TestSetupDialogs::cancelBeforeTheStartCopiesNothing()
     QCOMPARE(f.installation.finish(), InstallOutcome::Cancelled);
     QVERIFY(!fs::exists(f.tmp.file("ABM10")));
     QVERIFY(!f.registry.readString(kPictraRegistryKey, kProgramFolderValue));
+}
+
+void TestSetupDialogs::windowsOpenCentredOnTheScreen()
+{
+    // The full-screen background is still small when the first dialog opens.
+    setup::SetupWindow window;
+    window.setGeometry(0, 0, 200, 150);
+    window.show();
+    SetupFixture f;
+    setup::AgreementDialog agreement(&window);
+    setup::StartMenuDialog menu;
+    setup::InstallFolderDialog folder({f.tmp.file("medium/ABM10"), f.tmp.file("ABM10"), true, true});
+    setup::InstallProgressDialog progress(f.installation);
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&agreement, &menu, &folder, &progress}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QPoint offset = dialog->frameGeometry().center() - centre;
+        // The frame is known only once shown: a few pixels of it are allowed.
+        QVERIFY2(offset.manhattanLength() <= 8, qPrintable(dialog->windowTitle()));
+        dialog->hide();
+    }
 }
 
 QTEST_MAIN(TestSetupDialogs)

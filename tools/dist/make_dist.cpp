@@ -6,12 +6,16 @@
 //   pictra_make_dist system-files DIR PREFIX
 //                                        the menu entry, file type and thumbnailer
 //                                        registration of a system-wide install
+//   pictra_make_dist copyright FILE      the Debian package's copyright file, whose
+//                                        licence is the setup program's agreement
 #include "app/program_resources.h"
+#include "app/program_startup.h"
 #include "core/app/app_state.h"
+#include "core/setup/debian_copyright.h"
 #include "core/setup/desktop_files.h"
-#include "core/startup/program_folder_setup.h"
 #include "core/util/file_io.h"
 #include "core/util/program_subfolders.h"
+#include "setup/setup_texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,9 +66,11 @@ bool writeText(const QString& path, const std::string& text)
 
 int makeFolder(const QString& dir)
 {
+    // Prepared as a first start prepares a new program folder, so the samples
+    // are drawn with the shipped settings (JPEG quality 85), not zeroed ones.
     pictra::AppState state;
-    state.programFolder = QDir(dir).absolutePath().toStdString();
-    if (pictra::ensureProgramFolder(state.programFolder) != pictra::Status::Ok || !pictra::makeSampleData(state)) {
+    if (pictra::prepareProgramFolderAt(state, QDir(dir).absolutePath().toStdString()) != pictra::Status::Ok ||
+        !pictra::makeSampleData(state)) {
         std::fprintf(stderr, "pictra_make_dist: cannot make the sample data in %s\n", qPrintable(dir));
         return 1;
     }
@@ -100,6 +106,22 @@ int makeSystemFiles(const QString& dir, const QString& prefix)
     return ok ? 0 : 1;
 }
 
+int makeCopyright(const QString& file)
+{
+    pictra::CopyrightFacts facts;
+    facts.upstreamName = "Pictra";
+    facts.contact = "Pictra developers <pictra@korvale.invalid>";
+    facts.holder = "2026 Korvale";
+    facts.licenseName = "Pictra-EULA";
+    // The terms the user agrees to in pictra-setup, word for word.
+    facts.licenseText = pictra::setup::agreementText().toStdString();
+    if (!writeText(file, pictra::debianCopyright(facts))) {
+        std::fprintf(stderr, "pictra_make_dist: cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -112,6 +134,8 @@ int main(int argc, char** argv)
         return makeIcons(args[2]);
     if (args.size() == 4 && args[1] == QLatin1String("system-files"))
         return makeSystemFiles(args[2], args[3]);
-    std::fprintf(stderr, "usage: pictra_make_dist folder DIR | icons DIR | system-files DIR PREFIX\n");
+    if (args.size() == 3 && args[1] == QLatin1String("copyright"))
+        return makeCopyright(args[2]);
+    std::fprintf(stderr, "usage: pictra_make_dist folder DIR | icons DIR | system-files DIR PREFIX | copyright FILE\n");
     return 2;
 }

@@ -71,6 +71,8 @@ bool isCommandEnabled(int id, const WindowState& s)
     case kExportTiff:
     case kExportPsd:
     case kExportPcx:
+    case kExportPng:
+    case kExportWebp:
     case kPrintNormal:
     case kPrintPoster:
     case kPrintDtp:

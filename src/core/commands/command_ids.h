@@ -46,6 +46,9 @@ inline constexpr int kExportBmp = 32792;
 inline constexpr int kExportTiff = 32794;
 inline constexpr int kExportPsd = 32840;
 inline constexpr int kExportPcx = 32846;
+// Formats added beside the original five.
+inline constexpr int kExportPng = 32906;
+inline constexpr int kExportWebp = 32907;
 
 inline constexpr int kOptions = 32796;
 inline constexpr int kCopyToFolder = 32798;

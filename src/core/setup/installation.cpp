@@ -4,6 +4,8 @@
 #include "core/setup/desktop_files.h"
 #include "core/setup/mime_apps.h"
 #include "core/setup/sample_album.h"
+#include "core/setup/uninstall.h"
+#include "core/startup/first_album.h"
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 #include "core/util/program_subfolders.h"
@@ -108,17 +110,37 @@ void Installation::record(const std::string& path)
         putFile(m_manifest.files, *file);
 }
 
-void Installation::makeFolder(InstallStage stage, const std::string& folder)
+bool Installation::makeFolder(InstallStage stage, const std::string& folder)
 {
     std::error_code ec;
     if (fs::is_directory(folder, ec))
-        return;
+        return true;
     if (!fs::create_directory(folder, ec)) {
         fail(stage, folder, ec ? statusOf(ec) : Status::IoError);
-        return;
+        return false;
     }
     m_madeNow.folders.push_back(folder);
     addOnce(m_manifest.folders, folder);
+    return true;
+}
+
+bool Installation::makeFolderTree(InstallStage stage, const std::string& folder)
+{
+    // Every missing folder is recorded, outermost first, so an uninstall
+    // (or a cancel) takes away the empty ones again.
+    std::vector<std::string> missing;
+    fs::path p = fs::path(folder).lexically_normal();
+    if (p.filename().empty())
+        p = p.parent_path();
+    for (; !p.empty() && p != p.root_path() && !exists(p.string()); p = p.parent_path())
+        missing.insert(missing.begin(), p.string());
+    return std::all_of(missing.begin(), missing.end(), [&](const std::string& f) { return makeFolder(stage, f); });
+}
+
+bool Installation::targetHoldsProgram() const
+{
+    std::error_code ec;
+    return fs::is_regular_file(joinPath(m_options.target, kProgramName), ec);
 }
 
 bool Installation::copy(InstallStage stage, const CopyJob& job)
@@ -155,10 +177,8 @@ bool Installation::copy(InstallStage stage, const CopyJob& job)
 void Installation::writeText(InstallStage stage, const std::string& path, const std::string& text, bool executable)
 {
     const bool existed = exists(path);
-    if (!makeFolders(std::string(folderPart(path)))) {
-        fail(stage, path, Status::NoPermission);
+    if (!makeFolderTree(stage, std::string(folderPart(path))))
         return;
-    }
     if (const Status s = writeFileAtomic(path, bytesOf(text)); s != Status::Ok) {
         fail(stage, path, s);
         return;
@@ -188,10 +208,8 @@ void Installation::registerMenuEntries()
         std::error_code fileError;
         if (fs::is_regular_file(icon, fileError)) {
             const std::string to = m_places.icons() + "/" + it->path().filename().string() + "/apps";
-            if (!makeFolders(to)) {
-                fail(InstallStage::Icons, to, Status::NoPermission);
+            if (!makeFolderTree(InstallStage::Icons, to))
                 continue;
-            }
             copy(InstallStage::Icons, {icon, joinPath(to, std::string(kIconName) + ".png"), ExistingTarget::Replace});
         }
     }
@@ -207,11 +225,17 @@ void Installation::registerFileType()
     const std::string setup = joinPath(fs::path(m_options.source).parent_path().string(), kSetupProgramName);
     const std::string uninstaller = joinPath(target, kUninstallerName);
     copy(InstallStage::Registry, {setup, uninstaller, ExistingTarget::Replace});
-    writeText(InstallStage::Registry, joinPath(m_places.applications(), kUninstallEntryId),
-              uninstallDesktopEntry(uninstaller, target));
+    // Without the program in the folder nothing may name it: no menu entry,
+    // thumbnailer or default application, only the type of album files.
+    const bool program = targetHoldsProgram();
+    if (program)
+        writeText(InstallStage::Registry, joinPath(m_places.applications(), kUninstallEntryId),
+                  uninstallDesktopEntry(uninstaller, target));
     writeText(InstallStage::Registry, joinPath(m_places.mimePackages(), kMimePackageName), albumMimePackage());
     if (const Status s = runTool({"update-mime-database", m_places.mimeRoot()}); s != Status::Ok)
         fail(InstallStage::Registry, m_places.mimeRoot(), s);
+    if (!program)
+        return;
     writeText(InstallStage::Registry, joinPath(m_places.thumbnailers(), kThumbnailerName),
               thumbnailerEntry(joinPath(target, kThumbnailerProgram)));
     setDefault(m_places.mimeApps());
@@ -226,10 +250,8 @@ void Installation::setDefault(const std::string& mimeAppsPath)
     }
     const std::string text = old ? std::string(old->begin(), old->end()) : std::string();
     const std::string changed = withDefaultApplication(text, kAlbumMimeType, kDesktopEntryId);
-    if (!makeFolders(std::string(folderPart(mimeAppsPath)))) {
-        fail(InstallStage::Registry, mimeAppsPath, Status::NoPermission);
+    if (!makeFolderTree(InstallStage::Registry, std::string(folderPart(mimeAppsPath))))
         return;
-    }
     if (const Status s = writeFileAtomic(mimeAppsPath, bytesOf(changed)); s != Status::Ok) {
         fail(InstallStage::Registry, mimeAppsPath, s);
         return;
@@ -239,20 +261,19 @@ void Installation::setDefault(const std::string& mimeAppsPath)
     m_madeNow.defaults.push_back(entry);
 }
 
-void Installation::writeProgramFolderValue()
+void Installation::writeRegistryValue(std::string_view name, const std::string& value)
 {
-    const std::optional<std::string> previous = m_registry.readString(kPictraRegistryKey, kProgramFolderValue);
-    const ManifestRegistry entry{std::string(kProgramFolderValue), previous.has_value(), previous.value_or("")};
-    if (const Status s = m_registry.writeString(kPictraRegistryKey, kProgramFolderValue, m_options.target);
-        s != Status::Ok) {
+    const std::optional<std::string> previous = m_registry.readString(kPictraRegistryKey, name);
+    const ManifestRegistry entry{std::string(name), previous.has_value(), previous.value_or("")};
+    if (const Status s = m_registry.writeString(kPictraRegistryKey, name, value); s != Status::Ok) {
         fail(InstallStage::Registry, m_registry.filePath(), s);
         return;
     }
     m_madeNow.registry.push_back(entry);
     // A reinstall keeps what was there before the first installation.
     const bool known = std::any_of(m_manifest.registry.begin(), m_manifest.registry.end(),
-                                   [](const ManifestRegistry& r) { return r.name == kProgramFolderValue; });
-    if (!known && !(previous && *previous == m_options.target))
+                                   [&](const ManifestRegistry& r) { return r.name == name; });
+    if (!known && !(previous && *previous == value))
         m_manifest.registry.push_back(entry);
 }
 
@@ -265,24 +286,23 @@ void Installation::runStage(InstallStage stage, const InstallFileObserver& onFil
         if (!m_copiesFiles)
             return;
         // Missing parents of the installation folder first, so they go again on a cancel.
-        for (fs::path parent = fs::path(m_options.target).lexically_normal().parent_path();
-             !parent.empty() && !exists(parent.string()) && parent != parent.root_path();
-             parent = parent.parent_path())
-            m_missingParents.insert(m_missingParents.begin(), parent.string());
-        for (const std::string& parent : m_missingParents)
-            makeFolder(stage, parent);
+        if (!makeFolderTree(stage, fs::path(m_options.target).lexically_normal().parent_path().string()))
+            return;
         for (const std::string& folder : installFolders(m_options.target))
             makeFolder(stage, folder);
         return;
     case InstallStage::Icons:
-        if (!stopped())
+        if (!stopped() && targetHoldsProgram()) // a menu entry for a program not there would fail when chosen
             registerMenuEntries();
         return;
     case InstallStage::Registry:
         if (!stopped())
             registerFileType();
         if (!stopped())
-            writeProgramFolderValue();
+            writeRegistryValue(kProgramFolderValue, m_options.target);
+        // The first start opens the sample album installed now.
+        if (!stopped() && !m_installedAlbum.empty())
+            writeRegistryValue(kFirstAlbumValue, m_installedAlbum);
         return;
     default:
         break;
@@ -296,10 +316,13 @@ void Installation::runStage(InstallStage stage, const InstallFileObserver& onFil
         }
         if (copy(stage, job) && stage == InstallStage::Samples && endsWithIgnoreCase(job.to, ".abm")) {
             Result<int> repointed = repointSamplePictures(job.to, joinPath(m_options.target, kImageFolder));
-            if (!repointed)
+            if (!repointed) {
                 fail(stage, job.to, repointed.status());
-            else
+            } else {
                 record(job.to);
+                if (m_installedAlbum.empty())
+                    m_installedAlbum = job.to;
+            }
         }
     }
 }
@@ -343,10 +366,9 @@ void Installation::rollBack()
         mimeChanged = mimeChanged || it->path.starts_with(m_places.mimePackages());
         fs::remove(it->path, ec);
     }
-    for (auto it = m_madeNow.folders.rbegin(); it != m_madeNow.folders.rend(); ++it)
-        fs::remove(*it, ec); // only empty folders go
     if (mimeChanged)
         (void)runTool({"update-mime-database", m_places.mimeRoot()}); // a stale cache only delays the file types
+    removeMadeFolders(m_madeNow.folders, m_places);
 }
 
 } // namespace pictra

@@ -68,14 +68,16 @@ public:
 private:
     bool stopped() const { return m_cancelled || !m_failures.empty(); }
     void fail(InstallStage stage, const std::string& path, Status status);
-    void makeFolder(InstallStage stage, const std::string& folder);
+    bool makeFolder(InstallStage stage, const std::string& folder);    // false after a failure
+    bool makeFolderTree(InstallStage stage, const std::string& folder); // with its missing parents
+    bool targetHoldsProgram() const;
     bool copy(InstallStage stage, const CopyJob& job); // true when it wrote the target
     void writeText(InstallStage stage, const std::string& path, const std::string& text, bool executable = false);
     void record(const std::string& path);
     void registerMenuEntries();
     void registerFileType();
     void setDefault(const std::string& mimeAppsPath);
-    void writeProgramFolderValue();
+    void writeRegistryValue(std::string_view name, const std::string& value);
     void rollBack();
 
     InstallOptions m_options;
@@ -86,7 +88,7 @@ private:
     std::vector<InstallFailure> m_failures;
     InstallManifest m_manifest;        // of earlier runs into this folder, and this one
     InstallManifest m_madeNow;         // what this run created (undone on cancel or failure)
-    std::vector<std::string> m_missingParents; // of the installation folder, outermost first
+    std::string m_installedAlbum; // the sample album this run copied ("" for none)
 };
 
 } // namespace pictra

@@ -7,12 +7,76 @@
 #include "core/util/file_io.h"
 #include "core/util/paths.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
 namespace pictra {
+namespace {
 
 namespace fs = std::filesystem;
+
+// What update-mime-database writes beside packages/ from the packages in it.
+constexpr std::array<std::string_view, 12> kMimeIndexes = {
+    "XMLnamespaces", "aliases", "generic-icons", "globs", "globs2", "icons",
+    "magic", "mime.cache", "subclasses", "treemagic", "types", "version",
+};
+// What update-desktop-database writes beside the entries.
+constexpr std::string_view kDesktopIndex = "mimeinfo.cache";
+
+bool onlyRegularFilesEndingXml(const fs::path& folder)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (!it->is_regular_file(ec) || it->path().extension() != ".xml")
+            return false;
+    return !ec;
+}
+
+// A database folder with no package left holds only what the tool derived
+// from packages since gone: those files go, a file of anyone else stays.
+void removeMimeDatabase(const std::string& mimeRoot, const std::string& mimePackages)
+{
+    std::error_code ec;
+    if (fs::exists(mimePackages, ec) || ec)
+        return; // other packages still feed the database
+    for (std::string_view name : kMimeIndexes)
+        fs::remove(fs::path(mimeRoot) / name, ec);
+    for (fs::directory_iterator it(mimeRoot, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError) && onlyRegularFilesEndingXml(it->path()))
+            fs::remove_all(it->path(), typeError); // one media type's generated descriptions
+    }
+}
+
+} // namespace
+
+void removeMadeFolders(const std::vector<std::string>& folders, const DesktopPlaces& places)
+{
+    std::error_code ec;
+    for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
+        if (*it == places.mimeRoot())
+            removeMimeDatabase(places.mimeRoot(), places.mimePackages());
+        if (*it == places.applications() && fs::is_regular_file(fs::path(*it) / kDesktopIndex, ec)) {
+            const auto entries = std::distance(fs::directory_iterator(*it, ec), fs::directory_iterator());
+            if (!ec && entries == 1)
+                fs::remove(fs::path(*it) / kDesktopIndex, ec);
+        }
+        fs::remove(*it, ec); // only an empty folder goes: the user's albums keep theirs
+    }
+}
+
+namespace {
+
+// A value the installation wrote is still its own when it names the
+// installation folder or a file in it.
+bool namesFolder(const std::optional<std::string>& value, const std::string& folder)
+{
+    return value && (*value == folder || value->starts_with(folder + "/"));
+}
+
+} // namespace
 
 Result<UninstallReport> uninstallPictra(const std::string& installFolder, const DesktopPlaces& places,
                                         RegistryStore& registry)
@@ -50,8 +114,7 @@ Result<UninstallReport> uninstallPictra(const std::string& installFolder, const 
         }
     }
     for (const ManifestRegistry& r : manifest->registry) {
-        const std::optional<std::string> now = registry.readString(kPictraRegistryKey, r.name);
-        if (!now || *now != installFolder)
+        if (!namesFolder(registry.readString(kPictraRegistryKey, r.name), installFolder))
             continue; // set to another folder since: not ours any more
         const Status s = r.hadPrevious ? registry.writeString(kPictraRegistryKey, r.name, r.previous)
                                        : registry.deleteValue(kPictraRegistryKey, r.name);
@@ -60,7 +123,9 @@ Result<UninstallReport> uninstallPictra(const std::string& installFolder, const 
     }
     // The program-folder value is also written by a reinstall into the same
     // folder without a record of the value before: it names this folder.
-    if (manifest->registry.empty() && registry.readString(kPictraRegistryKey, kProgramFolderValue) == installFolder)
+    const bool folderValueRecorded = std::any_of(manifest->registry.begin(), manifest->registry.end(),
+                                                 [](const ManifestRegistry& r) { return r.name == kProgramFolderValue; });
+    if (!folderValueRecorded && registry.readString(kPictraRegistryKey, kProgramFolderValue) == installFolder)
         if (registry.deleteValue(kPictraRegistryKey, kProgramFolderValue) != Status::Ok)
             report.failed.push_back(registry.filePath());
 
@@ -69,8 +134,7 @@ Result<UninstallReport> uninstallPictra(const std::string& installFolder, const 
 
     std::error_code ec;
     fs::remove(recordPath, ec);
-    for (auto it = manifest->folders.rbegin(); it != manifest->folders.rend(); ++it)
-        fs::remove(*it, ec); // only empty folders go: the user's albums keep theirs
+    removeMadeFolders(manifest->folders, places);
     return report;
 }
 

@@ -26,4 +26,10 @@ struct UninstallReport {
 Result<UninstallReport> uninstallPictra(const std::string& installFolder, const DesktopPlaces& places,
                                         RegistryStore& registry);
 
+// Removes the folders an installation made (`folders` in the order made),
+// innermost first, each only when nothing is left in it but the indexes
+// update-mime-database and update-desktop-database derived from files
+// since removed. A folder holding anyone's file stays.
+void removeMadeFolders(const std::vector<std::string>& folders, const DesktopPlaces& places);
+
 } // namespace pictra

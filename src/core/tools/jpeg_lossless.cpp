@@ -3,6 +3,7 @@
 
 #include "core/imaging_library/turbo_handle.h"
 #include "core/imaging_library/jpeg_exif_segment.h"
+#include "core/util/pixel_bytes.h"
 
 #include <turbojpeg.h>
 
@@ -20,7 +21,7 @@ int turboOperation(PixelTransform t)
 
 } // namespace
 
-Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTransform t)
+Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTransform t, std::size_t pixelLimit)
 {
     PixelTransform total = t;
     const std::optional<SegmentSpan> exif = findExifSegment(jpeg);
@@ -34,6 +35,8 @@ Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTran
         int w = 0, h = 0, sub = 0, colours = 0;
         if (!header || tjDecompressHeader3(header.get(), jpeg.data(), jpeg.size(), &w, &h, &sub, &colours) != 0)
             return Status::Corrupt;
+        if (!pixelBytes(w, h, 24, 4, pixelLimit))
+            return Status::TooLarge;
     }
     TurboHandle handle(tjInitTransform());
     if (!handle)

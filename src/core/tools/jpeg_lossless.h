@@ -15,7 +15,9 @@ namespace pictra {
 // Exif orientation is folded into the transform and reset to 1, other
 // markers are kept. Only perfect transforms: Unsupported when partial edge
 // blocks would have to stay untransformed or be trimmed (the caller may
-// re-encode instead), Corrupt when the file cannot be read.
-Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTransform t);
+// re-encode instead), Corrupt when the file cannot be read, TooLarge when
+// the picture's header announces more than `pixelLimit` bytes of 24-bit
+// pixels (libjpeg-turbo holds all its coefficients at once).
+Result<std::vector<std::uint8_t>> transformJpegLossless(ByteSpan jpeg, PixelTransform t, std::size_t pixelLimit);
 
 } // namespace pictra

@@ -110,7 +110,7 @@ Result<EditWriting> writeEditedPicture(ImageFileIO& io, const ToolEdit& edit, co
             sourceBytes = std::move(*bytes);
     }
     if (!sourceBytes.empty() && movesPixelsOnly(edit)) {
-        const auto turned = transformJpegLossless(sourceBytes, transformOfEdit(edit));
+        const auto turned = transformJpegLossless(sourceBytes, transformOfEdit(edit), edited.pixelLimit());
         if (turned) {
             const std::string temp = temporaryBeside(target);
             if (const Status status = moveIntoPlace(temp, target, writeFile(temp, *turned)); status != Status::Ok)

@@ -152,6 +152,8 @@ bool CChildFrame::handleCommand(int id)
     case cmd::kExportTiff:
     case cmd::kExportPsd:
     case cmd::kExportPcx:
+    case cmd::kExportPng:
+    case cmd::kExportWebp:
         makeCurrent();
         exportFocusedImage(m_state, m_host, this, id);
         return true;

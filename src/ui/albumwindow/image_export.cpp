@@ -28,7 +28,8 @@ struct ExportFormat {
 constexpr ExportFormat kFormats[] = {
     {cmd::kExportJpeg, "jpg", "JPGﾌｧｲﾙ (*.jpg)"},  {cmd::kExportBmp, "bmp", "BMPﾌｧｲﾙ (*.bmp)"},
     {cmd::kExportTiff, "tif", "TIFFﾌｧｲﾙ (*.tif)"}, {cmd::kExportPsd, "psd", "PSDﾌｧｲﾙ (*.psd)"},
-    {cmd::kExportPcx, "pcx", "PCXﾌｧｲﾙ (*.pcx)"},
+    {cmd::kExportPcx, "pcx", "PCXﾌｧｲﾙ (*.pcx)"},  {cmd::kExportPng, "png", "PNGﾌｧｲﾙ (*.png)"},
+    {cmd::kExportWebp, "webp", "WebPﾌｧｲﾙ (*.webp)"},
 };
 
 const ExportFormat* formatOf(int command)
@@ -67,7 +68,8 @@ void exportFocusedImage(AppState& state, AlbumWindowHost& host, QWidget* parent,
     if (fileExists(target) &&
         !host.prompts().askYesNo(parent, overwriteQuestion(QString::fromStdString(target))))
         return;
-    ImageFileIO io(jpegSaveOptions(state.settings));
+    // A WebP is written as pictra-cli convert and a tool's "追加" write one: lossy at quality 90.
+    ImageFileIO io(jpegSaveOptions(state.settings), WebpSaveOptions{});
     ImageRecord& record = sharedRecord(state);
     const std::string source = imageFilePath(album.images[static_cast<std::size_t>(focused)]);
     const WaitCursor wait;

@@ -225,6 +225,27 @@ TEST(HeifColour, AFileInDisplayP3GetsItsProfileAnSrgbFileNone)
     EXPECT_TRUE(heifProfile(plain->get(), nullptr).empty());
 }
 
+// The AV1 picture of `avif` in a file whose main brand says HEIF ("mif1"),
+// as some cameras write them.
+std::vector<std::uint8_t> heifBranded(std::vector<std::uint8_t> avif)
+{
+    EXPECT_EQ(std::string(avif.begin() + 4, avif.begin() + 12), "ftypavif");
+    std::copy_n("mif1", 4, avif.begin() + 8);
+    EXPECT_EQ(heif_main_brand(avif.data(), static_cast<int>(avif.size())), heif_mif1);
+    return avif;
+}
+
+TEST(HeifAv1, AHeifBrandedAv1FileDecodesAsTheAvifItCameFrom)
+{
+    test::TempDir dir;
+    const auto avif = smallFile(dir, "a.avif", "avifenc -s 8 -l %i %o");
+    const test::Decoded branded = test::decodeWith(readHeif, heifBranded(avif));
+    ASSERT_EQ(branded.status, Status::Ok);
+    EXPECT_EQ(branded.image.rgb, test::decodeWith(readHeif, avif).image.rgb);
+}
+
+// Under the sanitizers this also shows that no damaged stream makes a
+// decoder lose memory, whichever brand the AV1 picture comes under.
 TEST(HeifDamage, TruncatedAndFlippedFilesFailCleanly)
 {
     test::TempDir dir;
@@ -232,6 +253,8 @@ TEST(HeifDamage, TruncatedAndFlippedFilesFailCleanly)
     test::sweepDamagedInputs(readHeif, heic, heic.size() / 2);
     const auto avif = smallFile(dir, "a.avif", "avifenc -s 8 %i %o");
     test::sweepDamagedInputs(readHeif, avif, avif.size() / 2);
+    const auto branded = heifBranded(avif);
+    test::sweepDamagedInputs(readHeif, branded, branded.size() / 2);
 }
 
 } // namespace

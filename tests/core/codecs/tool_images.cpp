@@ -3,6 +3,8 @@
 
 #include "codec_test_support.h"
 
+#include <string_view>
+
 namespace pictra::test {
 
 bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfAlpha)
@@ -19,6 +21,37 @@ std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path
     if (!runCommand(std::string(kConvert) + " " + path + " -background white -alpha remove -alpha off -depth 8 " + ppm))
         return std::nullopt;
     return fromPpm(readAll(ppm));
+}
+
+namespace {
+
+void replaceAll(std::string& text, std::string_view from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+}
+
+} // namespace
+
+bool encodeWithTool(const TempDir& dir, const RgbImage& image, const std::string& command, const std::string& out,
+                    std::string* log)
+{
+    std::string line = command;
+    if (line.find("%i") != std::string::npos) {
+        const std::string png = dir.file("tool_in.png");
+        if (!writePngWithTool(png, image))
+            return false;
+        replaceAll(line, "%i", png);
+    }
+    if (line.find("%j") != std::string::npos) {
+        const std::string jpeg = dir.file("tool_in.jpg");
+        writeAll(jpeg, encodeWithTurbo(image, 95, TurboSampling::S444));
+        if (!runCommand("exiftool -q -overwrite_original -Orientation#=6 " + jpeg, log))
+            return false;
+        replaceAll(line, "%j", jpeg);
+    }
+    replaceAll(line, "%o", out);
+    return runCommand(line, log);
 }
 
 RgbImage turnedLeft(const RgbImage& image)

@@ -19,6 +19,13 @@ bool writePngWithTool(const std::string& path, const RgbImage& image, bool halfA
 // white; nullopt when convert cannot read it.
 std::optional<RgbImage> readWithTool(const TempDir& dir, const std::string& path);
 
+// Encodes `image` into `out` with `command`, a shell command in which %i
+// stands for the picture as a PNG, %j for it as a JPEG (quality 95) carrying
+// Exif orientation 6 (to be shown turned a quarter clockwise) and %o for
+// `out`. False, with the tool's output in `log`, when a tool is missing or fails.
+bool encodeWithTool(const TempDir& dir, const RgbImage& image, const std::string& command, const std::string& out,
+                    std::string* log = nullptr);
+
 // The picture turned a quarter anticlockwise.
 RgbImage turnedLeft(const RgbImage& image);
 

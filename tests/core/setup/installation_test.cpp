@@ -1,9 +1,11 @@
 // The installation stages against a made-up distribution and target, with
 // the desktop folders and the registry store inside the test's folder.
 #include "core/setup/installation.h"
+#include "core/setup/proposed_folder.h"
 #include "core/setup/uninstall.h"
 
 #include "core/album/album_file.h"
+#include "core/startup/first_album.h"
 #include "core/util/file_io.h"
 #include "core/util/fixed_text.h"
 #include "support/temp_dir.h"
@@ -109,7 +111,7 @@ TEST_F(InstallationTest, CopiesEveryStageAndRegisters)
     EXPECT_EQ(album->storeCopies[0].size(), 3u);
 }
 
-TEST_F(InstallationTest, BothBoxesClearedMakeOnlyFoldersEntriesAndKeys)
+TEST_F(InstallationTest, BothBoxesClearedMakeOnlyFoldersAndKeys)
 {
     options.samples = options.program = false;
     ASSERT_EQ(install(options), InstallOutcome::Installed);
@@ -215,6 +217,79 @@ TEST_F(InstallationTest, UninstallRemovesWhatSetupMadeAndNothingElse)
     EXPECT_FALSE(registered());
     EXPECT_FALSE(fs::exists(places.mimeRoot() + "/application/x-pictra-album.xml"));
     EXPECT_EQ(uninstallPictra(tmp.file("nothing"), places, registry).status(), Status::NotFound);
+}
+
+TEST_F(InstallationTest, WithoutTheProgramNothingNamesIt)
+{
+    options.program = false;
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    EXPECT_TRUE(fs::exists(options.target + "/IMAGE/sample1.jpg"));
+    EXPECT_EQ(registry.readString(kPictraRegistryKey, kProgramFolderValue), options.target);
+    std::vector<std::string> entries;
+    if (fs::is_directory(places.applications()))
+        for (const auto& e : fs::directory_iterator(places.applications()))
+            if (e.path().extension() == ".desktop")
+                entries.push_back(e.path().filename().string());
+    EXPECT_TRUE(entries.empty()) << entries.front();
+    EXPECT_FALSE(fs::exists(places.thumbnailers() + "/pictra.thumbnailer"));
+    EXPECT_EQ(readText(places.mimeApps()).find("pictra.desktop"), std::string::npos);
+
+    // The program installed later into the same folder brings its entries.
+    options.program = true;
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    EXPECT_TRUE(fs::exists(places.applications() + "/pictra.desktop"));
+    EXPECT_TRUE(fs::exists(places.applications() + "/pictra-uninstall.desktop"));
+}
+
+TEST_F(InstallationTest, UninstallRemovesTheEmptyFoldersItMadeOnly)
+{
+    fs::create_directories(places.thumbnailers()); // there before: not ours to remove
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    ASSERT_TRUE(fs::exists(places.mimeRoot() + "/mime.cache"));
+    ASSERT_TRUE(uninstallPictra(options.target, places, registry));
+    EXPECT_FALSE(fs::exists(places.mimeRoot())); // with the database derived from our type
+    EXPECT_FALSE(fs::exists(places.applications()));
+    EXPECT_FALSE(fs::exists(places.icons()));
+    EXPECT_TRUE(fs::is_directory(places.thumbnailers()));
+    EXPECT_FALSE(fs::exists(options.target));
+    EXPECT_FALSE(fs::exists(tmp.file("home"))); // the missing parent of the folder too
+
+    // A folder that holds someone's file stays, and so does that file.
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    test::writeBytes(places.applications() + "/other.desktop", "someone else's entry");
+    test::writeBytes(places.mimePackages() + "/other.xml", "<mime-info/>");
+    test::writeBytes(options.target + "/IMAGE/mine.jpg", "the user's picture");
+    ASSERT_TRUE(uninstallPictra(options.target, places, registry));
+    EXPECT_TRUE(fs::exists(places.applications() + "/other.desktop"));
+    EXPECT_TRUE(fs::exists(places.mimePackages() + "/other.xml"));
+    EXPECT_TRUE(fs::exists(places.mimeRoot() + "/mime.cache")); // still serves the other type
+    EXPECT_TRUE(fs::exists(options.target + "/IMAGE/mine.jpg"));
+    EXPECT_FALSE(fs::exists(options.target + "/TEMP"));
+}
+
+TEST_F(InstallationTest, TheFirstStartIsHandedTheInstalledSampleAlbumOnce)
+{
+    EXPECT_EQ(proposedInstallFolder(registry, "/home/u/ABM10"), "/home/u/ABM10");
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    const std::string album = options.target + "/USER/sample.abm";
+    EXPECT_EQ(proposedInstallFolder(registry, "/home/u/ABM10"), options.target); // a reinstall goes there again
+    EXPECT_EQ(takeFirstAlbum(registry), album);
+    EXPECT_EQ(takeFirstAlbum(registry), std::nullopt);
+
+    // A reinstall keeps the user's album and is no first start.
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    EXPECT_EQ(takeFirstAlbum(registry), std::nullopt);
+
+    // Never started: the uninstall takes the value away with the album, and
+    // the program-folder value written before this installation's record.
+    fs::remove(album);
+    fs::remove(options.target + "/uninstall.lst");
+    ASSERT_EQ(install(options), InstallOutcome::Installed);
+    ASSERT_TRUE(registry.readString(kPictraRegistryKey, kFirstAlbumValue).has_value());
+    ASSERT_TRUE(uninstallPictra(options.target, places, registry));
+    EXPECT_FALSE(registry.readString(kPictraRegistryKey, kFirstAlbumValue).has_value());
+    EXPECT_FALSE(registry.readString(kPictraRegistryKey, kProgramFolderValue).has_value());
+    EXPECT_EQ(proposedInstallFolder(registry, "/home/u/ABM10"), "/home/u/ABM10");
 }
 
 } // namespace

@@ -84,13 +84,16 @@ std::optional<int> orientationOf(const std::vector<std::uint8_t>& jpeg)
     return exifOrientation(ByteSpan(jpeg).subspan(at->offset, at->size));
 }
 
+// Room for the small pictures these tests turn.
+constexpr std::size_t kLimit = 1 << 20;
+
 TEST(JpegLossless, FourTurnsGiveTheOriginalPixelsAndOneTurnTheTurnedOnes)
 {
     const std::vector<std::uint8_t> jpeg = encodeWithTurbo(test::makePhotoLike(64, 48), 85, test::TurboSampling::S420);
     const RgbImage original = test::decodeWithTurbo(jpeg);
     std::vector<std::uint8_t> bytes = jpeg;
     for (int i = 0; i < 4; ++i) {
-        auto turned = transformJpegLossless(bytes, {1, false});
+        auto turned = transformJpegLossless(bytes, {1, false}, kLimit);
         ASSERT_TRUE(turned) << i;
         bytes = std::move(*turned);
         if (i == 0) {
@@ -103,10 +106,27 @@ TEST(JpegLossless, FourTurnsGiveTheOriginalPixelsAndOneTurnTheTurnedOnes)
 TEST(JpegLossless, PartialEdgeBlocksAreRefusedNotTrimmed)
 {
     const std::vector<std::uint8_t> jpeg = encodeWithTurbo(test::makePhotoLike(61, 45), 85, test::TurboSampling::S420);
-    EXPECT_EQ(transformJpegLossless(jpeg, {1, false}).status(), Status::Unsupported);
-    EXPECT_TRUE(transformJpegLossless(jpeg, {3, true})); // a transpose never meets an edge block
+    EXPECT_EQ(transformJpegLossless(jpeg, {1, false}, kLimit).status(), Status::Unsupported);
+    EXPECT_TRUE(transformJpegLossless(jpeg, {3, true}, kLimit)); // a transpose never meets an edge block
     const std::vector<std::uint8_t> junk = {0xFF, 0xD8, 0xFF, 0xC0, 0, 2};
-    EXPECT_EQ(transformJpegLossless(junk, {1, false}).status(), Status::Corrupt);
+    EXPECT_EQ(transformJpegLossless(junk, {1, false}, kLimit).status(), Status::Corrupt);
+}
+
+TEST(JpegLossless, APictureOverTheLimitIsRefusedBeforeItIsRead)
+{
+    std::vector<std::uint8_t> jpeg = encodeWithTurbo(test::makePhotoLike(64, 48), 85, test::TurboSampling::S420);
+    constexpr std::size_t kBytes = 64 * 3 * 48; // 24-bit rows of 192 bytes
+    EXPECT_TRUE(transformJpegLossless(jpeg, {2, false}, kBytes));
+    EXPECT_EQ(transformJpegLossless(jpeg, {2, false}, kBytes - 1).status(), Status::TooLarge);
+    // A header claiming 60000 x 60000 pixels would have libjpeg-turbo ask for gigabytes.
+    const std::uint8_t sof[] = {0xFF, 0xC0};
+    const auto at = std::search(jpeg.begin(), jpeg.end(), std::begin(sof), std::end(sof));
+    ASSERT_NE(at, jpeg.end());
+    for (std::size_t i : {5u, 7u}) { // height, then width, after the length and precision
+        at[static_cast<std::ptrdiff_t>(i)] = 0xEA;
+        at[static_cast<std::ptrdiff_t>(i) + 1] = 0x60;
+    }
+    EXPECT_EQ(transformJpegLossless(jpeg, {1, false}, kLimit).status(), Status::TooLarge);
 }
 
 TEST(JpegLossless, FoldsTheExifOrientationIntoTheTurnAndResetsIt)
@@ -118,7 +138,7 @@ TEST(JpegLossless, FoldsTheExifOrientationIntoTheTurnAndResetsIt)
         const auto tagged = withExifSegment(plain, exifSegment(8, bigEndian));
         ASSERT_TRUE(tagged);
         EXPECT_EQ(orientationOf(*tagged), 8);
-        const auto turned = transformJpegLossless(*tagged, {0, false});
+        const auto turned = transformJpegLossless(*tagged, {0, false}, kLimit);
         ASSERT_TRUE(turned);
         EXPECT_EQ(orientationOf(*turned), 1);
         EXPECT_LE(largestDifference(test::decodeWithTurbo(*turned), turnedCounterClockwise(test::decodeWithTurbo(plain))), 2);
@@ -269,7 +289,7 @@ TEST(PictureReplacement, EditedPicturesCarryTheSourcesExifAndTurnLosslesslyWhere
             // The very blocks of the source, turned: decoding four such turns gives it back.
             std::vector<std::uint8_t> back = *bytes;
             for (int i = 0; i < 3; ++i)
-                back = transformJpegLossless(back, transformOfEdit(*edit)).value();
+                back = transformJpegLossless(back, transformOfEdit(*edit), kLimit).value();
             EXPECT_EQ(test::decodeWithTurbo(back).rgb, test::decodeWithTurbo(plain).rgb);
         }
         if (c.writing != EditWriting::Declined) {

@@ -1,7 +1,9 @@
 #include "support/album_window_fixture.h"
 
+#include "codec_test_support.h"
 #include "core/album/file_name_list.h"
 #include "core/commands/command_ids.h"
+#include "core/image_io/image_file_io.h"
 #include "core/util/file_io.h"
 #include "ui/albumwindow/picture_loading.h"
 #include "ui/albumwindow/slide_show_runner.h"
@@ -141,6 +143,36 @@ private slots:
         // Cancelling writes nothing.
         frame->handleCommand(cmd::kExportTiff);
         QVERIFY(!pictra::fileExists(f.dir.file("out.tif")));
+    }
+
+    void pngAndWebpOutputWriteTheFocusedPictureInTheirFormat()
+    {
+        AlbumWindowFixture f;
+        f.writePictures("/albums/a.abm", 2);
+        auto* frame = f.openAlbum("/albums/a.abm", 2);
+        AlbumWindowFixture::click(frame->pageView(), f.cellCentre(*frame, 1));
+        const auto decoded = [](const std::string& path) {
+            pictra::ImageBuffers buffers(1 << 20);
+            pictra::ImageFileIO io;
+            if (io.loadImage(path, buffers.record()) != pictra::Status::Ok)
+                return pictra::test::RgbImage{};
+            return pictra::test::fromRecord(buffers.record());
+        };
+        const pictra::test::RgbImage source = decoded(f.dir.file("img1.jpg"));
+        // Names typed without an extension get the chosen format's.
+        f.host.scripted.fileAnswers << QString::fromStdString(f.dir.file("out"))
+                                    << QString::fromStdString(f.dir.file("out2"));
+        QVERIFY(frame->handleCommand(cmd::kExportPng));
+        QVERIFY(frame->handleCommand(cmd::kExportWebp));
+        QCOMPARE(f.host.scripted.saveFilters,
+                 (QStringList{QStringLiteral("PNGﾌｧｲﾙ (*.png)"), QStringLiteral("WebPﾌｧｲﾙ (*.webp)")}));
+        QVERIFY(f.host.scripted.asked.isEmpty());
+        QCOMPARE(pictra::formatOfFile(f.dir.file("out.png")), pictra::ImageFormat::Png);
+        QCOMPARE(pictra::formatOfFile(f.dir.file("out2.webp")), pictra::ImageFormat::Webp);
+        QCOMPARE(decoded(f.dir.file("out.png")).rgb, source.rgb); // lossless
+        const pictra::test::RgbImage webp = decoded(f.dir.file("out2.webp"));
+        QCOMPARE(webp.width, 200);
+        QVERIFY(pictra::test::psnr(webp, source) >= 30);
     }
 
     void oneCellPageLoadsTheSourceAndShowsNoSelectionFrame()

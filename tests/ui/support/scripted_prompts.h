@@ -18,6 +18,7 @@ public:
     QQueue<QString> fileAnswers;    // for open/save/folder questions; default: ""
     QQueue<QStringList> filesAnswers;
     QStringList asked;              // texts of every Yes/No question and message
+    QStringList saveFilters;        // the filter of every save question, in order
     QQueue<bool> printerAnswers;    // printer set-up: OK (true) or cancel; default: OK
     int printerSetUps = 0;
     // What the user does in the printer set-up before OK (another paper...).
@@ -39,7 +40,11 @@ public:
     {
         return filesAnswers.isEmpty() ? QStringList{} : filesAnswers.dequeue();
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return nextFile(); }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter) override
+    {
+        saveFilters << filter;
+        return nextFile();
+    }
     QString chooseFolder(QWidget*, const QString&, const QString&) override { return nextFile(); }
     bool setUpPrinter(QWidget*, QPrinter& printer) override
     {

@@ -244,6 +244,25 @@ private slots:
         QVERIFY(fileExists(storeCopyPath(f.state.programFolder, kAlbum, jpg)));
     }
 
+    void addOffersTheWritableTypesAndKeepsAWebp()
+    {
+        AlbumWindowFixture f;
+        CPictraView* view = openFromAlbum(f);
+        const std::string webp = f.dir.file("grey.webp");
+        f.host.scripted.fileAnswers.enqueue(QString::fromStdString(webp));
+        const auto dialog6 = test::whenDialogOpens([&](QDialog& dialog) { click(dialog, 1018); });
+        QVERIFY(view->handleCommand(32838));
+        QCOMPARE(f.host.scripted.saveFilters.size(), 1);
+        const QString filter = f.host.scripted.saveFilters.first();
+        for (const char* glob : {"*.jpg", "*.bmp", "*.tif", "*.psd", "*.pcx", "*.png", "*.PNG", "*.webp", "*.WEBP"})
+            QVERIFY2(filter.contains(QLatin1String(glob)), glob);
+        for (const char* glob : {"*.gif", "*.heic", "*.avif", "*.jxl"})
+            QVERIFY2(!filter.contains(QLatin1String(glob)), glob); // read, never written
+        QCOMPARE(formatOfFile(webp), ImageFormat::Webp);
+        QCOMPARE(pixelsOf(webp).width, 64);
+        QCOMPARE(albumCount(f), 3);
+    }
+
     void addLeavesOutOfTheAlbumAPictureWithoutStoreCopy()
     {
         AlbumWindowFixture f;

@@ -7,7 +7,8 @@
 #include "core/colour/embedded_profile.h"
 #include "core/util/pixel_bytes.h"
 
-#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace pictra {
 namespace {
@@ -32,16 +33,34 @@ Status checkSize(const heif_image_handle* handle, const ImageRecord& record)
     return Status::Ok;
 }
 
-Result<HeifImage> decodeUpright(const heif_image_handle* handle, bool alpha, bool av1)
+// aom, when libheif has it: its dav1d glue loses a buffer on every damaged
+// AV1 stream, aom's does not. libheif gives a named decoder only the items of
+// the codec it decodes, so the choice follows the primary item's codec (each
+// tile's, for a grid) whatever brand the file shows, and HEVC keeps its own.
+const char* av1DecoderId()
+{
+    static const char* const id = []() -> const char* {
+        std::array<const heif_decoder_descriptor*, 8> decoders{};
+        const int count = heif_get_decoder_descriptors(heif_compression_AV1, decoders.data(),
+                                                       static_cast<int>(decoders.size()));
+        for (int i = 0; i < count; ++i) {
+            const char* name = heif_decoder_descriptor_get_id_name(decoders[static_cast<std::size_t>(i)]);
+            if (name && std::string_view(name) == "aom")
+                return name;
+        }
+        return nullptr;
+    }();
+    return id;
+}
+
+Result<HeifImage> decodeUpright(const heif_image_handle* handle, bool alpha)
 {
     const std::unique_ptr<heif_decoding_options, DecodingOptionsFree> options(heif_decoding_options_alloc());
     if (!options)
         return Status::TooLarge;
     options->ignore_transformations = 0; // rotation, mirroring and crop make the picture upright
     options->convert_hdr_to_8bit = 1;
-    // libheif's dav1d glue loses a buffer on every damaged AV1 stream; aom's does not.
-    if (av1)
-        options->decoder_id = "aom";
+    options->decoder_id = av1DecoderId();
     heif_image* image = nullptr;
     const Status status = heifStatus(heif_decode_image(
         handle, &image, heif_colorspace_RGB, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
@@ -62,8 +81,7 @@ Status decode(ByteSpan data, ImageRecord& record)
     if (const Status status = checkSize(handle->get(), record); status != Status::Ok)
         return status;
     const bool alpha = heif_image_handle_has_alpha_channel(handle->get()) != 0;
-    const heif_brand brand = heif_main_brand(data.data(), static_cast<int>(std::min<std::size_t>(data.size(), 64)));
-    const auto image = decodeUpright(handle->get(), alpha, brand == heif_avif || brand == heif_avis);
+    const auto image = decodeUpright(handle->get(), alpha);
     if (!image)
         return image.status();
     const int width = heif_image_get_width(image->get(), heif_channel_interleaved);
