@@ -144,6 +144,11 @@ PageResult readPage(SANE_Handle handle, int page, ScanImageBuilder& builder, con
 {
     std::vector<SANE_Byte> chunk(kReadChunk);
     for (int frame = 0; !builder.complete(); ++frame) {
+        // A cancel already asked for is taken before the device starts: a
+        // backend's reader thread cancelled the instant it began can leave
+        // the allocator locked (SANE's test backend cancels it asynchronously).
+        if (events.cancelled && events.cancelled())
+            return {ScanError::Cancelled};
         const SANE_Status started = [handle] {
             const SaneCall call("sane_start");
             return sane_start(handle);
