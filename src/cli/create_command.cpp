@@ -6,7 +6,7 @@
 #include "scratch_folder.h"
 
 #include "core/album/create_album.h"
-#include "core/album/offered_duplicates.h"
+#include "core/recognise/offered_duplicates.h"
 #include "core/image/shared_image.h"
 #include "core/metadata/metadata_settings.h"
 #include "parallel_store_copies.h"

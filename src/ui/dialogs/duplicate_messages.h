@@ -1,7 +1,7 @@
 // The question about pictures that an add would put into an album twice.
 #pragma once
 
-#include "core/album/duplicate_pictures.h"
+#include "core/recognise/duplicate_pictures.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 
 #include "core/album/cell_picture.h"
 #include "core/album/image_entry.h"
-#include "core/album/offered_duplicates.h"
+#include "core/recognise/offered_duplicates.h"
 #include "core/image/shared_image.h"
 #include "core/app/app_state.h"
 #include "ui/dialogs/duplicate_messages.h"

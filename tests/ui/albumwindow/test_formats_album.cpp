@@ -60,7 +60,7 @@ private slots:
             std::string log;
             // The GIF is a drawing of few colours, as GIFs on the web are.
             const bool gif = std::string_view(kFiles[i].name).ends_with(".gif");
-            const test::RgbImage scene = gif ? test::makeFewColours(160, 120, 6) : test::makePhotoLike(160, 120, i + 1);
+            const test::RgbImage scene = gif ? test::makeFewColours(160, 120, 6) : test::makeScene(160, 120, i + 1);
             const bool onItsSide = std::string_view(kFiles[i].command).find("%j") != std::string_view::npos;
             const test::RgbImage stored = onItsSide ? test::turnedLeft(scene) : scene;
             QVERIFY2(test::encodeWithTool(tmp, stored, kFiles[i].command, path, &log),

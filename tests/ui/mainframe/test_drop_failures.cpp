@@ -47,8 +47,9 @@ private slots:
         const std::string first = tmp.file("a/beach.jpg");
         const std::string twin = tmp.file("b/beach.jpg"); // would take the first one's store copy
         const std::string other = tmp.file("b/hill.jpg");
+        std::uint32_t seed = 1; // three different pictures: only the names clash
         for (const std::string& path : {first, twin, other})
-            test::writeJpeg(path, 64, 48, 1);
+            test::writeJpeg(path, 64, 48, seed++);
         frame->drops().dropFiles({first});
         const std::string album(fieldText(state.albums->working.path));
         const auto copyOf = [&](const std::string& image) {

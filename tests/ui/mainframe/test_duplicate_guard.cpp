@@ -40,13 +40,17 @@ private slots:
         QCOMPARE(imageCount(p), 1);
         const qsizetype asked = prompts.asked.size();
 
-        // いいえ: the repeat stays out, the other picture goes in.
+        // いいえ: the repeats (the same file by another path, the same
+        // picture at a smaller size) stay out, the other picture goes in.
+        const std::string smaller = tmp.file("photos/beach-smaller.jpg");
+        test::writeJpeg(smaller, 56, 42, 1);
         prompts.yesNoCancelAnswers << ui::YesNoCancel::No;
-        frame->drops().dropFiles({tmp.path() + "/photos/./beach.jpg", hill});
+        frame->drops().dropFiles({tmp.path() + "/photos/./beach.jpg", hill, smaller});
         QCOMPARE(prompts.asked.size(), asked + 1);
         const QString question = prompts.asked.last();
         QVERIFY2(question.contains(QStringLiteral("すでにアルバムにあります")) && question.contains(QString::fromStdString(beach)) &&
-                     !question.contains(QString::fromStdString(hill)),
+                     question.contains(QStringLiteral("同じファイル")) && question.contains(QStringLiteral("同じ内容")) &&
+                     question.contains(QString::fromStdString(smaller)) && !question.contains(QString::fromStdString(hill)),
                  qPrintable(question));
         QCOMPARE(imageCount(p), 2);
         QCOMPARE(std::string(fieldText(state.albums->working.images[1].path)), hill);

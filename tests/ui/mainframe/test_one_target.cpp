@@ -41,7 +41,7 @@ struct Program : test::StartedProgram {
         std::vector<std::string> paths;
         for (int i = 0; i < count; ++i) {
             paths.push_back(tmp.file("photos/" + tag + std::to_string(i) + ".jpg"));
-            test::writeJpeg(paths.back(), 40, 30, static_cast<std::uint32_t>(i + 1));
+            test::writeJpeg(paths.back(), 40, 30, static_cast<std::uint32_t>(tag[0] * 100 + i + 1));
         }
         return paths;
     }

@@ -340,7 +340,11 @@ private slots:
         QVERIFY(pictra::test::saveArtifact(*d, "scan_dialog.png"));
         DialogFixture::button(*d, "1022")->click();
         QCOMPARE(d->resultCode(), TwainResult::Add);
+        // Both scans are of the scanner's one test pattern: the guard asks,
+        // and はい adds them both.
+        f.host.scripted.yesNoCancelAnswers << pictra::ui::YesNoCancel::Yes;
         pictra::ui::applyTwainResult(f.state, f.host, *f.frame, static_cast<int>(d->resultCode()));
+        QVERIFY(f.host.scripted.asked.last().contains(QStringLiteral("同じ内容")));
         QCOMPARE(f.record(*f.frame).imageCount, 2);
         QVERIFY(!pictra::fileExists(f.handOverFile()));
     }

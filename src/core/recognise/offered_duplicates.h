@@ -3,7 +3,7 @@
 // album's from its store copies, the offered ones from their files).
 #pragma once
 
-#include "core/album/duplicate_pictures.h"
+#include "core/recognise/duplicate_pictures.h"
 #include "core/recognise/content_reading.h"
 
 #include <cstddef>

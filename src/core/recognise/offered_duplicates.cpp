@@ -1,7 +1,7 @@
 // Identities and hashes for the duplicate rule, read from disk.
-#include "core/album/offered_duplicates.h"
+#include "core/recognise/offered_duplicates.h"
 
-#include "core/album/picture_identity.h"
+#include "core/recognise/picture_identity.h"
 #include "core/util/paths.h"
 
 #include <algorithm>

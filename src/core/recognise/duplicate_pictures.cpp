@@ -1,5 +1,5 @@
 // The duplicate rule for pictures offered to an album.
-#include "core/album/duplicate_pictures.h"
+#include "core/recognise/duplicate_pictures.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,7 +2,7 @@
 // path and the file's device and inode.
 #pragma once
 
-#include "core/album/duplicate_pictures.h"
+#include "core/recognise/duplicate_pictures.h"
 
 #include <span>
 #include <string>

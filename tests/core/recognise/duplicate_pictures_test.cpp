@@ -1,5 +1,5 @@
-#include "core/album/duplicate_pictures.h"
-#include "core/album/picture_identity.h"
+#include "core/recognise/duplicate_pictures.h"
+#include "core/recognise/picture_identity.h"
 
 #include "support/temp_dir.h"
 

@@ -1,5 +1,5 @@
 // Reading the identities of pictures from disk.
-#include "core/album/picture_identity.h"
+#include "core/recognise/picture_identity.h"
 
 #include <sys/stat.h>
 

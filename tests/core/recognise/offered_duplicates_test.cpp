@@ -1,7 +1,7 @@
 // The duplicate guard's reading side: store copies made as an add makes them,
 // offered files as a user would bring them (a copy re-encoded and halved by
 // ImageMagick, another photo, the next shot of a burst, a slight crop).
-#include "core/album/offered_duplicates.h"
+#include "core/recognise/offered_duplicates.h"
 
 #include "core/album/store_copy.h"
 #include "core/recognise/picture_content.h"
