@@ -50,6 +50,13 @@ void removeMimeDatabase(const std::string& mimeRoot, const std::string& mimePack
     }
 }
 
+// A value the installation wrote is still its own when it names the
+// installation folder or a file in it.
+bool namesFolder(const std::optional<std::string>& value, const std::string& folder)
+{
+    return value && (*value == folder || value->starts_with(folder + "/"));
+}
+
 } // namespace
 
 void removeMadeFolders(const std::vector<std::string>& folders, const DesktopPlaces& places)
@@ -66,17 +73,6 @@ void removeMadeFolders(const std::vector<std::string>& folders, const DesktopPla
         fs::remove(*it, ec); // only an empty folder goes: the user's albums keep theirs
     }
 }
-
-namespace {
-
-// A value the installation wrote is still its own when it names the
-// installation folder or a file in it.
-bool namesFolder(const std::optional<std::string>& value, const std::string& folder)
-{
-    return value && (*value == folder || value->starts_with(folder + "/"));
-}
-
-} // namespace
 
 Result<UninstallReport> uninstallPictra(const std::string& installFolder, const DesktopPlaces& places,
                                         RegistryStore& registry)
