@@ -144,6 +144,13 @@ private slots:
         setFieldText(w.images[0].path, f.dir.file("c.jpg"));
         setFieldText(w.images[1].path, f.dir.file("a.jpg"));
         setFieldText(w.images[2].path, f.dir.file("b.jpg"));
+        // The pictures and their store copies, so the screenshot shows the order.
+        for (const char* name : {"c.jpg", "a.jpg", "b.jpg"}) {
+            const std::string source = f.dir.file(name);
+            AlbumWindowFixture::writeJpeg(source, 200, name[0]);
+            AlbumWindowFixture::writeJpeg(storeCopyPath(f.state.programFolder, f.dir.file("trip.abm"), source), 100,
+                                          name[0]);
+        }
         w.hasFocus = 1;
         w.focusIndex = 0;
         markAlbumSaved(w);
