@@ -71,9 +71,26 @@ void bgraOnWhite(const std::uint8_t* bgra, std::size_t stride, ImageRecord& reco
     }
 }
 
+// The canvas of an animation, from its container.
+Result<PictureSize> canvasSize(const WebPData& data)
+{
+    const std::unique_ptr<WebPDemuxer, DemuxDeleter> demux(WebPDemux(&data));
+    if (!demux)
+        return Status::Corrupt;
+    return PictureSize{static_cast<int>(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH)),
+                       static_cast<int>(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT))};
+}
+
 // The first frame of an animation, drawn on its canvas, at the canvas size.
+// The record is set up first: libwebp allocates two canvases of four bytes a
+// pixel, so a canvas over the buffer cap is refused before it asks for them.
 Status decodeFirstFrame(const WebPData& data, ImageRecord& record)
 {
+    const Result<PictureSize> canvas = canvasSize(data);
+    if (!canvas)
+        return canvas.status();
+    if (const Status status = record.setup24(canvas->width, canvas->height); status != Status::Ok)
+        return status;
     WebPAnimDecoderOptions options;
     if (WebPAnimDecoderOptionsInit(&options) == 0)
         return Status::Corrupt;
@@ -81,16 +98,14 @@ Status decodeFirstFrame(const WebPData& data, ImageRecord& record)
     options.use_threads = 0;
     const std::unique_ptr<WebPAnimDecoder, AnimDecoderDeleter> decoder(WebPAnimDecoderNew(&data, &options));
     WebPAnimInfo info{};
-    if (!decoder || WebPAnimDecoderGetInfo(decoder.get(), &info) == 0)
+    if (!decoder || WebPAnimDecoderGetInfo(decoder.get(), &info) == 0 ||
+        !(PictureSize{static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height)} == *canvas))
         return Status::Corrupt;
-    if (const Status status = record.setup24(static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height));
-        status != Status::Ok)
-        return status;
-    std::uint8_t* canvas = nullptr;
+    std::uint8_t* frame = nullptr;
     int timestamp = 0;
-    if (WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp) == 0)
+    if (WebPAnimDecoderGetNext(decoder.get(), &frame, &timestamp) == 0)
         return Status::Corrupt;
-    bgraOnWhite(canvas, std::size_t{info.canvas_width} * kBgraBytes, record);
+    bgraOnWhite(frame, std::size_t{info.canvas_width} * kBgraBytes, record);
     return Status::Ok;
 }
 
@@ -168,12 +183,7 @@ Result<PictureSize> webpPictureSize(ByteSpan data)
         return status;
     if (features.has_animation == 0)
         return PictureSize{features.width, features.height};
-    const WebPData webp{data.data(), data.size()};
-    const std::unique_ptr<WebPDemuxer, DemuxDeleter> demux(WebPDemux(&webp));
-    if (!demux)
-        return Status::Corrupt;
-    return PictureSize{static_cast<int>(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH)),
-                       static_cast<int>(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT))};
+    return canvasSize(WebPData{data.data(), data.size()});
 }
 
 Status readWebpBytes(ByteSpan data, ImageRecord& record) { return settleRead(record, decode(data, record, {})); }
