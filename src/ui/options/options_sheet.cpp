@@ -91,6 +91,9 @@ COptionsSheet::COptionsSheet(const WorkModeSettings& settings, UserPrompts& prom
     metadataLayout->addWidget(m_dateTaken);
     metadataLayout->addStretch(1);
     m_pages->addTab(metadata, QStringLiteral("撮影情報"));
+    // Every page's name in view: the sheet widens rather than scrolling its tabs.
+    m_pages->setUsesScrollButtons(false);
+    m_pages->setElideMode(Qt::ElideNone);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
