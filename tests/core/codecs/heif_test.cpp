@@ -5,7 +5,7 @@
 #include "core/codecs/heif/heif_colour.h"
 #include "core/codecs/heif/heif_file.h"
 #include "core/codecs/heif/heif_handle.h"
-#include "core/codecs/heif/heif_item_count.h"
+#include "core/codecs/heif/heif_boxes.h"
 
 #include "codec_test_support.h"
 #include "tool_images.h"
@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <initializer_list>
 #include <string_view>
 
 namespace pictra {
@@ -192,6 +194,78 @@ TEST(HeifItemCount, ReadsRealFilesAndStopsAtBrokenBoxes)
     putU32be(grid, 20, 0xFFFFFFF0u); // a meta box longer than the file
     EXPECT_FALSE(heifItemCount(grid));
     EXPECT_FALSE(heifItemCount({}));
+}
+
+// Big-endian boxes for the canvas tests: a box is its size, its type and
+// its payload.
+void putBe(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::vector<std::uint8_t> box(std::string_view type, const std::vector<std::uint8_t>& payload)
+{
+    std::vector<std::uint8_t> out;
+    putBe(out, payload.size() + 8, 4);
+    out.insert(out.end(), type.begin(), type.end());
+    out.insert(out.end(), payload.begin(), payload.end());
+    return out;
+}
+
+std::vector<std::uint8_t> joined(std::initializer_list<std::vector<std::uint8_t>> parts)
+{
+    std::vector<std::uint8_t> out;
+    for (const auto& part : parts)
+        out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+// A file whose primary item 7 is of `type`, with `header` as its data: in
+// the 'idat' box (location version 1) or after the 'meta' box (version 0).
+std::vector<std::uint8_t> derivedItemFile(std::string_view type, const std::vector<std::uint8_t>& header, bool inIdat)
+{
+    std::vector<std::uint8_t> infe{2, 0, 0, 0, 0, 7, 0, 0};
+    infe.insert(infe.end(), type.begin(), type.end());
+    infe.push_back(0);
+    const std::vector<std::uint8_t> iinf = joined({{0, 0, 0, 0, 0, 2}, box("infe", {2, 0, 0, 0, 0, 3, 0, 0, 'h', 'v', 'c', '1', 0}), box("infe", infe)});
+    auto meta = [&](std::uint64_t fileOffset) {
+        std::vector<std::uint8_t> iloc{inIdat ? std::uint8_t{1} : std::uint8_t{0}, 0, 0, 0, 0x44, 0x00};
+        putBe(iloc, 1, 2);      // items
+        putBe(iloc, 7, 2);      // item id
+        if (inIdat)
+            putBe(iloc, 1, 2);  // construction: idat
+        putBe(iloc, 0, 2);      // data reference
+        putBe(iloc, 1, 2);      // extents
+        putBe(iloc, inIdat ? 0 : fileOffset, 4);
+        putBe(iloc, header.size(), 4);
+        return box("meta", joined({{0, 0, 0, 0}, box("pitm", {0, 0, 0, 0, 0, 7}), box("iinf", iinf), box("iloc", iloc),
+                                   inIdat ? box("idat", header) : std::vector<std::uint8_t>{}}));
+    };
+    const auto ftyp = box("ftyp", {'h', 'e', 'i', 'c', 0, 0, 0, 0});
+    const std::size_t dataAt = ftyp.size() + meta(0).size();
+    return joined({ftyp, meta(dataAt), inIdat ? std::vector<std::uint8_t>{} : header});
+}
+
+TEST(HeifDerivedCanvas, ComesFromTheGridOrOverlayHeaderWhereverItIsStored)
+{
+    const std::vector<std::uint8_t> narrow{0, 0, 1, 2, 0x0F, 0xC0, 0x0B, 0xD0}; // 3 × 2 tiles, 4032 × 3024
+    for (const bool inIdat : {true, false}) {
+        EXPECT_EQ(heifDerivedCanvas(derivedItemFile("grid", narrow, inIdat)), (PictureSize{4032, 3024})) << inIdat;
+        EXPECT_FALSE(heifDerivedCanvas(derivedItemFile("hvc1", narrow, inIdat))) << "a coded item has no canvas";
+    }
+    const std::vector<std::uint8_t> wide{0, 1, 0, 0, 0, 1, 0, 0, 0x80, 0, 0, 0};
+    EXPECT_EQ(heifDerivedCanvas(derivedItemFile("grid", wide, true)), (PictureSize{65536, INT_MAX}));
+    const std::vector<std::uint8_t> overlay{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x00, 0x00, 0x80};
+    EXPECT_EQ(heifDerivedCanvas(derivedItemFile("iovl", overlay, true)), (PictureSize{256, 128}));
+
+    auto cut = derivedItemFile("grid", narrow, false);
+    cut.resize(cut.size() - 3); // the header runs past the end of the file
+    EXPECT_FALSE(heifDerivedCanvas(cut));
+    EXPECT_FALSE(heifDerivedCanvas(gridOfTiles(3))) << "no primary item named";
+    test::TempDir dir;
+    const auto real = smallFile(dir, "a.heic", "heif-enc %i -o %o");
+    EXPECT_EQ(heifDerivedCanvas(real), (PictureSize{16, 16})) << "heif-enc crops its padded tile with a one-tile grid";
 }
 
 TEST(HeifExif, ComesFromItsTiffHeaderAndIsNotFoundWhenAbsent)

@@ -1,7 +1,7 @@
 // Opening HEIF files with libheif.
 #include "core/codecs/heif/heif_handle.h"
 
-#include "core/codecs/heif/heif_item_count.h"
+#include "core/codecs/heif/heif_boxes.h"
 
 #include <algorithm>
 #include <limits>
@@ -45,10 +45,10 @@ Result<HeifHandle> openPrimaryImage(ByteSpan data)
     if (const Status status = heifStatus(heif_context_get_primary_image_handle(context.get(), &handle));
         status != Status::Ok)
         return status;
-    // A grid's canvas is sized from its own header, not from the image's
-    // declared size (ispe), which the caller checks against the buffer cap:
-    // a canvas far larger is refused before libheif allocates it. The margin
-    // leaves room for coded sizes padded beyond the declared one.
+    // The caller checks the primary image's declared size (ispe) and a grid's
+    // canvas against the buffer cap; the images libheif sizes from their own
+    // boxes (tiles, thumbnails, alpha) are kept to sides near the declared
+    // one. The margin leaves room for coded sizes padded beyond it.
     const int side = std::max(heif_image_handle_get_ispe_width(handle), heif_image_handle_get_ispe_height(handle));
     if (side > 0 && side < std::numeric_limits<int>::max() / 4)
         heif_context_set_maximum_image_size_limit(context.get(), 2 * side + 256);

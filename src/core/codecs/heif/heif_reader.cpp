@@ -1,4 +1,5 @@
 // HEIF and AVIF primary images into 24-bit records.
+#include "core/codecs/heif/heif_boxes.h"
 #include "core/codecs/heif/heif_colour.h"
 #include "core/codecs/heif/heif_file.h"
 #include "core/codecs/heif/heif_handle.h"
@@ -17,9 +18,10 @@ struct DecodingOptionsFree {
     void operator()(heif_decoding_options* options) const { heif_decoding_options_free(options); }
 };
 
-// The coded picture (before its crop) and the shown one must both fit:
-// libheif decodes the whole coded picture first.
-Status checkSize(const heif_image_handle* handle, const ImageRecord& record)
+// The coded picture (before its crop), the shown one and a grid's or
+// overlay's canvas must all fit: libheif decodes the whole coded picture
+// first, onto a canvas sized by the grid's header rather than by either.
+Status checkSize(ByteSpan data, const heif_image_handle* handle, const ImageRecord& record)
 {
     const int width = heif_image_handle_get_width(handle);
     const int height = heif_image_handle_get_height(handle);
@@ -29,6 +31,10 @@ Status checkSize(const heif_image_handle* handle, const ImageRecord& record)
     const int codedHeight = heif_image_handle_get_ispe_height(handle);
     if (!pixelBytes(width, height, 24, 4, record.pixelLimit()) ||
         !pixelBytes(codedWidth, codedHeight, 24, 4, record.pixelLimit()))
+        return Status::TooLarge;
+    if (const auto canvas = heifDerivedCanvas(data);
+        canvas && canvas->width > 0 && canvas->height > 0 &&
+        !pixelBytes(canvas->width, canvas->height, 24, 4, record.pixelLimit()))
         return Status::TooLarge;
     return Status::Ok;
 }
@@ -78,7 +84,7 @@ Status decode(ByteSpan data, ImageRecord& record)
     auto handle = openPrimaryImage(data);
     if (!handle)
         return handle.status();
-    if (const Status status = checkSize(handle->get(), record); status != Status::Ok)
+    if (const Status status = checkSize(data, handle->get(), record); status != Status::Ok)
         return status;
     const bool alpha = heif_image_handle_has_alpha_channel(handle->get()) != 0;
     const auto image = decodeUpright(handle->get(), alpha);
