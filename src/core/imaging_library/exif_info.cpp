@@ -1,17 +1,21 @@
-// Reading the information bar's Exif fields with libexif. We find the Exif
-// segment ourselves and hand libexif only its bytes.
+// Reading the information bar's Exif fields with exiv2, the one metadata
+// library of the program. We find the Exif segment ourselves and hand exiv2
+// only its TIFF block.
 #include "core/imaging_library/exif_info.h"
 
 #include "core/imaging_library/jpeg_app_segments.h"
+#include "core/imaging_library/exiv2_setup.h"
 #include "core/util/file_io.h"
 
-#include <libexif/exif-data.h>
+#include <exiv2/exiv2.hpp>
 
 #include <algorithm>
+#include <array>
+#include <exception>
 #include <fstream>
 #include <limits>
-#include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace pictra {
@@ -21,97 +25,110 @@ namespace {
 // only this much of a file is read to find it.
 constexpr std::size_t kExifSearchBytes = 1024 * 1024;
 
-struct ExifDataUnref {
-    void operator()(ExifData* data) const { exif_data_unref(data); }
+// The directories a tag is looked for in, in this order; maker notes, whose
+// private tags reuse the standard numbers, are not among them.
+// (exiv2's names for the first picture's, Exif, interoperability, GPS and
+// thumbnail directories).
+constexpr std::array<std::string_view, 5> kDirectories{"Image", "Photo", "Iop", "GPSInfo", "Thumbnail"};
+
+class ExifFields {
+public:
+    explicit ExifFields(const Exiv2::ExifData& data) : m_data(data) {}
+
+    // The tag's bytes as stored, up to its first zero byte; empty for a tag
+    // that is not text.
+    std::string text(std::uint16_t tag) const
+    {
+        const Exiv2::Exifdatum* datum = find(tag);
+        if (!datum || datum->typeId() != Exiv2::asciiString)
+            return {};
+        const std::vector<Exiv2::byte> raw = bytes(*datum);
+        const auto begin = raw.begin();
+        const auto end = std::find(begin, begin + static_cast<std::ptrdiff_t>(std::min(raw.size(), kMaxExifTextBytes)), 0);
+        return std::string(begin, end);
+    }
+
+    RationalValue rational(std::uint16_t tag) const
+    {
+        const Exiv2::Exifdatum* datum = find(tag);
+        if (!datum || datum->count() < 1)
+            return {};
+        const std::vector<Exiv2::byte> raw = bytes(*datum);
+        ByteReader in(raw);
+        const std::uint32_t numerator = in.u32be();
+        const std::uint32_t denominator = in.u32be();
+        if (in.truncated())
+            return {};
+        if (datum->typeId() == Exiv2::unsignedRational)
+            return {numerator, denominator};
+        if (datum->typeId() == Exiv2::signedRational)
+            return {static_cast<std::int32_t>(numerator), static_cast<std::int32_t>(denominator)};
+        return {};
+    }
+
+    std::int64_t integer(std::uint16_t tag) const
+    {
+        const Exiv2::Exifdatum* datum = find(tag);
+        if (!datum || datum->count() < 1)
+            return 0;
+        const std::vector<Exiv2::byte> raw = bytes(*datum);
+        ByteReader in(raw);
+        std::int64_t value = 0;
+        switch (datum->typeId()) {
+        case Exiv2::unsignedShort: value = in.u16be(); break;
+        case Exiv2::signedShort: value = static_cast<std::int16_t>(in.u16be()); break;
+        case Exiv2::unsignedLong: value = in.u32be(); break;
+        case Exiv2::signedLong: value = static_cast<std::int32_t>(in.u32be()); break;
+        default: return 0;
+        }
+        return in.truncated() ? 0 : value;
+    }
+
+private:
+    const Exiv2::Exifdatum* find(std::uint16_t tag) const
+    {
+        for (const std::string_view directory : kDirectories)
+            for (const Exiv2::Exifdatum& datum : m_data)
+                if (datum.tag() == tag && datum.groupName() == directory)
+                    return &datum;
+        return nullptr;
+    }
+
+    // The value's bytes, big-endian whatever order the file uses.
+    static std::vector<Exiv2::byte> bytes(const Exiv2::Exifdatum& datum)
+    {
+        std::vector<Exiv2::byte> raw(datum.size());
+        if (!raw.empty())
+            datum.copy(raw.data(), Exiv2::bigEndian);
+        return raw;
+    }
+
+    const Exiv2::ExifData& m_data;
 };
-using ExifDataPtr = std::unique_ptr<ExifData, ExifDataUnref>;
 
-std::string textOf(const ExifEntry* entry)
+ExifInfo fieldsOf(const ExifFields& fields)
 {
-    if (!entry || !entry->data || entry->format != EXIF_FORMAT_ASCII)
-        return {};
-    const auto* begin = reinterpret_cast<const char*>(entry->data);
-    const char* end = std::find(begin, begin + std::min<std::size_t>(entry->size, kMaxExifTextBytes), '\0');
-    return std::string(begin, end);
-}
-
-RationalValue rationalOf(const ExifEntry* entry, ExifByteOrder order)
-{
-    if (!entry || !entry->data || entry->components < 1 || entry->size < 8)
-        return {};
-    if (entry->format == EXIF_FORMAT_RATIONAL) {
-        const ::ExifRational value = exif_get_rational(entry->data, order);
-        return {value.numerator, value.denominator};
-    }
-    if (entry->format == EXIF_FORMAT_SRATIONAL) {
-        const ExifSRational value = exif_get_srational(entry->data, order);
-        return {value.numerator, value.denominator};
-    }
-    return {};
-}
-
-std::int64_t integerOf(const ExifEntry* entry, ExifByteOrder order)
-{
-    if (!entry || !entry->data || entry->components < 1)
-        return 0;
-    switch (entry->format) {
-    case EXIF_FORMAT_SHORT: return entry->size >= 2 ? exif_get_short(entry->data, order) : 0;
-    case EXIF_FORMAT_SSHORT: return entry->size >= 2 ? exif_get_sshort(entry->data, order) : 0;
-    case EXIF_FORMAT_LONG: return entry->size >= 4 ? exif_get_long(entry->data, order) : 0;
-    case EXIF_FORMAT_SLONG: return entry->size >= 4 ? exif_get_slong(entry->data, order) : 0;
-    default: return 0;
-    }
-}
-
-bool hasEntries(const ExifData* data)
-{
-    for (const ExifContent* content : data->ifd)
-        if (content && content->count > 0)
-            return true;
-    return false;
-}
-
-ExifInfo fieldsOf(ExifData* data)
-{
-    const ExifByteOrder order = exif_data_get_byte_order(data);
-    const auto entry = [data](ExifTag tag) { return exif_data_get_entry(data, tag); };
-    const auto rational = [&](ExifTag tag) { return rationalOf(entry(tag), order); };
-    const auto integer = [&](ExifTag tag) { return integerOf(entry(tag), order); };
     ExifInfo info;
-    info.maker = textOf(entry(EXIF_TAG_MAKE));
-    info.model = textOf(entry(EXIF_TAG_MODEL));
-    info.dateTime = textOf(entry(EXIF_TAG_DATE_TIME_ORIGINAL));
+    info.maker = fields.text(0x010F);
+    info.model = fields.text(0x0110);
+    info.dateTime = fields.text(0x9003); // when taken
     if (info.dateTime.empty())
-        info.dateTime = textOf(entry(EXIF_TAG_DATE_TIME));
-    info.exposureTime = rational(EXIF_TAG_EXPOSURE_TIME);
-    info.shutterSpeed = rational(EXIF_TAG_SHUTTER_SPEED_VALUE);
-    info.aperture = rational(EXIF_TAG_APERTURE_VALUE);
-    info.brightness = rational(EXIF_TAG_BRIGHTNESS_VALUE);
-    info.exposureBias = rational(EXIF_TAG_EXPOSURE_BIAS_VALUE);
-    info.maxAperture = rational(EXIF_TAG_MAX_APERTURE_VALUE);
-    info.subjectDistance = rational(EXIF_TAG_SUBJECT_DISTANCE);
-    info.meteringMode = static_cast<int>(integer(EXIF_TAG_METERING_MODE));
-    info.lightSource = static_cast<int>(integer(EXIF_TAG_LIGHT_SOURCE));
-    info.focalLength = rational(EXIF_TAG_FOCAL_LENGTH);
-    info.fNumber = rational(EXIF_TAG_FNUMBER);
-    info.exposureProgram = static_cast<int>(integer(EXIF_TAG_EXPOSURE_PROGRAM));
-    info.isoSpeed = static_cast<unsigned>(integer(EXIF_TAG_ISO_SPEED_RATINGS));
-    info.flashEnergy = rational(EXIF_TAG_FLASH_ENERGY);
+        info.dateTime = fields.text(0x0132); // when last changed
+    info.exposureTime = fields.rational(0x829A);
+    info.shutterSpeed = fields.rational(0x9201);
+    info.aperture = fields.rational(0x9202);
+    info.brightness = fields.rational(0x9203);
+    info.exposureBias = fields.rational(0x9204);
+    info.maxAperture = fields.rational(0x9205);
+    info.subjectDistance = fields.rational(0x9206);
+    info.meteringMode = static_cast<int>(fields.integer(0x9207));
+    info.lightSource = static_cast<int>(fields.integer(0x9208));
+    info.focalLength = fields.rational(0x920A);
+    info.fNumber = fields.rational(0x829D);
+    info.exposureProgram = static_cast<int>(fields.integer(0x8822));
+    info.isoSpeed = static_cast<unsigned>(fields.integer(0x8827));
+    info.flashEnergy = fields.rational(0xA20B);
     return info;
-}
-
-// libexif takes the block with the header a JPEG segment gives it.
-Result<ExifInfo> exifInfoFromSegment(ByteSpan segment)
-{
-    ExifDataPtr data(exif_data_new());
-    if (!data)
-        return Status::IoError;
-    // Read what the camera wrote; do not let libexif add or "fix" entries.
-    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-    exif_data_load_data(data.get(), segment.data(), static_cast<unsigned>(segment.size()));
-    if (!hasEntries(data.get()))
-        return Status::Corrupt;
-    return fieldsOf(data.get());
 }
 
 } // namespace
@@ -123,17 +140,27 @@ Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
     const std::optional<ByteSpan> segment = exifSegment(jpeg);
     if (!segment)
         return Status::NotFound;
-    return exifInfoFromSegment(*segment);
+    constexpr std::string_view kHeader{"Exif\0\0", 6};
+    if (segment->size() < kHeader.size() ||
+        !std::equal(kHeader.begin(), kHeader.end(), reinterpret_cast<const char*>(segment->data())))
+        return Status::Corrupt;
+    return exifInfoFromBlock(segment->subspan(kHeader.size()));
 }
 
 Result<ExifInfo> exifInfoFromBlock(ByteSpan tiff)
 {
-    constexpr std::string_view kHeader{"Exif\0\0", 6};
-    if (tiff.size() > std::numeric_limits<unsigned>::max() - kHeader.size())
+    if (tiff.size() > std::numeric_limits<std::uint32_t>::max())
         return Status::TooLarge;
-    std::vector<std::uint8_t> segment(kHeader.begin(), kHeader.end());
-    segment.insert(segment.end(), tiff.begin(), tiff.end());
-    return exifInfoFromSegment(segment);
+    prepareExiv2();
+    try {
+        Exiv2::ExifData data;
+        Exiv2::ExifParser::decode(data, tiff.data(), static_cast<std::uint32_t>(tiff.size()));
+        if (data.empty())
+            return Status::Corrupt;
+        return fieldsOf(ExifFields(data));
+    } catch (const std::exception&) {
+        return Status::Corrupt; // exiv2 throws on a block it cannot walk
+    }
 }
 
 Result<ExifInfo> IKJpegExifInfo(const std::string& path)

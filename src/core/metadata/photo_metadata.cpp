@@ -4,7 +4,7 @@
 
 #include "core/image_io/exif_block.h"
 #include "core/imaging_library/jpeg_app_segments.h"
-#include "core/metadata/exiv2_setup.h"
+#include "core/imaging_library/exiv2_setup.h"
 #include "core/util/cp932.h"
 #include "core/util/file_io.h"
 

@@ -1,7 +1,7 @@
 // Merging album texts into XMP packets with exiv2's XMP toolkit.
 #include "core/metadata/xmp_sidecar.h"
 
-#include "core/metadata/exiv2_setup.h"
+#include "core/imaging_library/exiv2_setup.h"
 #include "core/util/file_io.h"
 
 #include <exiv2/exiv2.hpp>

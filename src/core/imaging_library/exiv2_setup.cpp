@@ -1,5 +1,5 @@
 // One-time exiv2 set-up.
-#include "core/metadata/exiv2_setup.h"
+#include "core/imaging_library/exiv2_setup.h"
 
 #include <exiv2/exiv2.hpp>
 
