@@ -78,6 +78,8 @@ std::string programDesktopEntry(const ProgramLocations& where)
     if (!where.workFolder.empty())
         extra += "Path=" + desktopString(where.workFolder) + "\n";
     extra += "Terminal=false\nCategories=Graphics;Photography;Viewer;\n";
+    // Words a menu search finds the program by, in both languages its users type.
+    extra += "Keywords=写真;アルバム;画像;スライドショー;印刷;photo;album;slideshow;\n";
     extra += "MimeType=" + std::string(kAlbumMimeType) + ";";
     for (std::string_view type : readableMimeTypes())
         extra += std::string(type) + ";";
