@@ -69,16 +69,15 @@ std::uint64_t sizedField(ByteReader& in, unsigned bytes)
     return 0;
 }
 
-std::optional<std::uint32_t> primaryItem(ByteSpan meta)
+// The first field of a full box that is 16 bits wide in version 0 and 32
+// bits in later versions (the primary item's number, the item count).
+std::optional<std::uint32_t> firstNumber(ByteSpan fullBox)
 {
-    const auto pitm = findBox(meta, "pitm");
-    if (!pitm)
-        return std::nullopt;
-    ByteReader in(*pitm);
+    ByteReader in(fullBox);
     const std::uint8_t version = in.u8();
-    in.skip(3);
-    const std::uint32_t id = version == 0 ? in.u16be() : in.u32be();
-    return in.truncated() ? std::nullopt : std::optional<std::uint32_t>(id);
+    in.skip(3); // flags
+    const std::uint32_t number = version == 0 ? in.u16be() : in.u32be();
+    return in.truncated() ? std::nullopt : std::optional<std::uint32_t>(number);
 }
 
 // The four-letter type of item `id`, from its 'infe' entry (versions 2 and 3
@@ -163,22 +162,15 @@ int saturatedInt(std::uint32_t value) { return value > INT_MAX ? INT_MAX : stati
 std::optional<std::uint32_t> heifItemCount(ByteSpan data)
 {
     const auto meta = metaBody(data);
-    if (!meta)
-        return std::nullopt;
-    const auto iinf = findBox(*meta, "iinf");
-    if (!iinf)
-        return std::nullopt;
-    ByteReader in(*iinf);
-    const std::uint8_t version = in.u8();
-    in.skip(3);
-    const std::uint32_t count = version == 0 ? in.u16be() : in.u32be();
-    return in.truncated() ? std::nullopt : std::optional<std::uint32_t>(count);
+    const auto iinf = meta ? findBox(*meta, "iinf") : std::nullopt;
+    return iinf ? firstNumber(*iinf) : std::nullopt;
 }
 
 std::optional<PictureSize> heifDerivedCanvas(ByteSpan data)
 {
     const auto meta = metaBody(data);
-    const auto primary = meta ? primaryItem(*meta) : std::nullopt;
+    const auto pitm = meta ? findBox(*meta, "pitm") : std::nullopt;
+    const auto primary = pitm ? firstNumber(*pitm) : std::nullopt;
     const auto type = primary ? itemType(*meta, *primary) : std::nullopt;
     if (!type || (*type != "grid" && *type != "iovl"))
         return std::nullopt;
