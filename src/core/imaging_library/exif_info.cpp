@@ -140,11 +140,8 @@ Result<ExifInfo> exifInfoFromJpeg(ByteSpan jpeg)
     const std::optional<ByteSpan> segment = exifSegment(jpeg);
     if (!segment)
         return Status::NotFound;
-    constexpr std::string_view kHeader{"Exif\0\0", 6};
-    if (segment->size() < kHeader.size() ||
-        !std::equal(kHeader.begin(), kHeader.end(), reinterpret_cast<const char*>(segment->data())))
-        return Status::Corrupt;
-    return exifInfoFromBlock(segment->subspan(kHeader.size()));
+    constexpr std::size_t kExifNameBytes = 6; // "Exif\0\0", which exifSegment found the segment by
+    return exifInfoFromBlock(segment->subspan(kExifNameBytes));
 }
 
 Result<ExifInfo> exifInfoFromBlock(ByteSpan tiff)
